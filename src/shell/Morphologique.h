@@ -1,0 +1,75 @@
+#pragma once
+
+#include "ui/forms.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+
+namespace shell {
+
+// Texts above this size get the size warning before they are kept.
+constexpr qint64 kTextSizeLimit = 64000;
+
+// The text size warning, its line breaks as the program has always shown them.
+QString textSizeWarning();
+// The message shown when a text cannot be read.
+QString textTooLargeMessage();
+
+// The main window: holds the loaded Latin text and opens every other window.
+class Morphologique : public ui::Form<QMainWindow> {
+    Q_OBJECT
+  public:
+    Morphologique();
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QGroupBox* Frame1;
+    QPlainTextEdit* txtfichier;
+    QLabel* lblFichier;
+    // The path last chosen in the analysis file dialog, read by the saved analysis workspace.
+    QString CommonDialog2_FileName;
+
+    QMenu* fichier;
+    QAction* ouvrir;
+    QAction* fermer;
+    QAction* quitter;
+    QMenu* application;
+    QAction* analyse;
+    QAction* ouvriranalyse;
+    QAction* lexique;
+    QMenu* thesaurus;
+    QAction* thesaurusvorante;
+    QAction* thesaurusautre;
+    QMenu* aide;
+    QAction* about;
+
+    bool hasText() const { return fermer->isEnabled(); }
+
+    void ouvrir_Click();
+    void fermer_Click();
+    void quitter_Click();
+    void analyse_Click();
+    void ouvriranalyse_Click();
+    void lexique_Click();
+    void thesaurusvorante_Click();
+    void thesaurusautre_Click();
+    void about_Click();
+
+  protected:
+    void Form_Unload() override;
+
+  private:
+    void buildMenus();
+    void buildBody();
+    void enterNoTextState();
+    void enterTextLoadedState(const QString& path);
+    void showTextFailure();
+    void notYetAvailable();
+};
+
+}  // namespace shell

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QWidget;
+
+// The platform services every window goes through: message boxes, file dialogs, the printer,
+// the hourglass, the file system and starting programs. Tests replace it with a scripted double.
+namespace ui {
+
+enum class Buttons { Ok, YesNo };
+enum class Answer { Ok, Yes, No };
+enum class Icon { None, Information };
+
+inline const QString kApplicationTitle = QStringLiteral("Analyse morphologique");
+
+// One printed document: lines in the current font, page breaks, and the end of the document.
+class PrintJob {
+  public:
+    virtual ~PrintJob() = default;
+    virtual void setFont(const QString& family, int pointSize) = 0;
+    virtual void printLine(const QString& line) = 0;
+    virtual void newPage() = 0;
+    // Sends the document; false when it could not be produced.
+    virtual bool endDoc() = 0;
+};
+
+class Platform {
+  public:
+    virtual ~Platform() = default;
+
+    virtual Answer message(QWidget* parent, const QString& text, Buttons buttons, Icon icon,
+                           const QString& title) = 0;
+    // Filters have the form "Description (*.EXT)|*.EXT"; an empty name means cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& filter) = 0;
+    // Asks for a printer; null when the user cancelled.
+    virtual std::unique_ptr<PrintJob> startPrinting(QWidget* parent) = 0;
+    virtual void setBusy(QWidget* window, bool busy) = 0;
+    virtual bool fileExists(const QString& path) = 0;
+    virtual bool deleteFile(const QString& path) = 0;
+    // Starts a program without waiting for it; false when it could not be started.
+    virtual bool startProgram(const QString& path) = 0;
+};
+
+Platform& platform();
+// Installs another platform (tests); null restores the real one.
+void setPlatform(Platform* replacement);
+
+// A message box; an empty title shows the application title.
+Answer msgBox(QWidget* parent, const QString& text, Buttons buttons = Buttons::Ok,
+              Icon icon = Icon::None, const QString& title = {});
+
+// The hourglass on a window for the lifetime of this object.
+class Hourglass {
+  public:
+    explicit Hourglass(QWidget* window);
+    ~Hourglass();
+    Hourglass(const Hourglass&) = delete;
+    Hourglass& operator=(const Hourglass&) = delete;
+
+  private:
+    QWidget* window_;
+};
+
+// "Description (*.EXT)|*.EXT" filters: the patterns, and whether a file name matches them
+// without regard to case.
+QStringList filterPatterns(const QString& filter);
+bool matchesFilter(const QString& fileName, const QString& filter);
+// The filter for a Qt file dialog: the description as shown, patterns matching any case.
+QString qtNameFilter(const QString& filter);
+// The suffix a save dialog adds when the user typed none ("dat" for *.DAT).
+QString defaultSuffix(const QString& filter);
+
+// Message texts use CR LF, LF CR, CR or LF as line breaks; each becomes one line break.
+QString displayText(const QString& text);
+
+}  // namespace ui

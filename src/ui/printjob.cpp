@@ -1,0 +1,75 @@
+#include "ui/printjob.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPrinter>
+
+namespace ui {
+
+QFont printFont(const QString& family, int pointSize) {
+    QFont font(family, pointSize);
+    if (!QFontDatabase::families().contains(family, Qt::CaseInsensitive)) {
+        // Verdana is rarely installed here; DejaVu Sans is its free, equally wide relative.
+        font.setFamilies({family, QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+    }
+    return font;
+}
+
+PrinterJob::PrinterJob(std::unique_ptr<QPrinter> printer)
+    : printer_(std::move(printer)), font_(printFont(QStringLiteral("verdana"), 9)) {}
+
+PrinterJob::~PrinterJob() {
+    if (painter_.isActive()) {
+        painter_.end();
+    }
+}
+
+bool PrinterJob::ensureStarted() {
+    if (painter_.isActive() || failed_) {
+        return !failed_;
+    }
+    if (!painter_.begin(printer_.get())) {
+        failed_ = true;
+        return false;
+    }
+    painter_.setFont(font_);
+    y_ = 0;
+    return true;
+}
+
+void PrinterJob::setFont(const QString& family, int pointSize) {
+    font_ = printFont(family, pointSize);
+    if (painter_.isActive()) {
+        painter_.setFont(font_);
+    }
+}
+
+void PrinterJob::printLine(const QString& line) {
+    if (!ensureStarted()) {
+        return;
+    }
+    const QFontMetricsF metrics(font_, printer_.get());
+    const QRectF page = printer_->pageLayout().paintRectPixels(printer_->resolution());
+    if (y_ + metrics.height() > page.height()) {
+        newPage();
+    }
+    painter_.drawText(QPointF(0, y_ + metrics.ascent()), line);
+    y_ += metrics.height();
+}
+
+void PrinterJob::newPage() {
+    if (!ensureStarted()) {
+        return;
+    }
+    printer_->newPage();
+    y_ = 0;
+}
+
+bool PrinterJob::endDoc() {
+    if (!ensureStarted()) {
+        return false;
+    }
+    return painter_.end();
+}
+
+}  // namespace ui

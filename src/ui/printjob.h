@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ui/platform.h"
+
+#include <QFont>
+#include <QPainter>
+
+#include <memory>
+
+class QPrinter;
+
+namespace ui {
+
+// Prints lines top to bottom on a Qt printer (a real printer or a PDF file).
+class PrinterJob : public PrintJob {
+  public:
+    explicit PrinterJob(std::unique_ptr<QPrinter> printer);
+    ~PrinterJob() override;
+
+    void setFont(const QString& family, int pointSize) override;
+    void printLine(const QString& line) override;
+    void newPage() override;
+    bool endDoc() override;
+
+  private:
+    bool ensureStarted();
+
+    std::unique_ptr<QPrinter> printer_;
+    QPainter painter_;
+    QFont font_;
+    qreal y_ = 0;
+    bool failed_ = false;
+};
+
+// A font the machine has for the family asked for, or a free look-alike.
+QFont printFont(const QString& family, int pointSize);
+
+}  // namespace ui

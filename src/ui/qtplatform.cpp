@@ -1,0 +1,89 @@
+#include "ui/qtplatform.h"
+
+#include "ui/printjob.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+
+namespace ui {
+namespace {
+
+QString runFileDialog(QWidget* parent, const QString& filter, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    // Qt's own dialog speaks French with the program's translations and honours the patterns.
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails |
+                      QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilter(qtNameFilter(filter));
+    if (mode == QFileDialog::AcceptSave) {
+        dialog.setDefaultSuffix(defaultSuffix(filter));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+Answer QtPlatform::message(QWidget* parent, const QString& text, Buttons buttons, Icon icon,
+                           const QString& title) {
+    QMessageBox box(
+        icon == Icon::Information ? QMessageBox::Information : QMessageBox::NoIcon, title,
+        displayText(text),
+        buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    const int result = box.exec();
+    if (buttons == Buttons::Ok) {
+        return Answer::Ok;
+    }
+    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+QString QtPlatform::openFileName(QWidget* parent, const QString& filter) {
+    return runFileDialog(parent, filter, QFileDialog::AcceptOpen);
+}
+
+QString QtPlatform::saveFileName(QWidget* parent, const QString& filter) {
+    return runFileDialog(parent, filter, QFileDialog::AcceptSave);
+}
+
+std::unique_ptr<PrintJob> QtPlatform::startPrinting(QWidget* parent) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return nullptr;
+    }
+    return std::make_unique<PrinterJob>(std::move(printer));
+}
+
+void QtPlatform::setBusy(QWidget*, bool busy) {
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+bool QtPlatform::fileExists(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() && info.isFile();
+}
+
+bool QtPlatform::deleteFile(const QString& path) {
+    return QFile::remove(path);
+}
+
+bool QtPlatform::startProgram(const QString& path) {
+    return QProcess::startDetached(path, {});
+}
+
+}  // namespace ui

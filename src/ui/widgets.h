@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+
+class QAction;
+class QLabel;
+class QWidget;
+
+namespace ui {
+
+// Gives a control its design name and the French name screen readers announce.
+template <class W>
+W* named(W* widget, const QString& objectName, const QString& accessibleName) {
+    widget->setObjectName(objectName);
+    widget->setAccessibleName(accessibleName);
+    return widget;
+}
+
+// A menu entry with its design name; the caption's '&' marks the access key.
+QAction* menuAction(QWidget* owner, const QString& objectName, const QString& caption);
+
+// A title drawn twice at the same place in two colours: a shadow label under a face label.
+struct ShadowTitle {
+    QWidget* container;
+    QLabel* shadow;
+    QLabel* face;
+};
+ShadowTitle shadowTitle(const QString& text, const QString& shadowName, const QString& faceName,
+                        int pointSize, QWidget* parent);
+
+// The product logo, drawn rather than shipped as a picture file.
+QPixmap logoPixmap(int size);
+// The tall picture of the splash window.
+QPixmap columnPixmap(const QSize& size);
+
+// The colours of the coding scheme, as 0xBBGGRR values.
+constexpr quint32 kFormColour = 0xC00000;
+constexpr quint32 kAmbiguityColour = 0x0080FF;
+
+}  // namespace ui

@@ -1,0 +1,105 @@
+#include "support/fakeplatform.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+class FakePrintJob : public ui::PrintJob {
+  public:
+    explicit FakePrintJob(FakePlatform::Document& document) : document_(document) {
+        document_.pages.append(QStringList());
+    }
+    void setFont(const QString& family, int pointSize) override {
+        document_.fonts << QStringLiteral("%1 %2").arg(family).arg(pointSize);
+    }
+    void printLine(const QString& line) override { document_.pages.last() << line; }
+    void newPage() override { document_.pages.append(QStringList()); }
+    bool endDoc() override {
+        document_.ended = true;
+        return true;
+    }
+
+  private:
+    FakePlatform::Document& document_;
+};
+
+}  // namespace
+
+FakePlatform::FakePlatform() {
+    ui::setPlatform(this);
+}
+
+FakePlatform::~FakePlatform() {
+    ui::setPlatform(nullptr);
+}
+
+ui::Answer FakePlatform::message(QWidget*, const QString& text, ui::Buttons buttons, ui::Icon icon,
+                                 const QString& title) {
+    messages.append({text, title, buttons, icon});
+    if (buttons == ui::Buttons::Ok) {
+        return ui::Answer::Ok;
+    }
+    if (answers.empty()) {
+        ++unansweredQuestions;
+        return ui::Answer::No;
+    }
+    const ui::Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+QString FakePlatform::openFileName(QWidget*, const QString& filter) {
+    fileDialogFilters << filter;
+    if (fileNames.empty()) {
+        return {};
+    }
+    const QString name = fileNames.front();
+    fileNames.pop_front();
+    return name;
+}
+
+QString FakePlatform::saveFileName(QWidget* parent, const QString& filter) {
+    return openFileName(parent, filter);
+}
+
+std::unique_ptr<ui::PrintJob> FakePlatform::startPrinting(QWidget*) {
+    if (cancelPrinting) {
+        return nullptr;
+    }
+    documents.emplace_back();
+    return std::make_unique<FakePrintJob>(documents.back());
+}
+
+void FakePlatform::setBusy(QWidget*, bool busy) {
+    busyDepth += busy ? 1 : -1;
+    if (busy) {
+        ++busyCount;
+    }
+}
+
+bool FakePlatform::fileExists(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() && info.isFile();
+}
+
+bool FakePlatform::deleteFile(const QString& path) {
+    deletedFiles << path;
+    return QFile::remove(path);
+}
+
+bool FakePlatform::startProgram(const QString& path) {
+    if (unstartablePrograms.contains(path)) {
+        return false;
+    }
+    startedPrograms << path;
+    return true;
+}
+
+QStringList FakePlatform::messageTexts() const {
+    QStringList texts;
+    for (const Message& m : messages) {
+        texts << m.text;
+    }
+    return texts;
+}
