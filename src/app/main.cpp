@@ -1,6 +1,7 @@
 #include "about/frmSplash.h"
 #include "records/paths.h"
 #include "ui/forms.h"
+#include "ui/mnemonics.h"
 #include "ui/platform.h"
 
 #include <QApplication>
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     // The main window ends the program itself; the splash closing must not.
     QApplication::setQuitOnLastWindowClosed(false);
     installFrenchTranslations(app);
+    ui::MnemonicCycler::install();
 
     for (const QString& failure : records::paths::seedDataFiles()) {
         ui::msgBox(nullptr, failure, ui::Buttons::Ok, ui::Icon::Information);

@@ -1,6 +1,6 @@
 #include "ui/forms.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEventLoop>
 
 namespace ui {
@@ -38,7 +38,27 @@ QStringList Forms::loadedNames() const {
     return names;
 }
 
+// A window shown for the first time opens centred over the window the user works in.
+void Forms::placeOverWorkingWindow(QWidget* window) const {
+    if (window->isVisible() || window->property("placed").toBool()) {
+        return;
+    }
+    const QWidget* over = QApplication::activeWindow();
+    for (auto it = windows_.crbegin(); !over && it != windows_.crend(); ++it) {
+        if (*it && *it != window && (*it)->isVisible()) {
+            over = *it;
+        }
+    }
+    if (!over || over == window) {
+        return;
+    }
+    window->setProperty("placed", true);
+    window->adjustSize();
+    window->move(over->frameGeometry().center() - window->rect().center());
+}
+
 void Forms::showModeless(QWidget* window) {
+    instance().placeOverWorkingWindow(window);
     window->show();
     window->raise();
     window->activateWindow();
@@ -50,7 +70,7 @@ void Forms::showModal(QWidget* window) {
     showModeless(window);
     // A window hidden without being unloaded also ends its modal showing.
     while (guard && guard->isVisible() && Forms::instance().windows_.contains(guard)) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     if (guard) {
         guard->setWindowModality(Qt::NonModal);

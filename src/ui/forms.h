@@ -70,6 +70,7 @@ class Forms : public QObject {
 
   private:
     void add(QWidget* window);
+    void placeOverWorkingWindow(QWidget* window) const;
 
     QList<QPointer<QWidget>> windows_;
 };

@@ -3,6 +3,7 @@
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
 #include "ui/forms.h"
+#include "ui/mnemonics.h"
 
 #include <QAction>
 #include <QLabel>
@@ -32,6 +33,7 @@ class TestMainWindow : public QObject {
     void openAnalysisInBothStates();
     void aboutIsModalAndOkReturns();
     void quitClosesEveryWindow();
+    void sharedAccessKeyCyclesThroughMenus();
 
   private:
     QString writeText(const QString& name, const QByteArray& bytes);
@@ -246,6 +248,20 @@ void TestMainWindow::quitClosesEveryWindow() {
     main_->quitter->trigger();
     QVERIFY(ui::Forms::instance().loadedNames().isEmpty());
     QVERIFY(platform_->messages.isEmpty());
+}
+
+void TestMainWindow::sharedAccessKeyCyclesThroughMenus() {
+    ui::MnemonicCycler::install();
+    QVERIFY(QTest::qWaitForWindowActive(main_));
+    QCOMPARE(ui::menusWithAccessKey(main_->menuBar(), QLatin1Char('a')).size(), 2);
+    QTest::keyClick(main_->txtfichier, Qt::Key_A, Qt::AltModifier);
+    QCOMPARE(main_->menuBar()->activeAction(), main_->application->menuAction());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_A, Qt::AltModifier);
+    QCOMPARE(main_->menuBar()->activeAction(), main_->aide->menuAction());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_A, Qt::AltModifier);
+    QCOMPARE(main_->menuBar()->activeAction(), main_->application->menuAction());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QVERIFY(main_->txtfichier->toPlainText().isEmpty());
 }
 
 QTEST_MAIN(TestMainWindow)
