@@ -10,7 +10,6 @@
 #include "records/records.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 #include <QTextStream>
 
@@ -99,16 +98,13 @@ bool writeRecords(const QString& path, const std::vector<R>& recs) {
                      .arg(recs.size()));
         return false;
     }
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly)) {
-        complain(QStringLiteral("cannot write %1: %2").arg(path, out.errorString()));
-        return false;
-    }
+    QByteArray bytes;
     for (const R& r : recs) {
-        out.write(r.data(), R::Length);
+        bytes.append(r.toBytes());
     }
-    if (!out.commit()) {
-        complain(QStringLiteral("cannot write %1: %2").arg(path, out.errorString()));
+    QString error;
+    if (!records::replaceFile(path, bytes, &error)) {
+        complain(error);
         return false;
     }
     return true;

@@ -21,10 +21,11 @@ bool RecordFile::fail(const QString& what) {
 }
 
 bool RecordFile::open() {
-    if (file_.open(QIODevice::ReadWrite)) {
+    // Unbuffered, a write that the disk cuts short reports how much it wrote.
+    if (file_.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
         return true;
     }
-    if (QFileInfo::exists(path_) && file_.open(QIODevice::ReadOnly)) {
+    if (QFileInfo::exists(path_) && file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         return true;
     }
     return fail(QStringLiteral("Impossible d'ouvrir le fichier"));
@@ -55,7 +56,7 @@ bool RecordFile::writeRaw(qint64 n, const char* buffer) {
         return false;
     }
     if (!file_.seek((n - 1) * recordLength_) ||
-        file_.write(buffer, recordLength_) != recordLength_ || !file_.flush()) {
+        file_.write(buffer, recordLength_) != recordLength_) {
         return fail(QStringLiteral("Impossible d'écrire dans le fichier"));
     }
     return true;
@@ -102,13 +103,33 @@ AppendResult appendThesaurusRecord(const QString& path, ThesaurusRecord record) 
         return result;
     }
     record.setNumber(static_cast<qint16>(position));
+    const qint64 lengthBefore = file.length();
     if (!file.write(position, record)) {
         result.error = file.error();
+        file.resize(lengthBefore);  // no partial record left behind
         return result;
     }
     result.ok = true;
     result.position = position;
     return result;
+}
+
+bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
+    QSaveFile file(path);
+    // Unbuffered, a write that the disk cuts short reports how much it wrote.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        file.write(bytes) != bytes.size()) {
+        *error = QStringLiteral("Impossible d'écrire le fichier %1.\n%2")
+                     .arg(quoted(path), file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *error = QStringLiteral("Impossible d'écrire le fichier %1.\n%2")
+                     .arg(quoted(path), file.errorString());
+        return false;
+    }
+    return true;
 }
 
 bool copyRecords(const QString& from, const QString& to, int recordLength, QString* error) {
@@ -118,14 +139,7 @@ bool copyRecords(const QString& from, const QString& to, int recordLength, QStri
         *error = source.error();
         return false;
     }
-    QSaveFile target(to);
-    if (!target.open(QIODevice::WriteOnly) || target.write(bytes) != bytes.size() ||
-        !target.commit()) {
-        *error = QStringLiteral("Impossible d'écrire le fichier %1.\n%2")
-                     .arg(quoted(to), target.errorString());
-        return false;
-    }
-    return true;
+    return replaceFile(to, bytes, error);
 }
 
 }  // namespace records

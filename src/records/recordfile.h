@@ -26,6 +26,9 @@ class RecordFile {
     qint64 length() const { return file_.size(); }
     qint64 count() const { return file_.size() / recordLength_; }
 
+    // Cuts the file back, after a write that the disk cut short.
+    bool resize(qint64 length) { return file_.resize(length); }
+
     bool readRaw(qint64 n, char* buffer);
     bool writeRaw(qint64 n, const char* buffer);
     template <class R>
@@ -93,6 +96,10 @@ struct AppendResult {
 // Appends an analysis to a thesaurus file, numbering it with its position. Refuses a position
 // beyond the 16-bit record number, which would wrap and later be rewritten at a wrong place.
 AppendResult appendThesaurusRecord(const QString& path, ThesaurusRecord record);
+
+// Replaces a file by these bytes: written completely, then put in place of the old file, or not
+// at all (the old file stays as it was). A short write (a full disk) counts as a failure.
+bool replaceFile(const QString& path, const QByteArray& bytes, QString* error);
 
 // Copies every whole record of one file into a new file at the same positions. The target is
 // written completely or not at all: on failure it is left as it was.

@@ -1,6 +1,7 @@
 #include "shell/Morphologique.h"
 
 #include "about/frmAbout.h"
+#include "shell/ThesaurusChoix.h"
 #include "shell/textfile.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
@@ -178,12 +179,13 @@ void Morphologique::Form_Unload() {
     QApplication::quit();
 }
 
-void Morphologique::notYetAvailable() {
-    ui::msgBox(this, QStringLiteral("Cette fonction n'est pas encore disponible."));
-}
-
 void Morphologique::analyse_Click() {
-    notYetAvailable();
+    ThesaurusChoix* choice = nullptr;
+    {
+        ui::Hourglass hourglass(this);
+        choice = ui::Forms::instance().load<ThesaurusChoix>();
+    }
+    ui::Forms::showModeless(choice);
 }
 
 void Morphologique::ouvriranalyse_Click() {
@@ -192,17 +194,17 @@ void Morphologique::ouvriranalyse_Click() {
         return;
     }
     CommonDialog2_FileName = path;
-    notYetAvailable();
+    ui::notYetAvailable(this);
 }
 
 void Morphologique::lexique_Click() {
-    notYetAvailable();
+    ui::notYetAvailable(this);
 }
 void Morphologique::thesaurusvorante_Click() {
-    notYetAvailable();
+    ui::notYetAvailable(this);
 }
 void Morphologique::thesaurusautre_Click() {
-    notYetAvailable();
+    ui::notYetAvailable(this);
 }
 void Morphologique::about_Click() {
     about::showAboutBox();

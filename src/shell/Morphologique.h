@@ -69,7 +69,6 @@ class Morphologique : public ui::Form<QMainWindow> {
     void enterNoTextState();
     void enterTextLoadedState(const QString& path);
     void showTextFailure();
-    void notYetAvailable();
 };
 
 }  // namespace shell

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace ui {
 
@@ -53,8 +56,17 @@ void Forms::placeOverWorkingWindow(QWidget* window) const {
         return;
     }
     window->setProperty("placed", true);
-    window->adjustSize();
-    window->move(over->frameGeometry().center() - window->rect().center());
+    const QSize size = window->testAttribute(Qt::WA_Resized) ? window->size() : window->sizeHint();
+    QRect place(QPoint(), size);
+    place.moveCenter(over->frameGeometry().center());
+    if (const QScreen* screen = over->screen()) {
+        const QRect available = screen->availableGeometry();
+        place.moveLeft(std::clamp(place.left(), available.left(),
+                                  std::max(available.left(), available.right() - size.width())));
+        place.moveTop(std::clamp(place.top(), available.top(),
+                                 std::max(available.top(), available.bottom() - size.height())));
+    }
+    window->move(place.topLeft());
 }
 
 void Forms::showModeless(QWidget* window) {

@@ -25,7 +25,8 @@ QAction* openMenu(QObject* receiver, const QMenuBar* bar) {
     if (auto* menu = qobject_cast<QMenu*>(receiver)) {
         return menu->menuAction();
     }
-    return bar->activeAction();
+    QAction* active = bar->activeAction();
+    return active && active->menu() && active->menu()->isVisible() ? active : nullptr;
 }
 
 QChar altLetter(const QKeyEvent* key) {
@@ -33,6 +34,15 @@ QChar altLetter(const QKeyEvent* key) {
         return {};
     }
     return QChar(u'a' + (key->key() - Qt::Key_A));
+}
+
+// As with any access key, the opened menu's first usable item is ready for Enter: the menu
+// moves to it as it would on the Down key.
+void highlightFirstItem(QMenu* menu) {
+    if (menu && menu->isVisible() && !menu->activeAction()) {
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QApplication::sendEvent(menu, &down);
+    }
 }
 
 }  // namespace
@@ -90,7 +100,9 @@ bool MnemonicCycler::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     const qsizetype current = menus.indexOf(openMenu(watched, bar));
-    bar->setActiveAction(menus[(current + 1) % menus.size()]);
+    QAction* next = menus[(current + 1) % menus.size()];
+    bar->setActiveAction(next);
+    highlightFirstItem(next->menu());
     return true;
 }
 

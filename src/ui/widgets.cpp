@@ -1,5 +1,7 @@
 #include "ui/widgets.h"
 
+#include "ui/platform.h"
+
 #include <QAction>
 #include <QFont>
 #include <QGridLayout>
@@ -80,6 +82,29 @@ QPixmap columnPixmap(const QSize& size) {
     p.drawRect(QRectF(w * 0.18, h * 0.86, w * 0.64, h * 0.04));
     p.drawRect(QRectF(w * 0.1, h * 0.9, w * 0.8, h * 0.05));
     return pixmap;
+}
+
+QIcon keypadIcon() {
+    QPixmap pixmap(24, 24);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x1c, 0x2f, 0x6b), 1));
+    p.setBrush(QColor(0xe8, 0xee, 0xfa));
+    p.drawRoundedRect(QRectF(1.5, 1.5, 21, 21), 3, 3);
+    p.setBrush(QColor(0x2b, 0x4c, 0xa8));
+    p.setPen(Qt::NoPen);
+    for (int row = 0; row < 3; ++row) {
+        for (int col = 0; col < 3; ++col) {
+            p.drawRect(QRectF(5 + col * 5.5, 5 + row * 5.5, 3.5, 3.5));
+        }
+    }
+    return QIcon(pixmap);
+}
+
+void notYetAvailable(QWidget* parent) {
+    msgBox(parent,
+           QStringLiteral("Cette fonction n'est pas encore disponible dans cette version."));
 }
 
 }  // namespace ui

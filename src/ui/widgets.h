@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 
@@ -33,6 +34,12 @@ ShadowTitle shadowTitle(const QString& text, const QString& shadowName, const QS
 QPixmap logoPixmap(int size);
 // The tall picture of the splash window.
 QPixmap columnPixmap(const QSize& size);
+
+// The picture of the buttons that open a keypad.
+QIcon keypadIcon();
+
+// Says that a command's window is not part of this version yet.
+void notYetAvailable(QWidget* parent);
 
 // The colours of the coding scheme, as 0xBBGGRR values.
 constexpr quint32 kFormColour = 0xC00000;

@@ -262,6 +262,11 @@ void TestMainWindow::sharedAccessKeyCyclesThroughMenus() {
     QCOMPARE(main_->menuBar()->activeAction(), main_->application->menuAction());
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
     QVERIFY(main_->txtfichier->toPlainText().isEmpty());
+
+    // The opened menu is ready for Enter on its first usable entry.
+    QTest::keyClick(main_->txtfichier, Qt::Key_A, Qt::AltModifier);
+    QCOMPARE(main_->application->activeAction(), main_->ouvriranalyse);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
 }
 
 QTEST_MAIN(TestMainWindow)

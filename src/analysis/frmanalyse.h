@@ -1,0 +1,34 @@
+#pragma once
+
+#include "analysis/lookup.h"
+#include "analysis/workspace.h"
+
+namespace analysis {
+
+// The analysis workspace of the loaded text: its word forms looked up in the working
+// thesaurus chosen in the thesaurus choice dialog.
+class frmanalyse : public Workspace {
+    Q_OBJECT
+  public:
+    frmanalyse();
+    void Form_Load() override;
+
+    // The word forms of the text, in text order.
+    QStringList words;
+    // True when the working thesaurus could not be read: the workspace must not open.
+    bool loadFailed() const { return loadFailed_; }
+
+  protected:
+    QString storingThesaurusPath() override;
+    void cannotStore() override;
+    void Form_Unload() override;
+
+  private:
+    void fillGrid(const LookupResult& result);
+    void setUpStoring(LookupKind kind);
+
+    QString loadedThesaurusPath_;
+    bool loadFailed_ = false;
+};
+
+}  // namespace analysis

@@ -1,0 +1,489 @@
+#include "analysis/workspace.h"
+
+#include "about/frmAbout.h"
+#include "analysis/listing.h"
+#include "keypads/keypads.h"
+#include "records/recordfile.h"
+#include "ui/grid.h"
+#include "ui/gridmodel.h"
+#include "ui/platform.h"
+#include "ui/widgets.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableView>
+
+namespace analysis {
+namespace {
+
+const QStringList kHeaders = {QStringLiteral("Formes"),
+                              QStringLiteral("Lemme"),
+                              QStringLiteral("Traduction"),
+                              QStringLiteral("Cat. gramm."),
+                              QStringLiteral("Cas, genre, nombre"),
+                              QStringLiteral("Mode, temps, voix"),
+                              QStringLiteral("Indic.")};
+// Starting widths in pixels; the user may widen any column.
+constexpr int kColumnPixels[kGridColumns] = {130, 130, 250, 80, 140, 170, 50};
+constexpr int kTwipsPerPixel = 15;
+constexpr int kCentre = 4;
+constexpr int kLeftTop = 0;
+
+const QString kSelectForm = QStringLiteral("Veuillez sélectionner une forme.");
+const QString kSaveFilter = QStringLiteral("Fichiers de données (*.DAT)|*.DAT");
+
+QPlainTextEdit* detailField(QWidget* parent, const QString& name, const QString& label, int lines) {
+    auto* field = ui::named(new QPlainTextEdit(parent), name, label);
+    field->setTabChangesFocus(true);
+    field->setFixedHeight(field->fontMetrics().lineSpacing() * lines + 12);
+    return field;
+}
+
+}  // namespace
+
+Workspace::Workspace(const WorkspaceDesign& design) : keypadSuffix_(design.keypadSuffix) {
+    setWindowTitle(QStringLiteral("Vorante Lumivexa - Analyse morphologique"));
+    setAccessibleName(windowTitle());
+    buildMenus(design);
+    buildBody(design);
+    resize(1180, 720);
+}
+
+void Workspace::buildMenus(const WorkspaceDesign& design) {
+    auto menu = [this](const QString& name, const QString& caption) {
+        QMenu* m = menuBar()->addMenu(caption);
+        m->setObjectName(name);
+        return m;
+    };
+    auto item = [this](QMenu* m, const QString& name, const QString& caption, auto handler) {
+        QAction* a = ui::menuAction(this, name, caption);
+        m->addAction(a);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    fichier = menu(QStringLiteral("fichier"), QStringLiteral("&Fichier"));
+    Enregistrer = item(fichier, design.saveName, design.saveCaption, &Workspace::Enregistrer_Click);
+    imprimer = item(fichier, QStringLiteral("imprimer"), QStringLiteral("&Imprimer"),
+                    &Workspace::imprimer_Click);
+    quitter = item(fichier, QStringLiteral("quitter"), QStringLiteral("&Quitter"),
+                   &Workspace::quitter_Click);
+    edition = menu(QStringLiteral("edition"), QStringLiteral("&Edition"));
+    dupliquer = item(edition, QStringLiteral("dupliquer"), QStringLiteral("&Dupliquer une ligne"),
+                     &Workspace::dupliquer_Click);
+    thesaurus = menu(QStringLiteral("thesaurus"), QStringLiteral("&Thesaurus"));
+    Thesaurusvorante =
+        item(thesaurus, QStringLiteral("Thesaurusvorante"), QStringLiteral("&Vorante Lumivexa"),
+             &Workspace::Thesaurusvorante_Click);
+    thesaurusautre = item(thesaurus, QStringLiteral("thesaurusautre"),
+                          QStringLiteral("&Autre Thesaurus"), &Workspace::thesaurusautre_Click);
+    lex = menu(QStringLiteral("lex"), QStringLiteral("&Dictionnaire"));
+    lexique =
+        item(lex, QStringLiteral("lexique"), design.lexiconCaption, &Workspace::lexique_Click);
+    aide = menu(QStringLiteral("aide"), QStringLiteral("&Aide"));
+    about = item(aide, QStringLiteral("about"), QStringLiteral("&A propos de"),
+                 &Workspace::about_Click);
+}
+
+void Workspace::buildBody(const WorkspaceDesign& design) {
+    auto* central = new QWidget(this);
+    const ui::ShadowTitle title =
+        ui::shadowTitle(QStringLiteral("Analyse morphologique"), QStringLiteral("Label2"),
+                        QStringLiteral("Label1"), 18, central);
+    Label1 = title.face;
+    Label2 = title.shadow;
+
+    Frame1 = ui::named(new QGroupBox(central), QStringLiteral("Frame1"),
+                       QStringLiteral("Grille d'analyse"));
+    grille01 = ui::named(new ui::Grid(Frame1), QStringLiteral("grille01"),
+                         QStringLiteral("Grille d'analyse"));
+    grille01->setCols(kGridColumns);
+    connect(grille01, &ui::Grid::clicked, this, &Workspace::grille01_Click);
+    auto* gridLayout = new QVBoxLayout(Frame1);
+    gridLayout->addWidget(grille01);
+
+    auto* body = new QHBoxLayout;
+    body->addWidget(Frame1, 1);
+    body->addWidget(buildDetailPanel(design));
+
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(title.container);
+    layout->addLayout(body, 1);
+    setCentralWidget(central);
+}
+
+QPushButton* Workspace::pictureButton(const QString& name, const QString& accessible,
+                                      const QIcon& icon) {
+    auto* button = ui::named(new QPushButton(icon, QString(), Frame2), name, accessible);
+    button->setToolTip(accessible);
+    button->setIconSize(QSize(22, 22));
+    return button;
+}
+
+QWidget* Workspace::buildDetailPanel(const WorkspaceDesign& design) {
+    Frame2 = ui::named(new QGroupBox(this), QStringLiteral("Frame2"),
+                       QStringLiteral("Analyse de la forme"));
+    Frame2->setFixedWidth(380);
+    auto label = [this](const QString& name, const QString& text) {
+        return ui::named(new QLabel(text, Frame2), name, text);
+    };
+    Label3 = label(QStringLiteral("Label3"), QStringLiteral("Forme :"));
+    Label8 = label(QStringLiteral("Label8"), QStringLiteral("Lemme :"));
+    Label7 = label(QStringLiteral("Label7"), QStringLiteral("Traduction :"));
+    Label4 = label(QStringLiteral("Label4"), QStringLiteral("Cat. gramm. :"));
+    Label6 = label(QStringLiteral("Label6"), QStringLiteral("Cas, genre, nombre :"));
+    Label5 = label(QStringLiteral("Label5"), QStringLiteral("Mode, temps, voix :"));
+    Text1 = ui::named(new QLineEdit(Frame2), QStringLiteral("Text1"), QStringLiteral("Forme"));
+    Text2 = detailField(Frame2, QStringLiteral("Text2"), QStringLiteral("Lemme"), 1);
+    Text3 = detailField(Frame2, QStringLiteral("Text3"), QStringLiteral("Traduction"), 3);
+    Text4 = detailField(Frame2, QStringLiteral("Text4"), QStringLiteral("Cat. gramm."), 1);
+    Text5 = detailField(Frame2, QStringLiteral("Text5"), QStringLiteral("Cas, genre, nombre"), 1);
+    Text6 = detailField(Frame2, QStringLiteral("Text6"), QStringLiteral("Mode, temps, voix"), 1);
+
+    const QIcon keypad = ui::keypadIcon();
+    Command1_b = pictureButton(QStringLiteral("Command1_b"),
+                               QStringLiteral("Pavé des catégories grammaticales"), keypad);
+    Command1_a = pictureButton(QStringLiteral("Command1_a"),
+                               QStringLiteral("Pavé cas, genre, nombre"), keypad);
+    moodButton =
+        pictureButton(design.moodButtonName, QStringLiteral("Pavé mode, temps, voix"), keypad);
+    Command2 = pictureButton(QStringLiteral("Command2"), QStringLiteral("Valider la ligne"),
+                             style()->standardIcon(QStyle::SP_DialogApplyButton));
+    Command3 = pictureButton(QStringLiteral("Command3"), QStringLiteral("Supprimer la ligne"),
+                             style()->standardIcon(QStyle::SP_DialogDiscardButton));
+    Command4 = ui::named(new QPushButton(QStringLiteral("P2"), Frame2), QStringLiteral("Command4"),
+                         QStringLiteral("Tableau des catégories (P2)"));
+    Command5 = ui::named(new QPushButton(QStringLiteral("P3"), Frame2), QStringLiteral("Command5"),
+                         QStringLiteral("Tableau des cas, modes, temps et voix (P3)"));
+    Check1 = ui::named(
+        new QCheckBox(QStringLiteral("Enregistrer la forme et les analyses dans le Thesaurus."),
+                      Frame2),
+        QStringLiteral("Check1"),
+        QStringLiteral("Enregistrer la forme et les analyses dans le Thesaurus."));
+    Check1->setChecked(true);
+    Check1->setEnabled(false);
+
+    for (int i = 1; i <= 6; ++i) {
+        auto* line = ui::named(new QFrame(Frame2), QStringLiteral("Line%1").arg(i), QString());
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Sunken);
+        lines << line;
+    }
+
+    auto* grid = new QGridLayout(Frame2);
+    grid->setVerticalSpacing(6);
+    int row = 0;
+    grid->addWidget(lines[0], row++, 0, 1, 3);
+    auto add = [&](QLabel* l, QWidget* field, QWidget* button = nullptr) {
+        grid->addWidget(l, row, 0, Qt::AlignTop);
+        grid->addWidget(field, row, 1);
+        if (button) {
+            grid->addWidget(button, row, 2, Qt::AlignTop);
+        }
+        ++row;
+    };
+    add(Label3, Text1);
+    grid->addWidget(lines[1], row++, 0, 1, 3);
+    add(Label8, Text2);
+    add(Label7, Text3);
+    grid->addWidget(lines[2], row++, 0, 1, 3);
+    add(Label4, Text4, Command1_b);
+    add(Label6, Text5, Command1_a);
+    add(Label5, Text6, moodButton);
+    grid->addWidget(lines[3], row++, 0, 1, 3);
+    Check1->setStyleSheet(QStringLiteral("QCheckBox { spacing: 8px; }"));
+    grid->addWidget(Check1, row++, 0, 1, 3);
+    grid->addWidget(lines[4], row++, 0, 1, 3);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {Command2, Command3}) {
+        buttons->addWidget(b);
+    }
+    buttons->addStretch(1);
+    buttons->addWidget(Command4);
+    buttons->addWidget(Command5);
+    grid->addLayout(buttons, row++, 0, 1, 3);
+    grid->addWidget(lines[5], row++, 0, 1, 3);
+    grid->setRowStretch(row, 1);
+
+    connect(Command1_b, &QPushButton::clicked, this, &Workspace::Command1_b_Click);
+    connect(Command1_a, &QPushButton::clicked, this, &Workspace::Command1_a_Click);
+    connect(moodButton, &QPushButton::clicked, this, &Workspace::moodButton_Click);
+    connect(Command2, &QPushButton::clicked, this, &Workspace::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Workspace::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Workspace::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &Workspace::Command5_Click);
+    return Frame2;
+}
+
+void Workspace::writeHeaderRow() {
+    grille01->setRow(0);
+    for (int c = 0; c < kGridColumns; ++c) {
+        grille01->setCol(c);
+        grille01->setText(kHeaders[c]);
+        grille01->setCellAlignment(kCentre);
+        grille01->setColWidth(c, kColumnPixels[c] * kTwipsPerPixel);
+    }
+    grille01->setColAlignment(4, kLeftTop);
+}
+
+void Workspace::writeFormCell(qint64 row, const QString& form) {
+    const int r = static_cast<int>(row);
+    grille01->setTextAt(r, 0, form);
+    grille01->model()->setForeColorAt(r, 0, ui::kFormColour);
+    grille01->model()->setBoldAt(r, 0, true);
+}
+
+DetailFields Workspace::detailFields() const {
+    return {Text1->text(),        Text2->toPlainText(), Text3->toPlainText(),
+            Text4->toPlainText(), Text5->toPlainText(), Text6->toPlainText()};
+}
+
+std::vector<GridRowTexts> Workspace::gridRows() const {
+    std::vector<GridRowTexts> rows;
+    rows.reserve(static_cast<std::size_t>(std::max(0, grille01->rows() - 1)));
+    for (int r = 1; r < grille01->rows(); ++r) {
+        GridRowTexts row;
+        for (int c = 0; c < kGridColumns; ++c) {
+            row[static_cast<std::size_t>(c)] = grille01->textAt(r, c);
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+void Workspace::showRowSelected(qint64 row) {
+    const int r = static_cast<int>(row);
+    grille01->setRow(r);
+    grille01->setCol(0);
+    grille01->setColSel(kGridColumns - 1);
+    if (r >= 1) {
+        grille01->view()->scrollTo(grille01->model()->index(r - 1, 0));
+    }
+}
+
+void Workspace::selectRow(qint64 row) {
+    selectedRow = row;
+    const int r = static_cast<int>(row);
+    Text1->setText(records::trimmedRight(grille01->textAt(r, 0)));
+    QPlainTextEdit* fields[] = {Text2, Text3, Text4, Text5, Text6};
+    for (int c = 1; c <= 5; ++c) {
+        fields[c - 1]->setPlainText(records::trimmedRight(grille01->textAt(r, c)));
+    }
+    showRowSelected(row);
+}
+
+void Workspace::grille01_Click() {
+    selectRow(grille01->rowSel());
+}
+
+bool Workspace::needsForm() {
+    if (Text1->text().isEmpty()) {
+        ui::msgBox(this, kSelectForm);
+        return false;
+    }
+    return true;
+}
+
+bool Workspace::needsRow() {
+    if (selectedRow < 1) {
+        ui::msgBox(this, kSelectForm);
+        return false;
+    }
+    return true;
+}
+
+void Workspace::openKeypad(const QString& keypad) {
+    if (needsForm()) {
+        keypads::openKeypad(keypad + keypadSuffix_);
+    }
+}
+
+void Workspace::Command1_b_Click() {
+    openKeypad(QStringLiteral("pave02_a"));
+}
+void Workspace::Command1_a_Click() {
+    openKeypad(QStringLiteral("pave03_a"));
+}
+void Workspace::moodButton_Click() {
+    openKeypad(QStringLiteral("pave03_b"));
+}
+void Workspace::Command4_Click() {
+    keypads::openChart(QStringLiteral("pave02"), false);
+}
+void Workspace::Command5_Click() {
+    keypads::openChart(QStringLiteral("pave03"), false);
+}
+
+void Workspace::Command2_Click() {
+    if (!needsRow()) {
+        return;
+    }
+    const int r = static_cast<int>(selectedRow);
+    const QString formCell = grille01->textAt(r, 0);
+    const DetailFields fields = detailFields();
+    if (Check1->isChecked()) {
+        storeAnalysis(fields, formCell);
+    }
+    const QString texts[] = {fields.form,
+                             fields.lemma,
+                             fields.translation,
+                             fields.category,
+                             fields.caseGenderNumber,
+                             fields.moodTenseVoice};
+    for (int c = 0; c < 6; ++c) {
+        grille01->setTextAt(r, c, texts[c]);
+    }
+    showRowSelected(selectedRow);
+}
+
+void Workspace::storeAnalysis(const DetailFields& fields, const QString& formCell) {
+    if (holdsAnalysis(lists, fields)) {
+        ui::msgBox(this, QStringLiteral("FORME (+ analyses) déjà présente dans le Thesaurus."),
+                   ui::Buttons::Ok, ui::Icon::Information, QStringLiteral("Analyse existante"));
+        return;
+    }
+    const QString path = storingThesaurusPath();
+    if (path.isEmpty()) {
+        cannotStore();
+        return;
+    }
+    records::ThesaurusRecord record = recordToStore(formCell, fields);
+    const records::AppendResult appended = records::appendThesaurusRecord(path, record);
+    if (!appended.ok) {
+        ui::msgBox(this, appended.error, ui::Buttons::Ok, ui::Icon::Information,
+                   QStringLiteral("Enregistrement impossible"));
+        return;
+    }
+    record.setNumber(static_cast<qint16>(appended.position));
+    lists.append(record);
+}
+
+// Copies the texts of a row and the colours of its analysis cells: each its own, or all from
+// column 1 as a duplication does.
+void Workspace::copyRow(qint64 from, qint64 to, bool colourColumnsFromFirst) {
+    ui::GridModel* model = grille01->model();
+    const int f = static_cast<int>(from);
+    const int t = static_cast<int>(to);
+    for (int c = 0; c < kGridColumns; ++c) {
+        grille01->setTextAt(t, c, grille01->textAt(f, c));
+    }
+    for (int c = 1; c < kGridColumns; ++c) {
+        model->setForeColorAt(t, c, model->foreColorAt(f, colourColumnsFromFirst ? 1 : c));
+    }
+}
+
+void Workspace::Command3_Click() {
+    if (!needsRow()) {
+        return;
+    }
+    {
+        ui::Hourglass hourglass(this);
+        const int last = grille01->rows() - 1;
+        for (int k = static_cast<int>(selectedRow) + 1; k <= last; ++k) {
+            copyRow(k, k - 1, false);
+        }
+        for (int c = 0; c < kGridColumns; ++c) {
+            grille01->setTextAt(last, c, QString());
+        }
+    }
+    selectRow(selectedRow);
+}
+
+void Workspace::dupliquer_Click() {
+    if (!needsRow()) {
+        return;
+    }
+    ui::Hourglass hourglass(this);
+    ui::GridModel* model = grille01->model();
+    const int selected = static_cast<int>(selectedRow);
+    grille01->setRows(grille01->rows() + 1);
+    for (int k = grille01->rows() - 2; k > selected; --k) {
+        copyRow(k, k + 1, true);
+        model->setForeColorAt(k + 1, 0, model->foreColorAt(k, 0));
+        model->setBoldAt(k + 1, 0, true);
+    }
+    const int added = selected + 1;
+    grille01->setTextAt(added, 0, grille01->textAt(selected, 0));
+    model->setForeColorAt(added, 0, model->foreColorAt(selected, 0));
+    model->setBoldAt(added, 0, true);
+    for (int c = 1; c <= 5; ++c) {
+        grille01->setTextAt(added, c, records::kEmptyMarker);
+    }
+    grille01->setTextAt(added, 6, grille01->textAt(selected, 6));
+    for (int c = 1; c < kGridColumns; ++c) {
+        model->setForeColorAt(added, c, model->foreColorAt(selected, 1));
+    }
+    selectRow(added);
+}
+
+void Workspace::Enregistrer_Click() {
+    const QString path = ui::platform().saveFileName(this, kSaveFilter);
+    if (ui::platform().fileExists(path) &&
+        ui::msgBox(this, path + QStringLiteral(" existe.\r\nDésirez-vous l'écraser?"),
+                   ui::Buttons::YesNo, ui::Icon::None,
+                   QStringLiteral("Fichier existant")) == ui::Answer::No) {
+        return;
+    }
+    if (path.isEmpty()) {
+        return;
+    }
+    SaveResult saved;
+    {
+        ui::Hourglass hourglass(this);
+        saved = saveAnalysisFile(path, gridRows());
+    }
+    if (!saved.ok) {
+        ui::msgBox(this, saved.error, ui::Buttons::Ok, ui::Icon::Information,
+                   QStringLiteral("Enregistrement impossible"));
+        return;
+    }
+    ui::msgBox(this, QStringLiteral("L'enregistrement est terminé."));
+}
+
+void Workspace::imprimer_Click() {
+    std::unique_ptr<ui::PrintJob> job = ui::platform().startPrinting(this);
+    if (!job) {
+        return;  // the user cancelled the printer dialog
+    }
+    bool printed = false;
+    {
+        ui::Hourglass hourglass(this);
+        printed = printPages(*job, analysisListing(gridRows()));
+    }
+    if (!printed) {
+        ui::msgBox(this, QStringLiteral("L'impression n'a pas pu être réalisée."), ui::Buttons::Ok,
+                   ui::Icon::Information);
+    }
+}
+
+void Workspace::quitter_Click() {
+    close();
+}
+
+void Workspace::Thesaurusvorante_Click() {
+    ui::notYetAvailable(this);
+}
+void Workspace::thesaurusautre_Click() {
+    ui::notYetAvailable(this);
+}
+void Workspace::lexique_Click() {
+    ui::notYetAvailable(this);
+}
+void Workspace::about_Click() {
+    about::showAboutBox();
+}
+
+void Workspace::Form_Unload() {
+    keypads::unloadKeypadsOf(objectName());
+}
+
+}  // namespace analysis

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "analysis/analysisfile.h"
+#include "analysis/storing.h"
+#include "analysis/thesauruslists.h"
+#include "ui/forms.h"
+
+#include <QMainWindow>
+
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace ui {
+class Grid;
+}
+
+namespace analysis {
+
+// What tells the two analysis workspaces apart in their design.
+struct WorkspaceDesign {
+    QString moodButtonName;  // the button beside Text6
+    QString saveCaption;     // the save menu entry
+    QString saveName;
+    QString lexiconCaption;
+    QString keypadSuffix;  // "" for pave02_a, "1" for pave02_a1, ...
+};
+
+// The analysis grid with its detail panel, its menus, and the commands that select, validate,
+// delete and duplicate rows, save the grid as an analysis file and print it.
+class Workspace : public ui::Form<QMainWindow> {
+    Q_OBJECT
+  public:
+    QLabel* Label1;
+    QLabel* Label2;
+    QGroupBox* Frame1;
+    ui::Grid* grille01;
+    QGroupBox* Frame2;
+    QLineEdit* Text1;
+    QPlainTextEdit* Text2;
+    QPlainTextEdit* Text3;
+    QPlainTextEdit* Text4;
+    QPlainTextEdit* Text5;
+    QPlainTextEdit* Text6;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label5;
+    QLabel* Label6;
+    QLabel* Label7;
+    QLabel* Label8;
+    QPushButton* Command1_b;
+    QPushButton* Command1_a;
+    QPushButton* moodButton;  // Command6, or Command1_c in the saved analysis workspace
+    QCheckBox* Check1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    QPushButton* Command4;
+    QPushButton* Command5;
+    QList<QFrame*> lines;  // Line1 to Line6
+
+    QMenu* fichier;
+    QAction* Enregistrer;
+    QAction* imprimer;
+    QAction* quitter;
+    QMenu* edition;
+    QAction* dupliquer;
+    QMenu* thesaurus;
+    QAction* Thesaurusvorante;
+    QAction* thesaurusautre;
+    QMenu* lex;
+    QAction* lexique;
+    QMenu* aide;
+    QAction* about;
+
+    // The thesaurus lists List1 to List7.
+    ThesaurusLists lists;
+    // The grid row shown in the detail panel; 0 until a row is clicked.
+    qint64 selectedRow = 0;
+
+    void grille01_Click();
+    void Command1_b_Click();
+    void Command1_a_Click();
+    void moodButton_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void dupliquer_Click();
+    void Enregistrer_Click();
+    void imprimer_Click();
+    void quitter_Click();
+    void Thesaurusvorante_Click();
+    void thesaurusautre_Click();
+    void lexique_Click();
+    void about_Click();
+
+    DetailFields detailFields() const;
+    std::vector<GridRowTexts> gridRows() const;
+
+  protected:
+    explicit Workspace(const WorkspaceDesign& design);
+
+    // The thesaurus that receives validated analyses; empty when there is none to write to,
+    // in which case cannotStore() has told the user why.
+    virtual QString storingThesaurusPath() = 0;
+    virtual void cannotStore() {}
+
+    void writeHeaderRow();
+    // Shows a row in the detail panel and selects it whole.
+    void selectRow(qint64 row);
+    void showRowSelected(qint64 row);
+    void writeFormCell(qint64 row, const QString& form);
+
+    void Form_Unload() override;
+
+  private:
+    void buildMenus(const WorkspaceDesign& design);
+    void buildBody(const WorkspaceDesign& design);
+    QWidget* buildDetailPanel(const WorkspaceDesign& design);
+    QPushButton* pictureButton(const QString& name, const QString& accessible, const QIcon& icon);
+    bool needsForm();
+    bool needsRow();
+    void openKeypad(const QString& keypad);
+    void storeAnalysis(const DetailFields& fields, const QString& formCell);
+    void copyRow(qint64 from, qint64 to, bool colourColumnsFromFirst);
+    QString keypadSuffix_;
+};
+
+}  // namespace analysis

@@ -1,0 +1,397 @@
+#include "analysis/frmanalyse.h"
+#include "analysis/listing.h"
+#include "keypads/keypadwindow.h"
+#include "records/paths.h"
+#include "shell/ThesaurusChoix.h"
+#include "support/fakeplatform.h"
+#include "support/testenv.h"
+#include "support/workspacedriver.h"
+#include "ui/forms.h"
+#include "ui/grid.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <sys/resource.h>
+#include <csignal>
+
+using analysis::frmanalyse;
+
+namespace {
+
+const std::vector<Analysis> kMine = {
+    {"rosa", "N1", "rosa", "nom. f. sg.", "_", "la rose"},
+    {"rosa", "N1", "rosa", "abl. f. sg.", "_", "par la rose"},
+    {"cano", "V3", "cano", "1 sg.", "ind. prés. act.", "chanter"},
+};
+
+keypads::KeypadWindow* keypad(const QString& name) {
+    return ui::Forms::instance().find<keypads::KeypadWindow>(name);
+}
+
+void choose(const QString& keypadName, const QStringList& options) {
+    keypads::KeypadWindow* k = keypad(keypadName);
+    QVERIFY(k);
+    for (const QString& o : options) {
+        QTest::mouseClick(k->option(o), Qt::LeftButton, {}, QPoint(4, 4));
+    }
+    k->Command1->click();
+}
+
+// Files larger than this many bytes cannot be written while it lasts: a full disk.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+
+  private:
+    rlimit saved_{};
+};
+
+}  // namespace
+
+class TestEntering : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+    void keypadsComposeIntoTheDetailFields();
+    void commandsNeedASelection();
+    void validationStoresOnceAndRefusesTheDuplicate();
+    void baseThesaurusIsNeverWritten();
+    void failedAppendKeepsListsAndReports();
+    void deletionMovesRowsUp();
+    void duplicationInsertsANewAnalysis();
+    void savingWritesOneRecordPerRow();
+    void failedSaveKeepsTheOldFile();
+    void printingTenBlocksAPage();
+    void closingUnloadsTheKeypads();
+
+  private:
+    frmanalyse* open(const QString& text);
+
+    TestDataHome home_;
+    std::unique_ptr<FakePlatform> platform_;
+    QString mine_;
+};
+
+void TestEntering::init() {
+    platform_ = std::make_unique<FakePlatform>();
+    QDir().mkpath(records::paths::dataDir());
+    writeThesaurus(records::paths::baseThesaurus(), kMine);
+    mine_ = home_.file(QStringLiteral("mien.dat"));
+    writeThesaurus(mine_, kMine);
+}
+
+void TestEntering::cleanup() {
+    drive::closeAll();
+    QCOMPARE(platform_->busyDepth, 0);
+    QCOMPARE(platform_->unansweredQuestions, 0);
+    platform_.reset();
+}
+
+frmanalyse* TestEntering::open(const QString& text) {
+    drive::mainWindowWithText(text);
+    platform_->fileNames.push_back(mine_);
+    drive::openThesaurusChoice()->Command2->click();
+    return drive::workspace();
+}
+
+void TestEntering::keypadsComposeIntoTheDetailFields() {
+    frmanalyse* ws = open(QStringLiteral("rosa primus"));
+    drive::clickRow(ws, 3);
+    ws->Command1_b->click();
+    choose(QStringLiteral("pave02_a"), {QStringLiteral("Option10"), QStringLiteral("Option8")});
+    QCOMPARE(ws->Text4->toPlainText(), QStringLiteral("A1"));
+    ws->Command1_a->click();  // opens on the nominative
+    choose(QStringLiteral("pave03_a"), {QStringLiteral("Option26"), QStringLiteral("Option28")});
+    QCOMPARE(ws->Text5->toPlainText(), QStringLiteral("nom. m. sg."));
+    ws->moodButton->click();  // opens on the indicative, which is cleared here
+    choose(QStringLiteral("pave03_b"),
+           {QStringLiteral("Option1"), QStringLiteral("Option16"), QStringLiteral("Option23")});
+    QCOMPARE(ws->Text6->toPlainText(), QStringLiteral(" prés. act."));
+    // The keypads wrote into the detail fields only: the grid changes on validation.
+    QCOMPARE(ws->grille01->textAt(3, 3), QStringLiteral("_"));
+    QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("pave02_a")));
+}
+
+void TestEntering::commandsNeedASelection() {
+    frmanalyse* ws = open(QStringLiteral("rosa"));
+    for (QPushButton* b :
+         {ws->Command1_b, ws->Command1_a, ws->moodButton, ws->Command2, ws->Command3}) {
+        b->click();
+    }
+    ws->dupliquer->trigger();
+    QCOMPARE(platform_->messages.size(), 6);
+    for (const FakePlatform::Message& m : platform_->messages) {
+        QCOMPARE(m.text, QStringLiteral("Veuillez sélectionner une forme."));
+        QCOMPARE(m.title, QStringLiteral("Analyse morphologique"));
+        QCOMPARE(m.icon, ui::Icon::None);
+    }
+    QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("pave02_a")));
+    QCOMPARE(ws->grille01->rows(), 4);
+    // The charts need no selection.
+    ws->Command4->click();
+    ws->Command5->click();
+    QVERIFY(ui::Forms::instance().isLoaded(QStringLiteral("pave02")));
+    QVERIFY(ui::Forms::instance().isLoaded(QStringLiteral("pave03")));
+}
+
+void TestEntering::validationStoresOnceAndRefusesTheDuplicate() {
+    frmanalyse* ws = open(QStringLiteral("primus"));
+    QVERIFY(ws->Check1->isChecked());
+    drive::clickRow(ws, 1);
+    ws->Text2->setPlainText(QStringLiteral("primus"));
+    ws->Text3->setPlainText(QStringLiteral("premier"));
+    ws->Text4->setPlainText(QStringLiteral("A1"));
+    ws->Text5->setPlainText(QStringLiteral("nom. m. sg."));
+    ws->Text6->setPlainText(QStringLiteral("_"));
+    ws->Command2->click();
+    QVERIFY(platform_->messages.isEmpty());
+    const QByteArray bytes = readFile(mine_);
+    QCOMPARE(bytes.size(), 4 * 216);
+    records::ThesaurusRecord stored;
+    QVERIFY(stored.fromBytes(bytes.mid(3 * 216)));
+    QCOMPARE(stored.number(), qint16(4));
+    QCOMPARE(stored.form().trimmed(), QStringLiteral("primus"));
+    QCOMPARE(stored.category().trimmed(), QStringLiteral("A1"));
+    QCOMPARE(stored.moodTenseVoice().trimmed(), QStringLiteral("_"));
+    QCOMPARE(ws->lists.size(), 4);
+    QCOMPARE(ws->lists.numbers.back(), QStringLiteral("4"));
+    QCOMPARE(ws->grille01->textAt(1, 2), QStringLiteral("premier"));
+    QCOMPARE(ws->grille01->textAt(1, 5), QStringLiteral("_"));
+    QCOMPARE(ws->grille01->textAt(1, 6), QStringLiteral("*"));  // stays
+    QCOMPARE(ws->grille01->colSel(), 6);
+
+    // The same analysis again, the lemma in capitals and a trailing space: not stored.
+    ws->Text2->setPlainText(QStringLiteral("PRIMUS "));
+    ws->Command2->click();
+    QCOMPARE(platform_->messages.size(), 1);
+    QCOMPARE(platform_->messages[0].text,
+             QStringLiteral("FORME (+ analyses) déjà présente dans le Thesaurus."));
+    QCOMPARE(platform_->messages[0].title, QStringLiteral("Analyse existante"));
+    QCOMPARE(platform_->messages[0].icon, ui::Icon::Information);
+    QCOMPARE(readFile(mine_).size(), 4 * 216);
+    QCOMPARE(ws->grille01->textAt(1, 1), QStringLiteral("PRIMUS "));  // the row still changes
+
+    // Unchecked: the row changes, the thesaurus does not.
+    ws->Check1->setChecked(false);
+    ws->Text3->setPlainText(QStringLiteral("le premier"));
+    ws->Command2->click();
+    QCOMPARE(readFile(mine_).size(), 4 * 216);
+    QCOMPARE(ws->grille01->textAt(1, 2), QStringLiteral("le premier"));
+}
+
+void TestEntering::baseThesaurusIsNeverWritten() {
+    const QByteArray base = readFile(records::paths::baseThesaurus());
+    drive::mainWindowWithText(QStringLiteral("primus"));
+    drive::openThesaurusChoice()->Command1->click();
+    frmanalyse* ws = drive::workspace();
+    drive::clickRow(ws, 1);
+    ws->Text2->setPlainText(QStringLiteral("primus"));
+    ws->Command2->click();
+    QCOMPARE(readFile(records::paths::baseThesaurus()), base);
+
+    // Not even when the box is ticked after a later choice of the base thesaurus.
+    drive::closeAll();
+    ws = open(QStringLiteral("primus"));
+    drive::openThesaurusChoice()->Command1->click();  // only brings the workspace forward
+    drive::clickRow(ws, 1);
+    ws->Text2->setPlainText(QStringLiteral("primus"));
+    ws->Command2->click();
+    QCOMPARE(readFile(records::paths::baseThesaurus()), base);
+    QCOMPARE(platform_->messages.size(), 1);
+    QCOMPARE(ws->grille01->textAt(1, 1), QStringLiteral("primus"));
+}
+
+void TestEntering::failedAppendKeepsListsAndReports() {
+    frmanalyse* ws = open(QStringLiteral("primus"));
+    {
+        QFile file(mine_);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.resize(qint64(32767) * 216));
+    }
+    drive::clickRow(ws, 1);
+    ws->Text2->setPlainText(QStringLiteral("primus"));
+    ws->Command2->click();
+    QCOMPARE(platform_->messages.size(), 1);
+    QVERIFY(platform_->messages[0].text.contains(QStringLiteral("32767")));
+    QCOMPARE(ws->lists.size(), 3);
+    QCOMPARE(QFileInfo(mine_).size(), qint64(32767) * 216);
+    QCOMPARE(ws->grille01->textAt(1, 1), QStringLiteral("primus"));
+
+    // A full disk.
+    QVERIFY(QFile::resize(mine_, 3 * 216));
+    {
+        FileSizeLimit limit(3 * 216);
+        ws->Command2->click();
+    }
+    QCOMPARE(platform_->messages.size(), 2);
+    QCOMPARE(ws->lists.size(), 3);
+}
+
+void TestEntering::deletionMovesRowsUp() {
+    frmanalyse* ws = open(QStringLiteral("rosa cano"));  // rosa (2 rows, orange), cano
+    QCOMPARE(ws->grille01->rows(), 4);
+    const QStringList second = drive::rowCells(ws->grille01, 2);
+    const QStringList third = drive::rowCells(ws->grille01, 3);
+    drive::clickRow(ws, 1);
+    ws->Command3->click();
+    QCOMPARE(ws->grille01->rows(), 4);
+    QCOMPARE(drive::rowCells(ws->grille01, 1), second);
+    QCOMPARE(drive::rowCells(ws->grille01, 2), third);
+    QCOMPARE(ws->grille01->textAt(3, 0), QString());
+    QCOMPARE(ws->Text1->text(), QStringLiteral("rosa"));
+    QCOMPARE(ws->Text3->toPlainText(), QStringLiteral("par la rose"));
+    // Deleting the last row only empties it.
+    drive::clickRow(ws, 2);
+    ws->Command3->click();
+    drive::clickRow(ws, 2);
+    ws->Command3->click();
+    QCOMPARE(ws->grille01->rows(), 4);
+    QCOMPARE(ws->grille01->textAt(2, 0), QString());
+    QCOMPARE(ws->grille01->textAt(1, 0), QStringLiteral("rosa"));
+    QCOMPARE(readFile(mine_).size(), 3 * 216);
+}
+
+void TestEntering::duplicationInsertsANewAnalysis() {
+    frmanalyse* ws = open(QStringLiteral("cano rosa primus arma"));  // 5 rows below the header
+    QCOMPARE(ws->grille01->rows(), 6);
+    const QStringList third = drive::rowCells(ws->grille01, 3);
+    const QStringList fourth = drive::rowCells(ws->grille01, 4);
+    drive::clickRow(ws, 2);
+    ws->dupliquer->trigger();
+    QCOMPARE(ws->grille01->rows(), 7);
+    QCOMPARE(ws->selectedRow, 3);
+    QCOMPARE(drive::rowCells(ws->grille01, 3),
+             (QStringList{"rosa|b|c00000", "_|0080ff", "_|0080ff", "_|0080ff", "_|0080ff",
+                          "_|0080ff", "|0080ff"}));
+    // Moved rows take the colour of their column 1 in every analysis cell, column 6 too.
+    QStringList movedThird = third;
+    movedThird[6] = QStringLiteral("|0080ff");
+    QCOMPARE(drive::rowCells(ws->grille01, 4), movedThird);
+    QCOMPARE(drive::rowCells(ws->grille01, 5).first(), fourth.first());
+    QCOMPARE(ws->Text1->text(), QStringLiteral("rosa"));
+    QCOMPARE(ws->Text2->toPlainText(), QStringLiteral("_"));
+    QCOMPARE(ws->grille01->row(), 3);
+    QCOMPARE(ws->grille01->colSel(), 6);
+}
+
+void TestEntering::savingWritesOneRecordPerRow() {
+    frmanalyse* ws = open(QStringLiteral("rosa primus"));
+    const QString path = home_.file(QStringLiteral("analyse.dat"));
+    QFile::remove(path);
+    platform_->fileNames.push_back(path);
+    ws->Enregistrer->trigger();
+    QCOMPARE(platform_->fileDialogFilters.last(),
+             QStringLiteral("Fichiers de données (*.DAT)|*.DAT"));
+    QCOMPARE(platform_->messageTexts(),
+             QStringList{QStringLiteral("L'enregistrement est terminé.")});
+    const QByteArray bytes = readFile(path);
+    QCOMPARE(bytes.size(), (ws->grille01->rows() - 1) * 218);
+    const QByteArray notFound = bytes.mid(2 * 218, 218);
+    QCOMPARE(notFound.mid(2, 30), QByteArray("primus").leftJustified(30, ' '));
+    QCOMPARE(notFound.mid(32, 7), QByteArray("_      "));
+    QCOMPARE(notFound.mid(39, 50), QByteArray("_").leftJustified(50, ' '));
+    QCOMPARE(notFound.mid(206, 2), QByteArray("* "));
+    QCOMPARE(bytes.mid(126, 7), QByteArray("la rose"));
+
+    // Overwrite answered No: nothing written; Yes: only the new grid.
+    drive::clickRow(ws, 1);
+    ws->Command3->click();
+    platform_->messages.clear();
+    platform_->fileNames.push_back(path);
+    platform_->answers.push_back(ui::Answer::No);
+    ws->Enregistrer->trigger();
+    QCOMPARE(platform_->messages.size(), 1);
+    QCOMPARE(platform_->messages[0].title, QStringLiteral("Fichier existant"));
+    QCOMPARE(readFile(path), bytes);
+    platform_->fileNames.push_back(path);
+    platform_->answers.push_back(ui::Answer::Yes);
+    ws->Enregistrer->trigger();
+    QCOMPARE(readFile(path).size(), bytes.size());
+    QCOMPARE(readFile(path).mid(2, 4), QByteArray("rosa"));
+    QCOMPARE(readFile(path).mid(126, 11), QByteArray("par la rose"));
+    QCOMPARE(platform_->messages.last().text, QStringLiteral("L'enregistrement est terminé."));
+}
+
+void TestEntering::failedSaveKeepsTheOldFile() {
+    frmanalyse* ws = open(QStringLiteral("rosa primus cano"));
+    const QString path = home_.file(QStringLiteral("ancienne.dat"));
+    writeFile(path, QByteArray(218, 'a'));
+    platform_->fileNames.push_back(path);
+    platform_->answers.push_back(ui::Answer::Yes);
+    {
+        FileSizeLimit limit(500);
+        ws->Enregistrer->trigger();
+    }
+    QCOMPARE(readFile(path), QByteArray(218, 'a'));
+    QCOMPARE(platform_->messages.size(), 2);
+    QVERIFY(platform_->messages.last().text.contains(QStringLiteral("conservé")));
+    QVERIFY(!platform_->messageTexts().contains(QStringLiteral("L'enregistrement est terminé.")));
+    const QStringList leftovers =
+        QDir(home_.path()).entryList({QStringLiteral("ancienne.dat*")}, QDir::Files);
+    QCOMPARE(leftovers, QStringList{QStringLiteral("ancienne.dat")});
+}
+
+void TestEntering::printingTenBlocksAPage() {
+    QStringList words;
+    for (int i = 0; i < 23; ++i) {
+        words << QStringLiteral("cano");
+    }
+    frmanalyse* ws = open(words.join(QLatin1Char(' ')));
+    QCOMPARE(ws->grille01->rows(), 24);
+    platform_->cancelPrinting = true;
+    ws->imprimer->trigger();
+    QVERIFY(platform_->documents.empty());
+    platform_->cancelPrinting = false;
+    ws->imprimer->trigger();
+    QCOMPARE(platform_->documents.size(), std::size_t(1));
+    const FakePlatform::Document& doc = platform_->documents.front();
+    QVERIFY(doc.ended);
+    QCOMPARE(doc.fonts, QStringList{QStringLiteral("verdana 9")});
+    QCOMPARE(doc.pages.size(), 3);
+    QCOMPARE(doc.pages[0].size(), 70);
+    QCOMPARE(doc.pages[1].size(), 70);
+    QCOMPARE(doc.pages[2].size(), 21);
+    QCOMPARE(doc.pages[0].mid(0, 7),
+             (QStringList{"Formes: cano", "Lemme : cano", "Traduction : chanter",
+                          "Cat. gramm. : V3", "Cas, genre, nombre : 1 sg.",
+                          "Mode, temps, voix : ind. prés. act.", QString(64, QLatin1Char('-'))}));
+    // An empty row: the labels alone.
+    QCOMPARE(analysis::analysisListing({analysis::GridRowTexts{}}).first().mid(0, 2),
+             (QStringList{"Formes: ", "Lemme : "}));
+    QVERIFY(analysis::analysisListing({}).isEmpty());
+}
+
+void TestEntering::closingUnloadsTheKeypads() {
+    frmanalyse* ws = open(QStringLiteral("rosa"));
+    drive::clickRow(ws, 1);
+    ws->Command1_b->click();
+    ws->Command1_a->click();
+    ws->moodButton->click();
+    ws->Command4->click();
+    const QString before = ws->Text4->toPlainText();
+    ws->quitter->trigger();
+    for (const char* name : {"pave02_a", "pave03_a", "pave03_b", "frmanalyse", "ThesaurusChoix"}) {
+        QVERIFY2(!ui::Forms::instance().isLoaded(QString::fromLatin1(name)), name);
+    }
+    // The chart belongs to no workspace.
+    QVERIFY(ui::Forms::instance().isLoaded(QStringLiteral("pave02")));
+    QCOMPARE(before, QStringLiteral("N1"));
+}
+
+QTEST_MAIN(TestEntering)
+#include "test_entering.moc"

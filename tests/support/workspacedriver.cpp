@@ -1,0 +1,86 @@
+#include "support/workspacedriver.h"
+
+#include "analysis/frmanalyse.h"
+#include "records/recordfile.h"
+#include "shell/Morphologique.h"
+#include "shell/ThesaurusChoix.h"
+#include "ui/forms.h"
+#include "ui/grid.h"
+#include "ui/gridmodel.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTableView>
+#include <QtTest>
+
+records::ThesaurusRecord thesaurusRecord(const Analysis& a, qint16 number) {
+    records::ThesaurusRecord r;
+    r.setNumber(number);
+    r.setForm(a.form);
+    r.setCategory(a.category);
+    r.setLemma(a.lemma);
+    r.setCaseGenderNumber(a.caseGenderNumber);
+    r.setMoodTenseVoice(a.moodTenseVoice);
+    r.setTranslation(a.translation);
+    return r;
+}
+
+void writeThesaurus(const QString& path, const std::vector<Analysis>& analyses) {
+    QFile::remove(path);
+    records::RecordFile file(path, records::ThesaurusRecord::Length);
+    QVERIFY(file.open());
+    qint16 n = 0;
+    for (const Analysis& a : analyses) {
+        ++n;
+        QVERIFY(file.write(n, thesaurusRecord(a, n)));
+    }
+}
+
+namespace drive {
+
+shell::Morphologique* mainWindowWithText(const QString& text) {
+    auto* main = ui::Forms::instance().load<shell::Morphologique>();
+    ui::Forms::showModeless(main);
+    main->txtfichier->setPlainText(text);
+    main->analyse->setEnabled(true);
+    return main;
+}
+
+shell::ThesaurusChoix* openThesaurusChoice() {
+    ui::Forms::instance().find<shell::Morphologique>()->analyse->trigger();
+    return ui::Forms::instance().find<shell::ThesaurusChoix>();
+}
+
+analysis::frmanalyse* workspace() {
+    return ui::Forms::instance().find<analysis::frmanalyse>();
+}
+
+QStringList rowCells(const ui::Grid* grid, int row) {
+    QStringList cells;
+    for (int c = 0; c < grid->cols(); ++c) {
+        QString cell = grid->textAt(row, c);
+        if (grid->boldAt(row, c)) {
+            cell += QStringLiteral("|b");
+        }
+        if (const auto colour = grid->foreColorAt(row, c)) {
+            cell += QStringLiteral("|%1").arg(*colour, 6, 16, QLatin1Char('0'));
+        }
+        cells << cell;
+    }
+    return cells;
+}
+
+void clickRow(analysis::frmanalyse* ws, int row) {
+    QTableView* view = ws->grille01->view();
+    const QModelIndex index = view->model()->index(row - 1, 0);
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+}
+
+void closeAll() {
+    ui::Forms::instance().unloadAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace drive

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "records/records.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace analysis {
+class frmanalyse;
+}
+namespace shell {
+class Morphologique;
+class ThesaurusChoix;
+}  // namespace shell
+namespace ui {
+class Grid;
+}
+
+// One analysis as a test writes it: form, category, lemma, case-gender-number,
+// mood-tense-voice, translation.
+struct Analysis {
+    QString form;
+    QString category;
+    QString lemma;
+    QString caseGenderNumber;
+    QString moodTenseVoice;
+    QString translation;
+};
+
+records::ThesaurusRecord thesaurusRecord(const Analysis& a, qint16 number);
+// Writes a thesaurus file holding these analyses in this order, numbered by position.
+void writeThesaurus(const QString& path, const std::vector<Analysis>& analyses);
+
+// Drives the main window, the thesaurus choice and the analysis workspace as a user would.
+namespace drive {
+
+shell::Morphologique* mainWindowWithText(const QString& text);
+shell::ThesaurusChoix* openThesaurusChoice();
+analysis::frmanalyse* workspace();
+// Every cell of a grid row: its text, and "b" for bold and the 0xBBGGRR colour when set.
+QStringList rowCells(const ui::Grid* grid, int row);
+void clickRow(analysis::frmanalyse* ws, int row);
+void closeAll();
+
+}  // namespace drive
