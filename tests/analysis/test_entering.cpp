@@ -78,6 +78,7 @@ class TestEntering : public QObject {
     void failedSaveKeepsTheOldFile();
     void printingTenBlocksAPage();
     void closingUnloadsTheKeypads();
+    void theRoadOfOneAnalysis();
 
   private:
     frmanalyse* open(const QString& text);
@@ -391,6 +392,48 @@ void TestEntering::closingUnloadsTheKeypads() {
     // The chart belongs to no workspace.
     QVERIFY(ui::Forms::instance().isLoaded(QStringLiteral("pave02")));
     QCOMPARE(before, QStringLiteral("N1"));
+}
+
+// A new user's first analysis: a new thesaurus, an unknown form completed with the three
+// keypads, validated, saved; the same text analysed again finds the form.
+void TestEntering::theRoadOfOneAnalysis() {
+    const QString mine = home_.file(QStringLiteral("eleve.dat"));
+    QFile::remove(mine);
+    drive::mainWindowWithText(QStringLiteral("Rosa amat."));
+    platform_->fileNames.push_back(mine);
+    platform_->answers.push_back(ui::Answer::No);  // no import
+    drive::openThesaurusChoice()->Command3->click();
+    frmanalyse* ws = drive::workspace();
+    QCOMPARE(ws->grille01->textAt(2, 6), QStringLiteral("*"));
+    drive::clickRow(ws, 2);
+    ws->Text2->setPlainText(QStringLiteral("amo"));
+    ws->Text3->setPlainText(QStringLiteral("il aime"));
+    ws->Command1_b->click();
+    choose(QStringLiteral("pave02_a"), {QStringLiteral("Option10")});
+    ws->Command1_a->click();
+    choose(QStringLiteral("pave03_a"),
+           {QStringLiteral("Option7"), QStringLiteral("Option10"), QStringLiteral("Option28")});
+    ws->moodButton->click();
+    choose(QStringLiteral("pave03_b"), {QStringLiteral("Option16"), QStringLiteral("Option23")});
+    ws->Command2->click();
+    QCOMPARE(QFileInfo(mine).size(), 216);
+
+    const QString saved = home_.file(QStringLiteral("rosa.dat"));
+    QFile::remove(saved);
+    platform_->fileNames.push_back(saved);
+    ws->Enregistrer->trigger();
+    QCOMPARE(QFileInfo(saved).size(), qint64(ws->grille01->rows() - 1) * 218);
+    ws->quitter->trigger();
+
+    platform_->fileNames.push_back(mine);
+    drive::openThesaurusChoice()->Command2->click();
+    ws = drive::workspace();
+    QCOMPARE(drive::rowCells(ws->grille01, 2),
+             (QStringList{"amat|b|c00000", QStringLiteral("amo").leftJustified(50),
+                          QStringLiteral("il aime").leftJustified(80),
+                          QStringLiteral("V1").leftJustified(7),
+                          QStringLiteral("3 sg.").leftJustified(15),
+                          QStringLiteral("ind. prés. act.").leftJustified(22), QString()}));
 }
 
 QTEST_MAIN(TestEntering)
