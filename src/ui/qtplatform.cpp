@@ -14,6 +14,26 @@
 namespace ui {
 namespace {
 
+// A question asked while the hourglass shows gets the ordinary pointer back until answered.
+class ArrowWhileAsking {
+  public:
+    ArrowWhileAsking() : busy_(QApplication::overrideCursor() != nullptr) {
+        if (busy_) {
+            QApplication::setOverrideCursor(Qt::ArrowCursor);
+        }
+    }
+    ~ArrowWhileAsking() {
+        if (busy_) {
+            QApplication::restoreOverrideCursor();
+        }
+    }
+    ArrowWhileAsking(const ArrowWhileAsking&) = delete;
+    ArrowWhileAsking& operator=(const ArrowWhileAsking&) = delete;
+
+  private:
+    bool busy_;
+};
+
 QString runFileDialog(QWidget* parent, const QString& filter, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(mode);
@@ -26,6 +46,7 @@ QString runFileDialog(QWidget* parent, const QString& filter, QFileDialog::Accep
     if (mode == QFileDialog::AcceptSave) {
         dialog.setDefaultSuffix(defaultSuffix(filter));
     }
+    ArrowWhileAsking arrow;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
@@ -41,6 +62,7 @@ Answer QtPlatform::message(QWidget* parent, const QString& text, Buttons buttons
         displayText(text),
         buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    ArrowWhileAsking arrow;
     const int result = box.exec();
     if (buttons == Buttons::Ok) {
         return Answer::Ok;
@@ -59,6 +81,7 @@ QString QtPlatform::saveFileName(QWidget* parent, const QString& filter) {
 std::unique_ptr<PrintJob> QtPlatform::startPrinting(QWidget* parent) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     QPrintDialog dialog(printer.get(), parent);
+    ArrowWhileAsking arrow;
     if (dialog.exec() != QDialog::Accepted) {
         return nullptr;
     }
