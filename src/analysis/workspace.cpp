@@ -34,7 +34,7 @@ const QStringList kHeaders = {QStringLiteral("Formes"),
                               QStringLiteral("Mode, temps, voix"),
                               QStringLiteral("Indic.")};
 // Starting widths in pixels; the user may widen any column.
-constexpr int kColumnPixels[kGridColumns] = {130, 130, 250, 80, 140, 170, 50};
+constexpr int kColumnPixels[kGridColumns] = {120, 120, 210, 82, 125, 150, 45};
 constexpr int kTwipsPerPixel = 15;
 constexpr int kCentre = 4;
 constexpr int kLeftTop = 0;
@@ -56,7 +56,7 @@ Workspace::Workspace(const WorkspaceDesign& design) : keypadSuffix_(design.keypa
     setAccessibleName(windowTitle());
     buildMenus(design);
     buildBody(design);
-    resize(1180, 720);
+    resize(1270, 740);
 }
 
 void Workspace::buildMenus(const WorkspaceDesign& design) {
@@ -132,7 +132,7 @@ QPushButton* Workspace::pictureButton(const QString& name, const QString& access
 QWidget* Workspace::buildDetailPanel(const WorkspaceDesign& design) {
     Frame2 = ui::named(new QGroupBox(this), QStringLiteral("Frame2"),
                        QStringLiteral("Analyse de la forme"));
-    Frame2->setFixedWidth(380);
+    Frame2->setFixedWidth(385);
     auto label = [this](const QString& name, const QString& text) {
         return ui::named(new QLabel(text, Frame2), name, text);
     };
