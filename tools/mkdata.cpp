@@ -8,10 +8,10 @@
 #include "records/cp1252.h"
 #include "records/recordfile.h"
 #include "records/records.h"
+#include "records/tsv.h"
 
 #include <QFile>
 #include <QStringList>
-#include <QTextStream>
 
 #include <algorithm>
 #include <cstdio>
@@ -19,42 +19,24 @@
 
 namespace {
 
-struct Line {
-    int number;
-    QStringList fields;
-};
-
 void complain(const QString& message) {
     std::fprintf(stderr, "mkdata: %s\n", qPrintable(message));
 }
 
+using records::tsv::Line;
+
 bool readLines(const QString& path, int fieldCount, std::vector<Line>& lines) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    if (!file.open(QIODevice::ReadOnly)) {
         complain(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
         return false;
     }
-    QTextStream in(&file);
-    in.setEncoding(QStringConverter::Utf8);
-    bool ok = true;
-    for (int number = 1; !in.atEnd(); ++number) {
-        const QString text = in.readLine();
-        if (text.trimmed().isEmpty() || text.startsWith(QLatin1Char('#'))) {
-            continue;
-        }
-        const QStringList fields = text.split(QLatin1Char('\t'));
-        if (fields.size() != fieldCount) {
-            complain(QStringLiteral("%1:%2: %3 fields instead of %4")
-                         .arg(path)
-                         .arg(number)
-                         .arg(fields.size())
-                         .arg(fieldCount));
-            ok = false;
-            continue;
-        }
-        lines.push_back({number, fields});
+    QStringList problems;
+    lines = records::tsv::parse(QString::fromUtf8(file.readAll()), fieldCount, path, &problems);
+    for (const QString& problem : problems) {
+        complain(problem);
     }
-    return ok;
+    return problems.isEmpty();
 }
 
 // Every value must fit its field and the code page: the build refuses data it would spoil.
@@ -110,29 +92,6 @@ bool writeRecords(const QString& path, const std::vector<R>& recs) {
     return true;
 }
 
-records::ThesaurusRecord thesaurusRecord(const QStringList& f, qint16 number) {
-    records::ThesaurusRecord r;
-    r.setNumber(number);
-    r.setForm(f[0]);
-    r.setCategory(f[1]);
-    r.setLemma(f[2]);
-    r.setCaseGenderNumber(f[3]);
-    r.setMoodTenseVoice(f[4]);
-    r.setTranslation(f[5]);
-    return r;
-}
-
-records::LexiconRecord lexiconRecord(const QStringList& f, qint16 number) {
-    records::LexiconRecord r;
-    r.setNumber(number);
-    r.setLemma(f[0]);
-    r.setCategory(f[1]);
-    r.setTranslation(f[2]);
-    r.setFrenchFamily(f[3]);
-    r.setLatinFamily(f[4]);
-    return r;
-}
-
 template <class R, class Make>
 int build(const QString& source, const QString& target, const std::vector<int>& widths, Make make) {
     std::vector<Line> lines;
@@ -161,10 +120,11 @@ int main(int argc, char** argv) {
     const QString target = QString::fromLocal8Bit(argv[3]);
     if (kind == QLatin1String("thesaurus")) {
         return build<records::ThesaurusRecord>(source, target, {30, 7, 50, 15, 22, 80},
-                                               thesaurusRecord);
+                                               records::tsv::thesaurusRecord);
     }
     if (kind == QLatin1String("lexicon")) {
-        return build<records::LexiconRecord>(source, target, {70, 6, 100, 70, 70}, lexiconRecord);
+        return build<records::LexiconRecord>(source, target, {70, 6, 100, 70, 70},
+                                             records::tsv::lexiconRecord);
     }
     complain(QStringLiteral("unknown kind %1").arg(kind));
     return 2;
