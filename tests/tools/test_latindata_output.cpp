@@ -1,0 +1,170 @@
+#include "latindata/coverage.h"
+#include "latindata/generator.h"
+#include "latindata/inflection.h"
+#include "latindata/spelling.h"
+
+#include "keypads/coding.h"
+#include "records/cp1252.h"
+#include "records/recordfile.h"
+#include "shell/textfile.h"
+
+#include <QSet>
+#include <QtTest>
+
+// Checks of the base thesaurus and the lexicon that the build generated from the Latin lexical
+// data; skipped when the build used the small hand-written data instead.
+using namespace latindata;
+
+namespace {
+
+const QString kBuildData = QStringLiteral(MORPHO_BUILD_DATA_DIR);
+
+struct Found {
+    QString category, lemma, caseGenderNumber, moodTenseVoice;
+    bool operator==(const Found&) const = default;
+};
+
+}  // namespace
+
+class TestLatinDataOutput : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void thesaurusIsOrderedNumberedAndCoded();
+    void knownAnalyses();
+    void knownFormsOfTheData();
+    void lexiconIsOneRecordPerLemmaInOrder();
+    void caesarIsMostlyFound();
+
+  private:
+    QList<Found> analysesOf(const QString& form) const;
+
+    std::vector<records::ThesaurusRecord> thesaurus_;
+    std::vector<records::LexiconRecord> lexicon_;
+};
+
+void TestLatinDataOutput::initTestCase() {
+    if (!LATINDATA_GENERATED) {
+        QSKIP("the build used the hand-written data: no Latin lexical data folder");
+    }
+    auto t = records::readAllRecords<records::ThesaurusRecord>(kBuildData +
+                                                               QStringLiteral("/donnees.dat"));
+    auto l = records::readAllRecords<records::LexiconRecord>(kBuildData +
+                                                             QStringLiteral("/lexique.dat"));
+    QVERIFY(t.ok && l.ok);
+    thesaurus_ = std::move(t.records);
+    lexicon_ = std::move(l.records);
+}
+
+QList<Found> TestLatinDataOutput::analysesOf(const QString& form) const {
+    QList<Found> out;
+    for (const auto& r : thesaurus_) {
+        if (r.form().trimmed() == form) {
+            out.append({r.category().trimmed(), r.lemma().trimmed(), r.caseGenderNumber().trimmed(),
+                        r.moodTenseVoice().trimmed()});
+        }
+    }
+    return out;
+}
+
+void TestLatinDataOutput::thesaurusIsOrderedNumberedAndCoded() {
+    QVERIFY(thesaurus_.size() > 30000);
+    QVERIFY(static_cast<qint64>(thesaurus_.size()) <= records::kMaxRecordNumber);
+    QSet<QString> categories;
+    for (const keypads::Row& row : keypads::categoryGroup().codeRows()) {
+        categories.insert(row.code);
+    }
+    QString previous;
+    for (std::size_t i = 0; i < thesaurus_.size(); ++i) {
+        const auto& r = thesaurus_[i];
+        QCOMPARE(r.number(), static_cast<qint16>(i + 1));
+        const QString lowered = records::cp1252::toLower(r.form().trimmed());
+        QVERIFY2(previous <= lowered, qPrintable(lowered));
+        previous = lowered;
+        QVERIFY2(categories.contains(r.category().trimmed()), qPrintable(r.category()));
+        QVERIFY(!r.lemma().trimmed().isEmpty() && !r.translation().trimmed().isEmpty());
+    }
+}
+
+void TestLatinDataOutput::knownAnalyses() {
+    QCOMPARE(analysesOf(u"amo"_qs),
+             (QList<Found>{{u"V1"_qs, u"amo"_qs, u"1 sg."_qs, u"ind. prés. act."_qs}}));
+    // Both lemmas of an ambiguous form, the most frequent first.
+    QCOMPARE(analysesOf(u"est"_qs),
+             (QList<Found>{{u"V6"_qs, u"sum"_qs, u"3 sg."_qs, u"ind. prés."_qs},
+                           {u"V6"_qs, u"edo"_qs, u"3 sg."_qs, u"ind. prés. act."_qs}}));
+    QVERIFY(analysesOf(u"quarum"_qs)
+                .contains({u"DP"_qs, u"qui"_qs, u"gén. f. pl."_qs, records::kEmptyMarker}));
+    QVERIFY(analysesOf(u"Belgae"_qs)
+                .contains({u"N1"_qs, u"Belgae"_qs, u"nom. m. pl."_qs, records::kEmptyMarker}));
+    QVERIFY(analysesOf(u"oriuntur"_qs)
+                .contains({u"V4"_qs, u"orior"_qs, u"3 pl."_qs, u"ind. prés. dép."_qs}));
+    // The school paradigms are there whatever the corpus frequencies.
+    QVERIFY(analysesOf(u"rosae"_qs)
+                .contains({u"N1"_qs, u"rosa"_qs, u"gén. f. sg."_qs, records::kEmptyMarker}));
+    QVERIFY(analysesOf(u"divisa"_qs)
+                .contains({u"V3"_qs, u"divido"_qs, u"nom. f. sg."_qs, u"part. parf. pas."_qs}));
+    QVERIFY(analysesOf(u"vos"_qs).size() >= 1);
+    QVERIFY(analysesOf(u"uos"_qs).isEmpty());
+}
+
+// Forms the thesaurus may leave out for want of room are still made right from the data.
+void TestLatinDataOutput::knownFormsOfTheData() {
+    LexicalData data;
+    QStringList problems;
+    QVERIFY(readLexicalData(QStringLiteral(LATINDATA_SOURCE_DIR), &data, &problems));
+    const auto formsOf = [&](const QString& key) {
+        std::map<int, QStringList> out;
+        for (const Lemma& lemma : data.lemmas) {
+            if (lemma.matchingKey() != key) {
+                continue;
+            }
+            for (const auto& [cell, forms] : inflect(lemma, *data.models.find(lemma.model), {})) {
+                for (const QString& f : forms) {
+                    out[cell].append(schoolSpelling(f));
+                }
+            }
+        }
+        return out;
+    };
+    const auto rosa = formsOf(u"rosa"_qs);
+    for (int cell : {4, 5, 7, 8}) {
+        QCOMPARE(rosa.at(cell), QStringList{u"rosae"_qs});
+    }
+    const auto divido = formsOf(u"diuido"_qs);
+    QCOMPARE(divido.at(315), QStringList{u"divisa"_qs});  // nominative feminine, perfect passive
+    QCOMPARE(divido.at(123), QStringList{u"dividit"_qs});
+    QCOMPARE(formsOf(u"lingua"_qs).at(1), QStringList{u"lingua"_qs});
+}
+
+void TestLatinDataOutput::lexiconIsOneRecordPerLemmaInOrder() {
+    QVERIFY(lexicon_.size() > 20000);
+    QVERIFY(static_cast<qint64>(lexicon_.size()) <= records::kMaxRecordNumber);
+    QString previous;
+    int withLatinFamily = 0;
+    for (std::size_t i = 0; i < lexicon_.size(); ++i) {
+        const auto& r = lexicon_[i];
+        QCOMPARE(r.number(), static_cast<qint16>(i + 1));
+        const QString lowered = records::cp1252::toLower(r.lemma().trimmed());
+        QVERIFY(previous <= lowered);
+        previous = lowered;
+        withLatinFamily += r.latinFamily().trimmed().isEmpty() ? 0 : 1;
+        if (lowered == u"aqua") {
+            QVERIFY(r.frenchFamily().contains(u"aquatique"));
+            QCOMPARE(r.category().trimmed(), u"N1"_qs);
+        }
+    }
+    QVERIFY(withLatinFamily > 3000);
+}
+
+void TestLatinDataOutput::caesarIsMostlyFound() {
+    const auto text = shell::readTextFile(QStringLiteral(MORPHO_SAMPLES_DIR "/caesar-bg-1-1.txt"));
+    QVERIFY(text.has_value());
+    const Coverage coverage = measureCoverage(text->text, analysis::listsFromRecords(thesaurus_));
+    QCOMPARE(coverage.words, qint64(178));
+    QVERIFY2(coverage.share() >= 0.80, qPrintable(QString::number(coverage.share())));
+}
+
+QTEST_GUILESS_MAIN(TestLatinDataOutput)
+#include "test_latindata_output.moc"

@@ -1,0 +1,89 @@
+#include "latindata/handdata.h"
+
+#include "records/cp1252.h"
+#include "records/tsv.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+namespace latindata {
+namespace {
+
+QString key(const QString& value) {
+    return records::cp1252::toLower(records::trimmedRight(value));
+}
+
+QString analysisKey(const records::ThesaurusRecord& r) {
+    return QStringList{key(r.form()), key(r.category()), key(r.lemma()), key(r.caseGenderNumber()),
+                       key(r.moodTenseVoice())}
+        .join(QLatin1Char('\t'));
+}
+
+template <class R, class Key>
+std::vector<R> sortedAndNumbered(std::vector<R> recs, Key sortKey) {
+    std::stable_sort(recs.begin(), recs.end(),
+                     [&](const R& a, const R& b) { return sortKey(a) < sortKey(b); });
+    for (std::size_t i = 0; i < recs.size(); ++i) {
+        recs[i].setNumber(static_cast<qint16>(i + 1));
+    }
+    return recs;
+}
+
+}  // namespace
+
+std::vector<records::ThesaurusRecord> parseHandAnalyses(const QString& tsv, QStringList* problems) {
+    std::vector<records::ThesaurusRecord> out;
+    for (const auto& line : records::tsv::parse(tsv, records::tsv::kThesaurusFields,
+                                                QStringLiteral("donnees.tsv"), problems)) {
+        out.push_back(records::tsv::thesaurusRecord(line.fields, 0));
+    }
+    return out;
+}
+
+std::vector<records::LexiconRecord> parseHandLemmas(const QString& tsv, QStringList* problems) {
+    std::vector<records::LexiconRecord> out;
+    for (const auto& line : records::tsv::parse(tsv, records::tsv::kLexiconFields,
+                                                QStringLiteral("lexique.tsv"), problems)) {
+        out.push_back(records::tsv::lexiconRecord(line.fields, 0));
+    }
+    return out;
+}
+
+std::vector<records::ThesaurusRecord> mergeAnalyses(
+    const std::vector<records::ThesaurusRecord>& hand,
+    const std::vector<records::ThesaurusRecord>& generated) {
+    QSet<QString> given;
+    std::vector<records::ThesaurusRecord> all = hand;
+    for (const records::ThesaurusRecord& r : hand) {
+        given.insert(analysisKey(r));
+    }
+    for (const records::ThesaurusRecord& r : generated) {
+        if (!given.contains(analysisKey(r))) {
+            all.push_back(r);
+        }
+    }
+    return sortedAndNumbered(std::move(all),
+                             [](const records::ThesaurusRecord& r) { return key(r.form()); });
+}
+
+std::vector<records::LexiconRecord> mergeLemmas(
+    const std::vector<records::LexiconRecord>& hand,
+    const std::vector<records::LexiconRecord>& generated, int limit) {
+    QSet<QString> known;
+    std::vector<records::LexiconRecord> all = generated;
+    for (const records::LexiconRecord& r : generated) {
+        known.insert(key(r.lemma()) + QLatin1Char('\t') + key(r.category()));
+    }
+    for (const records::LexiconRecord& r : hand) {
+        const QString k = key(r.lemma()) + QLatin1Char('\t') + key(r.category());
+        if (!known.contains(k) && static_cast<int>(all.size()) < limit) {
+            known.insert(k);
+            all.push_back(r);
+        }
+    }
+    return sortedAndNumbered(std::move(all),
+                             [](const records::LexiconRecord& r) { return key(r.lemma()); });
+}
+
+}  // namespace latindata
