@@ -36,6 +36,7 @@ class TestLatinDataOutput : public QObject {
     void knownFormsOfTheData();
     void lexiconIsOneRecordPerLemmaInOrder();
     void caesarIsMostlyFound();
+    void anotherAuthorIsMostlyFound();
 
   private:
     QList<Found> analysesOf(const QString& form) const;
@@ -164,6 +165,16 @@ void TestLatinDataOutput::caesarIsMostlyFound() {
     const Coverage coverage = measureCoverage(text->text, analysis::listsFromRecords(thesaurus_));
     QCOMPARE(coverage.words, qint64(178));
     QVERIFY2(coverage.share() >= 0.80, qPrintable(QString::number(coverage.share())));
+}
+
+// A text that none of the hand-written analyses was made for: Cicero, In Catilinam 1, 1-2.
+void TestLatinDataOutput::anotherAuthorIsMostlyFound() {
+    const auto text = shell::readTextFile(
+        QStringLiteral(LATINDATA_FIXTURES_DIR "/cicero-in-catilinam-1-1.txt"));
+    QVERIFY(text.has_value());
+    const Coverage coverage = measureCoverage(text->text, analysis::listsFromRecords(thesaurus_));
+    QCOMPARE(coverage.words, qint64(149));
+    QVERIFY2(coverage.share() >= 0.85, qPrintable(QString::number(coverage.share())));
 }
 
 QTEST_GUILESS_MAIN(TestLatinDataOutput)
