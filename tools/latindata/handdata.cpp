@@ -14,10 +14,9 @@ QString key(const QString& value) {
     return records::cp1252::toLower(records::trimmedRight(value));
 }
 
-QString analysisKey(const records::ThesaurusRecord& r) {
-    return QStringList{key(r.form()), key(r.category()), key(r.lemma()), key(r.caseGenderNumber()),
-                       key(r.moodTenseVoice())}
-        .join(QLatin1Char('\t'));
+// A form of a lemma that the hand list analyses is analysed by the hand list alone.
+QString formOfLemma(const records::ThesaurusRecord& r) {
+    return key(r.form()) + QLatin1Char('\t') + key(r.lemma());
 }
 
 template <class R, class Key>
@@ -56,10 +55,10 @@ std::vector<records::ThesaurusRecord> mergeAnalyses(
     QSet<QString> given;
     std::vector<records::ThesaurusRecord> all = hand;
     for (const records::ThesaurusRecord& r : hand) {
-        given.insert(analysisKey(r));
+        given.insert(formOfLemma(r));
     }
     for (const records::ThesaurusRecord& r : generated) {
-        if (!given.contains(analysisKey(r))) {
+        if (!given.contains(formOfLemma(r))) {
             all.push_back(r);
         }
     }

@@ -15,9 +15,8 @@ std::vector<records::ThesaurusRecord> parseHandAnalyses(const QString& tsv, QStr
 std::vector<records::LexiconRecord> parseHandLemmas(const QString& tsv, QStringList* problems);
 
 // The hand-written analyses with the generated ones, in ascending order of lower-cased form
-// (a form's hand-written analyses first), numbered by position. A generated analysis that a
-// hand-written one already gives (same form, category, lemma and features, whatever the
-// translation) is left out.
+// (a form's hand-written analyses first), numbered by position. The hand list is the whole
+// analysis of the forms it gives: generated analyses of the same form and lemma are left out.
 std::vector<records::ThesaurusRecord> mergeAnalyses(
     const std::vector<records::ThesaurusRecord>& hand,
     const std::vector<records::ThesaurusRecord>& generated);
