@@ -6,12 +6,7 @@ namespace analysis {
 
 records::AnalysisRecord analysisRecord(const GridRowTexts& row) {
     records::AnalysisRecord r;
-    r.setForm(row[0]);
-    r.setLemma(row[1]);
-    r.setTranslation(row[2]);
-    r.setCategory(row[3]);
-    r.setCaseGenderNumber(row[4]);
-    r.setMoodTenseVoice(row[5]);
+    r.setAnalysis(row[0], row[3], row[1], row[4], row[5], row[2]);
     r.setIndicator(row[6]);
     return r;
 }

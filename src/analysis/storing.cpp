@@ -35,12 +35,9 @@ bool holdsAnalysis(const ThesaurusLists& lists, const DetailFields& f) {
 
 records::ThesaurusRecord recordToStore(const QString& formCell, const DetailFields& f) {
     records::ThesaurusRecord r;
-    r.setForm(formCell.isEmpty() ? records::kEmptyMarker : f.form);
-    r.setCategory(orEmptyMarker(f.category));
-    r.setCaseGenderNumber(orEmptyMarker(f.caseGenderNumber));
-    r.setLemma(orEmptyMarker(f.lemma));
-    r.setTranslation(orEmptyMarker(f.translation));
-    r.setMoodTenseVoice(orEmptyMarker(f.moodTenseVoice));
+    r.setAnalysis(formCell.isEmpty() ? records::kEmptyMarker : f.form, orEmptyMarker(f.category),
+                  orEmptyMarker(f.lemma), orEmptyMarker(f.caseGenderNumber),
+                  orEmptyMarker(f.moodTenseVoice), orEmptyMarker(f.translation));
     return r;
 }
 

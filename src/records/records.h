@@ -55,6 +55,18 @@ class AnalysedFormRecord : public FixedRecord<L> {
     QString translation() const { return this->text(126, 80); }
     void setTranslation(const QString& v) { this->setText(126, 80, v); }
 
+    // The six fields at once, in the order the readable data sources give them.
+    void setAnalysis(const QString& form, const QString& category, const QString& lemma,
+                     const QString& caseGenderNumber, const QString& moodTenseVoice,
+                     const QString& translation) {
+        setForm(form);
+        setCategory(category);
+        setLemma(lemma);
+        setCaseGenderNumber(caseGenderNumber);
+        setMoodTenseVoice(moodTenseVoice);
+        setTranslation(translation);
+    }
+
   protected:
     AnalysedFormRecord() { this->setInt16(0, 0); }
 };

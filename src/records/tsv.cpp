@@ -32,12 +32,7 @@ std::vector<Line> parse(const QString& text, int fieldCount, const QString& sour
 ThesaurusRecord thesaurusRecord(const QStringList& f, qint16 number) {
     ThesaurusRecord r;
     r.setNumber(number);
-    r.setForm(f[0]);
-    r.setCategory(f[1]);
-    r.setLemma(f[2]);
-    r.setCaseGenderNumber(f[3]);
-    r.setMoodTenseVoice(f[4]);
-    r.setTranslation(f[5]);
+    r.setAnalysis(f[0], f[1], f[2], f[3], f[4], f[5]);
     return r;
 }
 

@@ -17,12 +17,7 @@
 records::ThesaurusRecord thesaurusRecord(const Analysis& a, qint16 number) {
     records::ThesaurusRecord r;
     r.setNumber(number);
-    r.setForm(a.form);
-    r.setCategory(a.category);
-    r.setLemma(a.lemma);
-    r.setCaseGenderNumber(a.caseGenderNumber);
-    r.setMoodTenseVoice(a.moodTenseVoice);
-    r.setTranslation(a.translation);
+    r.setAnalysis(a.form, a.category, a.lemma, a.caseGenderNumber, a.moodTenseVoice, a.translation);
     return r;
 }
 

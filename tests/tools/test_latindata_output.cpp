@@ -169,8 +169,8 @@ void TestLatinDataOutput::caesarIsMostlyFound() {
 
 // A text that none of the hand-written analyses was made for: Cicero, In Catilinam 1, 1-2.
 void TestLatinDataOutput::anotherAuthorIsMostlyFound() {
-    const auto text = shell::readTextFile(
-        QStringLiteral(LATINDATA_FIXTURES_DIR "/cicero-in-catilinam-1-1.txt"));
+    const auto text =
+        shell::readTextFile(QStringLiteral(LATINDATA_FIXTURES_DIR "/cicero-in-catilinam-1-1.txt"));
     QVERIFY(text.has_value());
     const Coverage coverage = measureCoverage(text->text, analysis::listsFromRecords(thesaurus_));
     QCOMPARE(coverage.words, qint64(149));
