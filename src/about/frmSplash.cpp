@@ -98,8 +98,14 @@ void frmSplash::Form_Load() {
     Timer1->start();
 }
 
+// Closed from outside before its time (by the window manager), the splash still hands over:
+// otherwise the program would run on with no window.
 void frmSplash::Form_Unload() {
     Timer1->stop();
+    if (!handedOver_ && !ui::Forms::instance().closingAll()) {
+        handedOver_ = true;
+        showMainWindow();
+    }
 }
 
 void frmSplash::handOver() {
@@ -108,6 +114,10 @@ void frmSplash::handOver() {
     }
     handedOver_ = true;
     unload();
+    showMainWindow();
+}
+
+void frmSplash::showMainWindow() {
     ui::Forms::showModeless(ui::Forms::instance().load<shell::Morphologique>());
 }
 

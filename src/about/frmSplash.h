@@ -52,6 +52,7 @@ class frmSplash : public ui::Form<QWidget> {
 
   private:
     void handOver();
+    static void showMainWindow();
     void buildLabels();
     QLabel* label(const QString& name, const QString& text);
     bool clicked(QObject* watched);

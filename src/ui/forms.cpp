@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QScopedValueRollback>
 #include <QScreen>
 
 #include <algorithm>
@@ -96,6 +97,7 @@ void Forms::unload(const QString& name) {
 }
 
 void Forms::unloadAll() {
+    const QScopedValueRollback<bool> closing(closingAll_, true);
     const QList<QPointer<QWidget>> windows = windows_;
     for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
         if (*it) {

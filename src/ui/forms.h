@@ -60,6 +60,8 @@ class Forms : public QObject {
     void unload(const QString& name);
     // Closes every window, the most recently loaded first.
     void unloadAll();
+    // True while unloadAll() runs: the program is ending.
+    bool closingAll() const { return closingAll_; }
 
     // Called by a window as it closes.
     void forget(QWidget* window);
@@ -73,6 +75,7 @@ class Forms : public QObject {
     void placeOverWorkingWindow(QWidget* window) const;
 
     QList<QPointer<QWidget>> windows_;
+    bool closingAll_ = false;
 };
 
 // Base of every window: its load work runs once per loading (Form_Load), its unload work

@@ -25,6 +25,7 @@ class TestSplashAbout : public QObject {
     void clicksHandOverOnlyOnListedControls_data();
     void clicksHandOverOnlyOnListedControls();
     void splashLabels();
+    void closingTheSplashStillHandsOver();
     void aboutBoxContents();
     void sysInfoTriesProgramPathFirst();
     void sysInfoFallsBackToToolsDirectory_data();
@@ -125,6 +126,14 @@ void TestSplashAbout::splashLabels() {
     QVERIFY(splash->Label7->text().isEmpty());
     QCOMPARE(splash->Image1->pixmap().size(), QSize(100, 220));
     QVERIFY(splash->windowTitle().isEmpty());
+}
+
+void TestSplashAbout::closingTheSplashStillHandsOver() {
+    frmSplash* splash = showSplash();
+    splash->close();
+    QVERIFY(mainLoaded());
+    QVERIFY(ui::Forms::instance().find<shell::Morphologique>()->isVisible());
+    QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("frmSplash")));
 }
 
 void TestSplashAbout::aboutBoxContents() {
