@@ -2,6 +2,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "qtbenchmain.h"
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -116,16 +118,4 @@ BENCHMARK(BM_ScrollPage)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+MORPHO_QT_BENCHMARK_MAIN()

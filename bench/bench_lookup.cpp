@@ -8,6 +8,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "qtbenchmain.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
@@ -232,13 +234,4 @@ BENCHMARK(BM_Workspace)->ArgName("kind")->Arg(1)->Arg(2)->Unit(benchmark::kMilli
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+MORPHO_QT_BENCHMARK_MAIN()

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+// The main of a benchmark that needs widgets: a QApplication, offscreen unless a platform is
+// named, around Google Benchmark's own main.
+#define MORPHO_QT_BENCHMARK_MAIN()                                \
+    int main(int argc, char** argv) {                             \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {     \
+            qputenv("QT_QPA_PLATFORM", "offscreen");              \
+        }                                                         \
+        QApplication app(argc, argv);                             \
+        benchmark::Initialize(&argc, argv);                       \
+        if (benchmark::ReportUnrecognizedArguments(argc, argv)) { \
+            return 1;                                             \
+        }                                                         \
+        benchmark::RunSpecifiedBenchmarks();                      \
+        benchmark::Shutdown();                                    \
+        return 0;                                                 \
+    }
