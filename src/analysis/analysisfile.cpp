@@ -2,6 +2,8 @@
 
 #include "records/recordfile.h"
 
+#include <QFileInfo>
+
 namespace analysis {
 
 records::AnalysisRecord analysisRecord(const GridRowTexts& row) {
@@ -23,12 +25,15 @@ SaveResult saveAnalysisFile(const QString& path, const std::vector<GridRowTexts>
         bytes.append(analysisRecord(row).toBytes());
     }
     SaveResult result;
+    const bool replacing = QFileInfo::exists(path);
     result.ok = records::replaceFile(path, bytes, &result.error);
     if (!result.ok) {
-        result.error = QStringLiteral(
-                           "L'analyse n'a pas pu être enregistrée ; l'ancien fichier "
-                           "est conservé.\n") +
-                       result.error;
+        const QString what = replacing
+                                 ? QStringLiteral(
+                                       "L'analyse n'a pas pu être enregistrée ; l'ancien fichier "
+                                       "est conservé.\n")
+                                 : QStringLiteral("L'analyse n'a pas pu être enregistrée.\n");
+        result.error = what + result.error;
     }
     return result;
 }

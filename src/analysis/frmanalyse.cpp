@@ -10,6 +10,7 @@
 #include "ui/widgets.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -51,30 +52,33 @@ void frmanalyse::Form_Load() {
         return;
     }
     lists = std::move(loaded.lists);
-    fillGrid(lookup(words, lists, kind));
+    showRows(gridRowsOf(lookup(words, lists, kind), words, lists));
     Frame2->show();
     setUpStoring(kind);
+    if (choice) {
+        connect(choice->Text1, &QLineEdit::textChanged, this, &frmanalyse::updateStoringStatus);
+        connect(choice->Text2, &QLineEdit::textChanged, this, &frmanalyse::updateStoringStatus);
+    }
+    connect(Check1, &QCheckBox::toggled, this, &frmanalyse::updateStoringStatus);
+    updateStoringStatus();
 }
 
-void frmanalyse::fillGrid(const LookupResult& result) {
-    ui::GridModel* model = grille01->model();
-    grille01->setRedraw(false);
-    grille01->setRows(static_cast<int>(result.rowCount));
-    for (std::size_t i = 0; i < result.rows.size(); ++i) {
-        const int r = static_cast<int>(i) + 1;
-        const LookupRow& row = result.rows[i];
-        const RowTexts texts = rowTexts(row, words, lists);
-        writeFormCell(r, texts[0]);
-        for (int c = 1; c < kGridColumns; ++c) {
-            grille01->setTextAt(r, c, texts[static_cast<std::size_t>(c)]);
-        }
-        if (row.ambiguous) {
-            for (int c = 1; c <= 5; ++c) {
-                model->setForeColorAt(r, c, ui::kAmbiguityColour);
-            }
-        }
+QString frmanalyse::storingStatus() const {
+    const shell::ThesaurusChoix* choice = thesaurusChoice();
+    const bool base = !choice || choice->Text2->text() == shell::kKindBase;
+    if (base && !Check1->isEnabled()) {
+        return QStringLiteral(
+            "Thesaurus Vorante Lumivexa : les analyses validées ne sont "
+            "enregistrées dans aucun Thesaurus.");
     }
-    grille01->setRedraw(true);
+    if (!Check1->isChecked()) {
+        return QStringLiteral("Les analyses validées ne sont pas enregistrées dans le Thesaurus.");
+    }
+    if (base) {
+        return QStringLiteral("Thesaurus Vorante Lumivexa : il ne reçoit jamais d'analyses.");
+    }
+    return QStringLiteral("Analyses validées enregistrées dans : %1")
+        .arg(QDir::toNativeSeparators(choice->Text1->text()));
 }
 
 // Nothing is ever stored into the base thesaurus: its storing box is cleared and disabled.

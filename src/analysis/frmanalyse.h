@@ -20,11 +20,11 @@ class frmanalyse : public Workspace {
 
   protected:
     QString storingThesaurusPath() override;
+    QString storingStatus() const override;
     void cannotStore() override;
     void Form_Unload() override;
 
   private:
-    void fillGrid(const LookupResult& result);
     void setUpStoring(LookupKind kind);
 
     QString loadedThesaurusPath_;

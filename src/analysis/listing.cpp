@@ -1,7 +1,6 @@
 #include "analysis/listing.h"
 
 #include "records/records.h"
-#include "ui/platform.h"
 
 namespace analysis {
 namespace {
@@ -19,28 +18,24 @@ QStringList block(const GridRowTexts& row) {
 
 }  // namespace
 
-QList<QStringList> analysisListing(const std::vector<GridRowTexts>& rows) {
-    QList<QStringList> pages;
-    for (std::size_t k = 0; k < rows.size(); ++k) {
+Pages pagesOfBlocks(const QList<QStringList>& blocks) {
+    Pages pages;
+    for (qsizetype k = 0; k < blocks.size(); ++k) {
         if (k % kBlocksPerPage == 0) {
             pages.append(QStringList());
         }
-        pages.last() << block(rows[k]);
+        pages.last() << blocks[k];
     }
     return pages;
 }
 
-bool printPages(ui::PrintJob& job, const QList<QStringList>& pages) {
-    job.setFont(kListingFont, kListingPointSize);
-    for (qsizetype p = 0; p < pages.size(); ++p) {
-        if (p > 0) {
-            job.newPage();
-        }
-        for (const QString& line : pages[p]) {
-            job.printLine(line);
-        }
+Pages analysisListing(const std::vector<GridRowTexts>& rows) {
+    QList<QStringList> blocks;
+    blocks.reserve(static_cast<qsizetype>(rows.size()));
+    for (const GridRowTexts& row : rows) {
+        blocks << block(row);
     }
-    return job.endDoc();
+    return pagesOfBlocks(blocks);
 }
 
 }  // namespace analysis

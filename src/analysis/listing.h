@@ -7,10 +7,6 @@
 
 #include <vector>
 
-namespace ui {
-class PrintJob;
-}
-
 namespace analysis {
 
 inline const QString kListingFont = QStringLiteral("verdana");
@@ -18,11 +14,14 @@ constexpr int kListingPointSize = 9;
 constexpr int kBlocksPerPage = 10;
 inline const QString kListingRule = QString(64, QLatin1Char('-'));
 
-// The printed listing of an analysis grid: one block of labelled lines per row, closed by a
-// rule of 64 hyphens, ten blocks a page; no empty page at the end.
-QList<QStringList> analysisListing(const std::vector<GridRowTexts>& rows);
+// A printed listing: blocks of labelled lines, each closed by a rule of 64 hyphens, printed in
+// verdana 9 points, ten blocks a page. Pages are lists of lines.
+using Pages = QList<QStringList>;
 
-// Prints pages of lines in the listing font; false when the document could not be produced.
-bool printPages(ui::PrintJob& job, const QList<QStringList>& pages);
+// The blocks laid out ten a page; no empty page at the end.
+Pages pagesOfBlocks(const QList<QStringList>& blocks);
+
+// The printed listing of an analysis grid: one block per row.
+Pages analysisListing(const std::vector<GridRowTexts>& rows);
 
 }  // namespace analysis

@@ -149,4 +149,25 @@ RowTexts rowTexts(const LookupRow& row, const QStringList& words, const Thesauru
             QString()};
 }
 
+GridRows gridRowsOf(const LookupResult& result, const QStringList& words,
+                    const ThesaurusLists& lists) {
+    GridRows rows(static_cast<std::size_t>(std::max<qint64>(result.rowCount - 1, 0)));
+    for (std::size_t i = 0; i < result.rows.size(); ++i) {
+        const LookupRow& found = result.rows[i];
+        const RowTexts texts = rowTexts(found, words, lists);
+        GridRow& row = rows[i];
+        for (int c = 0; c < kGridColumns; ++c) {
+            row.cells[c].text = texts[c];
+        }
+        row[Column::Form].colour = kFormColour;
+        row[Column::Form].bold = true;
+        if (found.ambiguous) {
+            for (int c = index(Column::Lemma); c <= index(Column::MoodTenseVoice); ++c) {
+                row.cells[c].colour = kAmbiguityColour;
+            }
+        }
+    }
+    return rows;
+}
+
 }  // namespace analysis

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "analysis/gridrows.h"
 #include "analysis/thesauruslists.h"
 
 #include <QString>
 #include <QStringList>
 
-#include <array>
 #include <vector>
 
 namespace analysis {
@@ -14,10 +14,6 @@ namespace analysis {
 // scan stops at the first greater entry unless an entry matched before it.
 // Full: for any other thesaurus; every entry is examined for every form.
 enum class LookupKind { Sorted, Full };
-
-constexpr int kGridColumns = 7;
-constexpr quint32 kFormColour = 0xC00000;       // 0xBBGGRR: column 0 of every row, bold
-constexpr quint32 kAmbiguityColour = 0x0080FF;  // columns 1 to 5 of a form with 2+ analyses
 
 // One grid row below the header.
 struct LookupRow {
@@ -38,11 +34,14 @@ struct LookupResult {
 // words + entries and always sees the lists as they stand, appended entries included.
 LookupResult lookup(const QStringList& words, const ThesaurusLists& lists, LookupKind kind);
 
-using RowTexts = std::array<QString, kGridColumns>;
-
 // The texts of a row: the form as written; then lemma, translation, category,
 // case-gender-number and mood-tense-voice at full width, column 6 empty. A not-found row has
 // "_" in columns 1 to 5 and "*" in column 6.
 RowTexts rowTexts(const LookupRow& row, const QStringList& words, const ThesaurusLists& lists);
+
+// The grid rows below the header as the lookup writes them: the form bold in the form colour,
+// the analysis cells of an ambiguous form in the ambiguity colour, then the rows left empty.
+GridRows gridRowsOf(const LookupResult& result, const QStringList& words,
+                    const ThesaurusLists& lists);
 
 }  // namespace analysis

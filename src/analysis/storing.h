@@ -1,28 +1,25 @@
 #pragma once
 
+#include "analysis/gridrows.h"
 #include "analysis/thesauruslists.h"
 #include "records/records.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace analysis {
-
-// The detail fields of a workspace, Text1 to Text6.
-struct DetailFields {
-    QString form;
-    QString lemma;
-    QString translation;
-    QString category;
-    QString caseGenderNumber;
-    QString moodTenseVoice;
-};
-
-// Whether the lists already hold this analysis: same form once lower-cased, and the five
-// analysis fields equal once lower-cased and stripped of trailing spaces.
-bool holdsAnalysis(const ThesaurusLists& lists, const DetailFields& fields);
 
 // The record a validation stores: "_" for the form when the row's form cell is empty and for
 // each empty analysis field.
 records::ThesaurusRecord recordToStore(const QString& formCell, const DetailFields& fields);
+
+// Whether the lists already hold the analysis a validation would store: the same form and the
+// same five analysis fields, each compared as the record holds it (the empty marker, cut to its
+// field, '?' for a character the code page lacks), lower-cased and without trailing spaces.
+bool holdsAnalysis(const ThesaurusLists& lists, const records::ThesaurusRecord& toStore);
+
+// What the record would lose of the typed values, one French line per field: a value longer
+// than its field is cut, a character the code page lacks becomes '?'. Empty when nothing.
+QStringList storingLosses(const DetailFields& fields);
 
 }  // namespace analysis

@@ -7,6 +7,7 @@
 #include "ui/grid.h"
 #include "ui/gridmodel.h"
 #include "ui/platform.h"
+#include "ui/printjob.h"
 #include "ui/widgets.h"
 
 #include <QAction>
@@ -20,6 +21,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTableView>
 
@@ -56,6 +58,9 @@ Workspace::Workspace(const WorkspaceDesign& design) : keypadSuffix_(design.keypa
     setAccessibleName(windowTitle());
     buildMenus(design);
     buildBody(design);
+    storingLabel = ui::named(new QLabel(this), QStringLiteral("storingLabel"),
+                             QStringLiteral("Thesaurus de travail"));
+    statusBar()->addWidget(storingLabel, 1);
     resize(1270, 740);
 }
 
@@ -235,16 +240,50 @@ void Workspace::writeHeaderRow() {
     grille01->setColAlignment(4, kLeftTop);
 }
 
-void Workspace::writeFormCell(qint64 row, const QString& form) {
-    const int r = static_cast<int>(row);
-    grille01->setTextAt(r, 0, form);
-    grille01->model()->setForeColorAt(r, 0, ui::kFormColour);
-    grille01->model()->setBoldAt(r, 0, true);
-}
-
 DetailFields Workspace::detailFields() const {
     return {Text1->text(),        Text2->toPlainText(), Text3->toPlainText(),
             Text4->toPlainText(), Text5->toPlainText(), Text6->toPlainText()};
+}
+
+GridRows Workspace::rows() const {
+    const ui::GridModel* model = grille01->model();
+    GridRows rows(static_cast<std::size_t>(std::max(0, grille01->rows() - 1)));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int r = static_cast<int>(i) + 1;
+        for (int c = 0; c < kGridColumns; ++c) {
+            Cell& cell = rows[i].cells[c];
+            cell.text = model->textAt(r, c);
+            cell.colour = model->foreColorAt(r, c);
+            cell.bold = model->boldAt(r, c);
+        }
+    }
+    return rows;
+}
+
+void Workspace::showRows(const GridRows& rows, qint64 from) {
+    ui::GridModel* model = grille01->model();
+    const bool many = static_cast<qint64>(rows.size()) - from > 64;
+    if (many) {
+        grille01->setRedraw(false);
+    }
+    grille01->setRows(static_cast<int>(rows.size()) + 1);
+    for (std::size_t i = static_cast<std::size_t>(std::max<qint64>(from, 1) - 1); i < rows.size();
+         ++i) {
+        const int r = static_cast<int>(i) + 1;
+        for (int c = 0; c < kGridColumns; ++c) {
+            const Cell& cell = rows[i].cells[c];
+            model->setTextAt(r, c, cell.text);
+            model->setForeColorAt(r, c, cell.colour);
+            model->setBoldAt(r, c, cell.bold);
+        }
+    }
+    if (many) {
+        grille01->setRedraw(true);
+    }
+}
+
+void Workspace::updateStoringStatus() {
+    storingLabel->setText(storingStatus());
 }
 
 std::vector<GridRowTexts> Workspace::gridRows() const {
@@ -327,58 +366,46 @@ void Workspace::Command2_Click() {
     if (!needsRow()) {
         return;
     }
-    const int r = static_cast<int>(selectedRow);
-    const QString formCell = grille01->textAt(r, 0);
+    const QString formCell = grille01->textAt(static_cast<int>(selectedRow), 0);
     const DetailFields fields = detailFields();
-    if (Check1->isChecked()) {
-        storeAnalysis(fields, formCell);
+    if (Check1->isChecked() && !storeAnalysis(fields, formCell)) {
+        return;
     }
-    const QString texts[] = {fields.form,
-                             fields.lemma,
-                             fields.translation,
-                             fields.category,
-                             fields.caseGenderNumber,
-                             fields.moodTenseVoice};
-    for (int c = 0; c < 6; ++c) {
-        grille01->setTextAt(r, c, texts[c]);
-    }
+    showRows(validated(rows(), selectedRow, fields), selectedRow);
     showRowSelected(selectedRow);
 }
 
-void Workspace::storeAnalysis(const DetailFields& fields, const QString& formCell) {
-    if (holdsAnalysis(lists, fields)) {
+bool Workspace::storeAnalysis(const DetailFields& fields, const QString& formCell) {
+    records::ThesaurusRecord record = recordToStore(formCell, fields);
+    if (holdsAnalysis(lists, record)) {
         ui::msgBox(this, QStringLiteral("FORME (+ analyses) déjà présente dans le Thesaurus."),
                    ui::Buttons::Ok, ui::Icon::Information, QStringLiteral("Analyse existante"));
-        return;
+        return true;
     }
     const QString path = storingThesaurusPath();
     if (path.isEmpty()) {
         cannotStore();
-        return;
+        return true;
     }
-    records::ThesaurusRecord record = recordToStore(formCell, fields);
+    const QStringList losses = storingLosses(fields);
+    if (!losses.isEmpty() &&
+        ui::msgBox(this,
+                   QStringLiteral("Le Thesaurus ne peut pas garder ces valeurs telles qu'elles "
+                                  "sont écrites :\n%1\nEnregistrer l'analyse quand même ?")
+                       .arg(losses.join(QLatin1Char('\n'))),
+                   ui::Buttons::YesNo, ui::Icon::Information,
+                   QStringLiteral("Enregistrement dans le Thesaurus")) == ui::Answer::No) {
+        return false;
+    }
     const records::AppendResult appended = records::appendThesaurusRecord(path, record);
     if (!appended.ok) {
         ui::msgBox(this, appended.error, ui::Buttons::Ok, ui::Icon::Information,
                    QStringLiteral("Enregistrement impossible"));
-        return;
+        return true;
     }
     record.setNumber(static_cast<qint16>(appended.position));
     lists.append(record);
-}
-
-// Copies the texts of a row and the colours of its analysis cells: each its own, or all from
-// column 1 as a duplication does.
-void Workspace::copyRow(qint64 from, qint64 to, bool colourColumnsFromFirst) {
-    ui::GridModel* model = grille01->model();
-    const int f = static_cast<int>(from);
-    const int t = static_cast<int>(to);
-    for (int c = 0; c < kGridColumns; ++c) {
-        grille01->setTextAt(t, c, grille01->textAt(f, c));
-    }
-    for (int c = 1; c < kGridColumns; ++c) {
-        model->setForeColorAt(t, c, model->foreColorAt(f, colourColumnsFromFirst ? 1 : c));
-    }
+    return true;
 }
 
 void Workspace::Command3_Click() {
@@ -387,13 +414,7 @@ void Workspace::Command3_Click() {
     }
     {
         ui::Hourglass hourglass(this);
-        const int last = grille01->rows() - 1;
-        for (int k = static_cast<int>(selectedRow) + 1; k <= last; ++k) {
-            copyRow(k, k - 1, false);
-        }
-        for (int c = 0; c < kGridColumns; ++c) {
-            grille01->setTextAt(last, c, QString());
-        }
+        showRows(withRowDeleted(rows(), selectedRow), selectedRow);
     }
     selectRow(selectedRow);
 }
@@ -403,37 +424,13 @@ void Workspace::dupliquer_Click() {
         return;
     }
     ui::Hourglass hourglass(this);
-    ui::GridModel* model = grille01->model();
-    const int selected = static_cast<int>(selectedRow);
-    grille01->setRows(grille01->rows() + 1);
-    for (int k = grille01->rows() - 2; k > selected; --k) {
-        copyRow(k, k + 1, true);
-        model->setForeColorAt(k + 1, 0, model->foreColorAt(k, 0));
-        model->setBoldAt(k + 1, 0, true);
-    }
-    const int added = selected + 1;
-    grille01->setTextAt(added, 0, grille01->textAt(selected, 0));
-    model->setForeColorAt(added, 0, model->foreColorAt(selected, 0));
-    model->setBoldAt(added, 0, true);
-    for (int c = 1; c <= 5; ++c) {
-        grille01->setTextAt(added, c, records::kEmptyMarker);
-    }
-    grille01->setTextAt(added, 6, grille01->textAt(selected, 6));
-    for (int c = 1; c < kGridColumns; ++c) {
-        model->setForeColorAt(added, c, model->foreColorAt(selected, 1));
-    }
-    selectRow(added);
+    showRows(withRowDuplicated(rows(), selectedRow), selectedRow + 1);
+    selectRow(selectedRow + 1);
 }
 
 void Workspace::Enregistrer_Click() {
     const QString path = ui::platform().saveFileName(this, kSaveFilter);
-    if (ui::platform().fileExists(path) &&
-        ui::msgBox(this, path + QStringLiteral(" existe.\r\nDésirez-vous l'écraser?"),
-                   ui::Buttons::YesNo, ui::Icon::None,
-                   QStringLiteral("Fichier existant")) == ui::Answer::No) {
-        return;
-    }
-    if (path.isEmpty()) {
+    if (path.isEmpty() || !ui::mayOverwrite(this, path)) {
         return;
     }
     SaveResult saved;
@@ -450,19 +447,7 @@ void Workspace::Enregistrer_Click() {
 }
 
 void Workspace::imprimer_Click() {
-    std::unique_ptr<ui::PrintJob> job = ui::platform().startPrinting(this);
-    if (!job) {
-        return;  // the user cancelled the printer dialog
-    }
-    bool printed = false;
-    {
-        ui::Hourglass hourglass(this);
-        printed = printPages(*job, analysisListing(gridRows()));
-    }
-    if (!printed) {
-        ui::msgBox(this, QStringLiteral("L'impression n'a pas pu être réalisée."), ui::Buttons::Ok,
-                   ui::Icon::Information);
-    }
+    ui::printListing(this, analysisListing(gridRows()));
 }
 
 void Workspace::quitter_Click() {

@@ -10,6 +10,7 @@
 #include <vector>
 
 class QAction;
+class QStatusBar;
 class QCheckBox;
 class QFrame;
 class QGroupBox;
@@ -65,6 +66,7 @@ class Workspace : public ui::Form<QMainWindow> {
     QPushButton* Command4;
     QPushButton* Command5;
     QList<QFrame*> lines;  // Line1 to Line6
+    QLabel* storingLabel;  // in the status bar: the thesaurus that receives analyses
 
     QMenu* fichier;
     QAction* Enregistrer;
@@ -104,6 +106,8 @@ class Workspace : public ui::Form<QMainWindow> {
 
     DetailFields detailFields() const;
     std::vector<GridRowTexts> gridRows() const;
+    // The grid's rows below the header, with their colours and bold flags.
+    GridRows rows() const;
 
   protected:
     explicit Workspace(const WorkspaceDesign& design);
@@ -114,10 +118,14 @@ class Workspace : public ui::Form<QMainWindow> {
     virtual void cannotStore() {}
 
     void writeHeaderRow();
+    // Shows these rows below the header; rows before `from` are known to be unchanged.
+    void showRows(const GridRows& rows, qint64 from = 1);
+    // The status bar's account of where validated analyses go.
+    virtual QString storingStatus() const = 0;
+    void updateStoringStatus();
     // Shows a row in the detail panel and selects it whole.
     void selectRow(qint64 row);
     void showRowSelected(qint64 row);
-    void writeFormCell(qint64 row, const QString& form);
 
     void Form_Unload() override;
 
@@ -129,8 +137,8 @@ class Workspace : public ui::Form<QMainWindow> {
     bool needsForm();
     bool needsRow();
     void openKeypad(const QString& keypad);
-    void storeAnalysis(const DetailFields& fields, const QString& formCell);
-    void copyRow(qint64 from, qint64 to, bool colourColumnsFromFirst);
+    // False when the user chose not to store values that the record would cut or change.
+    bool storeAnalysis(const DetailFields& fields, const QString& formCell);
     QString keypadSuffix_;
 };
 

@@ -1,5 +1,6 @@
 #include "about/frmSplash.h"
 #include "records/paths.h"
+#include "records/recordfile.h"
 #include "ui/forms.h"
 #include "ui/mnemonics.h"
 #include "ui/platform.h"
@@ -31,8 +32,10 @@ int main(int argc, char** argv) {
     installFrenchTranslations(app);
     ui::MnemonicCycler::install();
 
-    for (const QString& failure : records::paths::seedDataFiles()) {
-        ui::msgBox(nullptr, failure, ui::Buttons::Ok, ui::Icon::Information);
+    records::reportFileSizeLimitAsWriteError();
+    const QString seedingFailure = records::paths::seedDataFiles();
+    if (!seedingFailure.isEmpty()) {
+        ui::msgBox(nullptr, seedingFailure, ui::Buttons::Ok, ui::Icon::Information);
     }
 
     ui::Forms::showModeless(ui::Forms::instance().load<about::frmSplash>());

@@ -1,5 +1,7 @@
 #include "records/paths.h"
 
+#include "records/recordfile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -12,27 +14,36 @@ namespace {
 QString shippedCopy(const QString& name, const QStringList& shippedDirs) {
     for (const QString& dir : shippedDirs) {
         const QString candidate = QDir(dir).filePath(name);
-        if (QFileInfo::exists(candidate)) {
+        if (QFileInfo(candidate).size() > 0) {
             return candidate;
         }
     }
     return {};
 }
 
+// Why one data file could not be put in place; empty when it is there or was copied.
 QString seedOne(const QString& name, const QStringList& shippedDirs) {
     const QString target = QDir(dataDir()).filePath(name);
-    if (QFileInfo::exists(target)) {
+    if (QFileInfo(target).size() > 0) {
         return {};
     }
     const QString source = shippedCopy(name, shippedDirs);
     if (source.isEmpty()) {
-        return QStringLiteral("Le fichier %1 livré avec le programme est introuvable.").arg(name);
+        return QStringLiteral("le fichier %1 livré avec le programme est introuvable").arg(name);
     }
-    if (!QDir().mkpath(dataDir()) || !QFile::copy(source, target)) {
-        return QStringLiteral("Impossible de copier le fichier %1 dans le dossier %2.")
-            .arg(name, dataDir());
+    QFile shipped(source);
+    if (!shipped.open(QIODevice::ReadOnly)) {
+        return QStringLiteral("le fichier livré %1 ne peut pas être lu").arg(source);
     }
-    // A copy keeps the shipped file's permissions, which may be read-only.
+    const QByteArray bytes = shipped.readAll();
+    QString error;
+    if (!QDir().mkpath(dataDir())) {
+        return QStringLiteral("le dossier %1 ne peut pas être créé").arg(dataDir());
+    }
+    if (!replaceFile(target, bytes, &error)) {
+        return error;
+    }
+    // The copy must stay writable by its owner even when the shipped file is read-only.
     QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
     return {};
 }
@@ -59,15 +70,30 @@ QStringList shippedDataDirs() {
             QStringLiteral(MORPHO_SHARE_DIR)};
 }
 
-QStringList seedDataFiles(const QStringList& shippedDirs) {
+QString seedDataFiles(const QStringList& shippedDirs) {
     QStringList failures;
     for (const QString& name : {kBaseThesaurusName, kLexiconName}) {
         const QString failure = seedOne(name, shippedDirs);
-        if (!failure.isEmpty()) {
+        if (!failure.isEmpty() && !failures.contains(failure)) {
             failures << failure;
         }
     }
-    return failures;
+    if (failures.isEmpty()) {
+        return {};
+    }
+    return QStringLiteral(
+               "Les données du programme n'ont pas pu être mises en place dans le "
+               "dossier %1 :\n%2")
+        .arg(dataDir(), failures.join(QLatin1Char('\n')));
+}
+
+QString restoreDataFile(const QString& name, const QStringList& shippedDirs) {
+    const QString failure = seedOne(name, shippedDirs);
+    if (failure.isEmpty()) {
+        return {};
+    }
+    return QStringLiteral("Le fichier %1 est absent ou vide et n'a pas pu être rétabli :\n%2")
+        .arg(QDir(dataDir()).filePath(name), failure);
 }
 
 }  // namespace records::paths

@@ -19,8 +19,14 @@ QString lexicon();
 // then the installed share folder.
 QStringList shippedDataDirs();
 
-// Copies each shipped file that is missing from the data folder. Returns one French message
-// per file that could not be put in place (empty when all is well).
-QStringList seedDataFiles(const QStringList& shippedDirs = shippedDataDirs());
+// Puts the shipped copy of each data file in the data folder where the user's copy is missing
+// or empty (length 0: what opening a missing record file leaves behind). A copy is written
+// whole or not at all. Returns one French message telling what could not be put in place;
+// empty when all is well.
+QString seedDataFiles(const QStringList& shippedDirs = shippedDataDirs());
+
+// The same for one data file (kBaseThesaurusName or kLexiconName), as a window does before it
+// reads it: empty when the file is there with records.
+QString restoreDataFile(const QString& name, const QStringList& shippedDirs = shippedDataDirs());
 
 }  // namespace records::paths

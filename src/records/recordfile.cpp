@@ -1,7 +1,16 @@
 #include "records/recordfile.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
 
 namespace records {
 namespace {
@@ -10,25 +19,161 @@ QString quoted(const QString& path) {
     return QStringLiteral("« %1 »").arg(path);
 }
 
+QByteArray nativePath(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+// pread and pwrite may move fewer bytes than asked: go on until all are moved, the end of the
+// file is met (reading) or the system refuses (errno tells why).
+bool readFully(int fd, char* buffer, qint64 size, qint64 offset) {
+    while (size > 0) {
+        const ssize_t n = ::pread(fd, buffer, static_cast<size_t>(size), offset);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            if (n == 0) {
+                errno = EIO;  // the file is shorter than its length said
+            }
+            return false;
+        }
+        buffer += n;
+        size -= n;
+        offset += n;
+    }
+    return true;
+}
+
+bool writeFully(int fd, const char* buffer, qint64 size, qint64 offset) {
+    while (size > 0) {
+        const ssize_t n = ::pwrite(fd, buffer, static_cast<size_t>(size), offset);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            if (n == 0) {
+                errno = ENOSPC;
+            }
+            return false;
+        }
+        buffer += n;
+        size -= n;
+        offset += n;
+    }
+    return true;
+}
+
+QString failure(const QString& what, const QString& path, int error) {
+    return QStringLiteral("%1 %2.\n%3.").arg(what, quoted(path), systemReason(error));
+}
+
+// The file a write really goes to: the target of a symbolic link.
+QString resolvedTarget(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isSymLink()) {
+        const QString target = info.symLinkTarget();
+        if (!target.isEmpty()) {
+            return target;
+        }
+    }
+    return path;
+}
+
+mode_t modeForNewFile() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
 }  // namespace
 
-RecordFile::RecordFile(const QString& path, int recordLength)
-    : file_(path), path_(path), recordLength_(recordLength) {}
+QString systemReason(int error) {
+    switch (error) {
+        case ENOSPC:
+            return QStringLiteral("Aucun espace disponible sur le disque");
+        case EFBIG:
+            return QStringLiteral("La taille de fichier autorisée est dépassée");
+        case EDQUOT:
+            return QStringLiteral("Le quota d'espace disque est dépassé");
+        case EACCES:
+        case EPERM:
+            return QStringLiteral("Permission refusée");
+        case EROFS:
+            return QStringLiteral("Le support est en lecture seule");
+        case ENOENT:
+            return QStringLiteral("Fichier ou dossier introuvable");
+        case ENOTDIR:
+            return QStringLiteral("Un élément du chemin n'est pas un dossier");
+        case EISDIR:
+            return QStringLiteral("Le chemin désigne un dossier");
+        case EIO:
+            return QStringLiteral("Erreur d'entrée-sortie");
+        case EMFILE:
+        case ENFILE:
+            return QStringLiteral("Trop de fichiers sont ouverts");
+        case ENAMETOOLONG:
+            return QStringLiteral("Le nom du fichier est trop long");
+        default:
+            return QStringLiteral("Erreur système %1").arg(error);
+    }
+}
 
-bool RecordFile::fail(const QString& what) {
-    error_ = QStringLiteral("%1 %2.\n%3").arg(what, quoted(path_), file_.errorString());
+RecordFile::RecordFile(const QString& path, int recordLength)
+    : path_(path), recordLength_(recordLength) {}
+
+RecordFile::~RecordFile() {
+    close();
+}
+
+void RecordFile::close() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+}
+
+bool RecordFile::fail(const QString& what, int error) {
+    error_ = failure(what, path_, error);
     return false;
 }
 
 bool RecordFile::open() {
-    // Unbuffered, a write that the disk cuts short reports how much it wrote.
-    if (file_.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
-        return true;
+    close();
+    if (path_.isEmpty()) {
+        return fail(QStringLiteral("Impossible d'ouvrir le fichier"), ENOENT);
     }
-    if (QFileInfo::exists(path_) && file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        return true;
+    const QByteArray native = nativePath(path_);
+    fd_ = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    writable_ = fd_ >= 0;
+    if (fd_ < 0) {
+        const int openError = errno;
+        fd_ = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+        if (fd_ < 0) {
+            return fail(QStringLiteral("Impossible d'ouvrir le fichier"), openError);
+        }
     }
-    return fail(QStringLiteral("Impossible d'ouvrir le fichier"));
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int error = S_ISDIR(info.st_mode) ? EISDIR : EIO;
+        close();
+        return fail(QStringLiteral("Impossible d'ouvrir le fichier"), error);
+    }
+    return true;
+}
+
+qint64 RecordFile::length() const {
+    struct stat info {};
+    if (fd_ < 0 || ::fstat(fd_, &info) != 0) {
+        return 0;
+    }
+    return info.st_size;
+}
+
+bool RecordFile::resize(qint64 length) {
+    if (::ftruncate(fd_, length) != 0) {
+        return fail(QStringLiteral("Impossible de modifier le fichier"), errno);
+    }
+    return true;
 }
 
 bool RecordFile::readRaw(qint64 n, char* buffer) {
@@ -38,9 +183,8 @@ bool RecordFile::readRaw(qint64 n, char* buffer) {
                      .arg(quoted(path_));
         return false;
     }
-    if (!file_.seek((n - 1) * recordLength_) ||
-        file_.read(buffer, recordLength_) != recordLength_) {
-        return fail(QStringLiteral("Impossible de lire le fichier"));
+    if (!readFully(fd_, buffer, recordLength_, (n - 1) * recordLength_)) {
+        return fail(QStringLiteral("Impossible de lire le fichier"), errno);
     }
     return true;
 }
@@ -51,25 +195,22 @@ bool RecordFile::writeRaw(qint64 n, const char* buffer) {
                      .arg(quoted(path_));
         return false;
     }
-    if (!file_.isWritable()) {
+    if (!writable_) {
         error_ = QStringLiteral("Le fichier %1 est protégé en écriture.").arg(quoted(path_));
         return false;
     }
-    if (!file_.seek((n - 1) * recordLength_) ||
-        file_.write(buffer, recordLength_) != recordLength_) {
-        return fail(QStringLiteral("Impossible d'écrire dans le fichier"));
+    if (!writeFully(fd_, buffer, recordLength_, (n - 1) * recordLength_)) {
+        return fail(QStringLiteral("Impossible d'écrire dans le fichier"), errno);
     }
     return true;
 }
 
 bool RecordFile::readAllRaw(QByteArray& bytes) {
     const qint64 size = count() * recordLength_;
-    if (!file_.seek(0)) {
-        return fail(QStringLiteral("Impossible de lire le fichier"));
-    }
-    bytes = file_.read(size);
-    if (bytes.size() != size) {
-        return fail(QStringLiteral("Impossible de lire le fichier"));
+    bytes.resize(size);
+    if (!readFully(fd_, bytes.data(), size, 0)) {
+        bytes.clear();
+        return fail(QStringLiteral("Impossible de lire le fichier"), errno);
     }
     return true;
 }
@@ -86,11 +227,68 @@ qint64 appendPosition(qint64 fileLength, int recordLength) {
     return (whole + 1) % 2 == 0 ? whole + 1 : whole + 2;
 }
 
+ThesaurusShape thesaurusShape(const QByteArray& bytes) {
+    ThesaurusShape shape;
+    shape.length = bytes.size();
+    shape.wholeRecords = bytes.size() % ThesaurusRecord::Length == 0;
+    ThesaurusRecord record;
+    const qsizetype count = bytes.size() / ThesaurusRecord::Length;
+    for (qsizetype i = 0; i < count && shape.numberedByPosition; ++i) {
+        std::memcpy(record.data(), bytes.constData() + i * ThesaurusRecord::Length,
+                    ThesaurusRecord::Length);
+        shape.numberedByPosition = record.number() == i + 1;
+    }
+    return shape;
+}
+
+QString notAThesaurusReason(const QString& path, const ThesaurusShape& shape) {
+    if (!shape.wholeRecords) {
+        return QStringLiteral(
+                   "Le fichier %1 ne semble pas être un Thesaurus : sa taille (%2 octets) "
+                   "n'est pas un multiple de %3 octets.")
+            .arg(quoted(path))
+            .arg(shape.length)
+            .arg(ThesaurusRecord::Length);
+    }
+    if (!shape.numberedByPosition) {
+        return QStringLiteral(
+                   "Le fichier %1 ne semble pas être un Thesaurus : ses enregistrements ne "
+                   "portent pas leur numéro d'ordre.")
+            .arg(quoted(path));
+    }
+    return {};
+}
+
+namespace {
+
+// A cheap test before each append: whole records, and the last one numbered with its place.
+QString refusalToAppend(RecordFile& file) {
+    ThesaurusShape shape;
+    shape.length = file.length();
+    shape.wholeRecords = shape.length % ThesaurusRecord::Length == 0;
+    const qint64 count = file.count();
+    ThesaurusRecord last;
+    if (shape.wholeRecords && count > 0 && file.read(count, last)) {
+        shape.numberedByPosition = last.number() == count;
+    }
+    const QString reason = notAThesaurusReason(file.path(), shape);
+    if (reason.isEmpty()) {
+        return {};
+    }
+    return reason + QStringLiteral("\nL'analyse n'y a pas été enregistrée.");
+}
+
+}  // namespace
+
 AppendResult appendThesaurusRecord(const QString& path, ThesaurusRecord record) {
     AppendResult result;
     RecordFile file(path, ThesaurusRecord::Length);
     if (!file.open()) {
         result.error = file.error();
+        return result;
+    }
+    result.error = refusalToAppend(file);
+    if (!result.error.isEmpty()) {
         return result;
     }
     const qint64 position = appendPosition(file.length(), ThesaurusRecord::Length);
@@ -115,18 +313,27 @@ AppendResult appendThesaurusRecord(const QString& path, ThesaurusRecord record) 
 }
 
 bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile file(path);
-    // Unbuffered, a write that the disk cuts short reports how much it wrote.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(bytes) != bytes.size()) {
-        *error = QStringLiteral("Impossible d'écrire le fichier %1.\n%2")
-                     .arg(quoted(path), file.errorString());
-        file.cancelWriting();
+    const QString target = resolvedTarget(path);
+    const QFileInfo info(target);
+    QByteArray scratch =
+        nativePath(info.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(info.fileName())));
+    const int fd = ::mkostemp(scratch.data(), O_CLOEXEC);
+    if (fd < 0) {
+        *error = failure(QStringLiteral("Impossible d'écrire le fichier"), path, errno);
         return false;
     }
-    if (!file.commit()) {
-        *error = QStringLiteral("Impossible d'écrire le fichier %1.\n%2")
-                     .arg(quoted(path), file.errorString());
+    struct stat old {};
+    const mode_t mode = ::stat(nativePath(target).constData(), &old) == 0 ? (old.st_mode & 07777)
+                                                                          : modeForNewFile();
+    const bool written = writeFully(fd, bytes.constData(), bytes.size(), 0) &&
+                         ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    const int writeError = errno;
+    const bool closed = ::close(fd) == 0;
+    const int closeError = errno;
+    if (!written || !closed || ::rename(scratch.constData(), nativePath(target).constData()) != 0) {
+        const int reason = !written ? writeError : !closed ? closeError : errno;
+        ::unlink(scratch.constData());
+        *error = failure(QStringLiteral("Impossible d'écrire le fichier"), path, reason);
         return false;
     }
     return true;
@@ -140,6 +347,10 @@ bool copyRecords(const QString& from, const QString& to, int recordLength, QStri
         return false;
     }
     return replaceFile(to, bytes, error);
+}
+
+void reportFileSizeLimitAsWriteError() {
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 }  // namespace records

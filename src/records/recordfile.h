@@ -2,7 +2,7 @@
 
 #include "records/records.h"
 
-#include <QFile>
+#include <QByteArray>
 #include <QString>
 
 #include <cstring>
@@ -10,24 +10,32 @@
 
 namespace records {
 
+// The reason of a failed system call (an errno value), in French.
+QString systemReason(int error);
+
 // A file of fixed-length records, opened for one command and closed at its end.
 // Record n (from 1) occupies bytes (n - 1) * L to n * L - 1; a trailing partial record is
-// never read. Every failure is reported to the caller, with a French message in error().
+// never read. Every failure is reported to the caller, with a French message in error() that
+// names the file and the reason the system gave.
 class RecordFile {
   public:
     RecordFile(const QString& path, int recordLength);
+    ~RecordFile();
+    RecordFile(const RecordFile&) = delete;
+    RecordFile& operator=(const RecordFile&) = delete;
 
     // Opens for reading and writing, creating an empty file when none exists. A file that may
     // be read but not written is opened read-only: reading works and writing reports failure.
     bool open();
-    void close() { file_.close(); }
-    bool isOpen() const { return file_.isOpen(); }
+    void close();
+    bool isOpen() const { return fd_ >= 0; }
+    bool isWritable() const { return writable_; }
 
-    qint64 length() const { return file_.size(); }
-    qint64 count() const { return file_.size() / recordLength_; }
+    qint64 length() const;
+    qint64 count() const { return length() / recordLength_; }
 
     // Cuts the file back, after a write that the disk cut short.
-    bool resize(qint64 length) { return file_.resize(length); }
+    bool resize(qint64 length);
 
     bool readRaw(qint64 n, char* buffer);
     bool writeRaw(qint64 n, const char* buffer);
@@ -46,11 +54,12 @@ class RecordFile {
     const QString& error() const { return error_; }
 
   private:
-    bool fail(const QString& what);
+    bool fail(const QString& what, int error);
 
-    QFile file_;
     QString path_;
     int recordLength_;
+    int fd_ = -1;
+    bool writable_ = false;
     QString error_;
 };
 
@@ -87,22 +96,57 @@ qint64 appendPosition(qint64 fileLength, int recordLength);
 // Highest record number a thesaurus can give: the number is a signed 16-bit field.
 constexpr qint64 kMaxRecordNumber = 32767;
 
+// Numbers records by their positions (1, 2, ...), as every thesaurus and lexicon written by the
+// program is numbered; false, and nothing numbered, when there are more than a 16-bit number
+// can hold.
+template <class R>
+bool numberByPosition(std::vector<R>& recs) {
+    if (static_cast<qint64>(recs.size()) > kMaxRecordNumber) {
+        return false;
+    }
+    for (std::size_t i = 0; i < recs.size(); ++i) {
+        recs[i].setNumber(static_cast<qint16>(i + 1));
+    }
+    return true;
+}
+
+// What a thesaurus file looks like: only whole 216-byte records, each numbered with its
+// position, are the thesauri the program writes.
+struct ThesaurusShape {
+    qint64 length = 0;
+    bool wholeRecords = true;
+    bool numberedByPosition = true;
+
+    bool isThesaurus() const { return wholeRecords && numberedByPosition; }
+};
+ThesaurusShape thesaurusShape(const QByteArray& bytes);
+
+// Why a file is not taken for a thesaurus, in French; empty when it is one.
+QString notAThesaurusReason(const QString& path, const ThesaurusShape& shape);
+
 struct AppendResult {
     bool ok = false;
     qint64 position = 0;
     QString error;
 };
 
-// Appends an analysis to a thesaurus file, numbering it with its position. Refuses a position
-// beyond the 16-bit record number, which would wrap and later be rewritten at a wrong place.
+// Appends an analysis to a thesaurus file, numbering it with its position. Refuses a file that
+// is not a thesaurus (a partial record at its end, or a last record not numbered with its
+// position), and a position beyond the 16-bit record number, which would wrap and later be
+// rewritten at a wrong place. A failed write leaves no partial record.
 AppendResult appendThesaurusRecord(const QString& path, ThesaurusRecord record);
 
-// Replaces a file by these bytes: written completely, then put in place of the old file, or not
-// at all (the old file stays as it was). A short write (a full disk) counts as a failure.
+// Replaces a file by these bytes: written completely beside it, then put in its place, or not
+// at all (an old file stays as it was). A symbolic link is followed. A short write (a full
+// disk) counts as a failure.
 bool replaceFile(const QString& path, const QByteArray& bytes, QString* error);
 
 // Copies every whole record of one file into a new file at the same positions. The target is
 // written completely or not at all: on failure it is left as it was.
 bool copyRecords(const QString& from, const QString& to, int recordLength, QString* error);
+
+// A full disk or a file-size limit must fail the write that meets it, not kill the program
+// (SIGXFSZ): called once at start.
+void reportFileSizeLimitAsWriteError();
 
 }  // namespace records

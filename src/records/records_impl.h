@@ -17,15 +17,15 @@ bool FixedRecord<L>::fromBytes(const QByteArray& bytes) {
 }
 
 template <int L>
-QString FixedRecord<L>::text(int offset, int width) const {
-    return cp1252::decode(bytes_.data() + offset, width);
+QString FixedRecord<L>::text(Field field) const {
+    return cp1252::decode(bytes_.data() + field.offset, field.width);
 }
 
 template <int L>
-void FixedRecord<L>::setText(int offset, int width, const QString& value) {
-    const QByteArray encoded = cp1252::encode(value.left(width));
-    std::fill_n(bytes_.data() + offset, width, ' ');
-    std::memcpy(bytes_.data() + offset, encoded.constData(), encoded.size());
+void FixedRecord<L>::setText(Field field, const QString& value) {
+    const QByteArray encoded = cp1252::encode(value.left(field.width));
+    std::fill_n(bytes_.data() + field.offset, field.width, ' ');
+    std::memcpy(bytes_.data() + field.offset, encoded.constData(), encoded.size());
 }
 
 template <int L>

@@ -1,5 +1,7 @@
 #include "records/records.h"
 
+#include "records/cp1252.h"
+
 namespace records {
 
 QString trimmedRight(const QString& s) {
@@ -16,6 +18,23 @@ QString trimmedLeft(const QString& s) {
         ++start;
     }
     return s.mid(start);
+}
+
+QString storedValue(const QString& value, int width) {
+    return cp1252::decode(cp1252::encode(value.left(width)));
+}
+
+bool isCut(const QString& value, int width) {
+    return value.size() > width;
+}
+
+bool hasUnencodable(const QString& value) {
+    for (const QChar c : value) {
+        if (cp1252::encodeChar(c) == '?' && c != QLatin1Char('?')) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace records

@@ -114,10 +114,7 @@ void ThesaurusChoix::Command3_Click() {
                        QStringLiteral("Création d'un nouveau Thesaurus"));
             return;
         }
-        if (ui::platform().fileExists(path) &&
-            ui::msgBox(this, path + QStringLiteral(" existe.\r\nDésirez-vous l'écraser?"),
-                       ui::Buttons::YesNo, ui::Icon::None,
-                       QStringLiteral("Fichier existant")) == ui::Answer::No) {
+        if (!ui::mayOverwrite(this, path)) {
             return;
         }
         import = ui::msgBox(this,

@@ -26,6 +26,12 @@ Answer msgBox(QWidget* parent, const QString& text, Buttons buttons, Icon icon,
                               title.isEmpty() ? kApplicationTitle : title);
 }
 
+bool mayOverwrite(QWidget* parent, const QString& path) {
+    return !platform().fileExists(path) ||
+           msgBox(parent, path + QStringLiteral(" existe.\r\nDésirez-vous l'écraser?"),
+                  Buttons::YesNo, Icon::None, QStringLiteral("Fichier existant")) == Answer::Yes;
+}
+
 Hourglass::Hourglass(QWidget* window) : window_(window) {
     platform().setBusy(window_, true);
 }

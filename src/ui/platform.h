@@ -54,6 +54,10 @@ void setPlatform(Platform* replacement);
 Answer msgBox(QWidget* parent, const QString& text, Buttons buttons = Buttons::Ok,
               Icon icon = Icon::None, const QString& title = {});
 
+// The overwrite question "Fichier existant": true when no file of that name exists, or when the
+// user answers Yes to replacing it.
+bool mayOverwrite(QWidget* parent, const QString& path);
+
 // The hourglass on a window for the lifetime of this object.
 class Hourglass {
   public:

@@ -1,5 +1,7 @@
 #include "ui/printjob.h"
 
+#include "analysis/listing.h"
+
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPrinter>
@@ -16,7 +18,8 @@ QFont printFont(const QString& family, int pointSize) {
 }
 
 PrinterJob::PrinterJob(std::unique_ptr<QPrinter> printer)
-    : printer_(std::move(printer)), font_(printFont(QStringLiteral("verdana"), 9)) {}
+    : printer_(std::move(printer)),
+      font_(printFont(analysis::kListingFont, analysis::kListingPointSize)) {}
 
 PrinterJob::~PrinterJob() {
     if (painter_.isActive()) {
@@ -70,6 +73,35 @@ bool PrinterJob::endDoc() {
         return false;
     }
     return painter_.end();
+}
+
+bool printPages(PrintJob& job, const QList<QStringList>& pages) {
+    job.setFont(analysis::kListingFont, analysis::kListingPointSize);
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        if (p > 0) {
+            job.newPage();
+        }
+        for (const QString& line : pages[p]) {
+            job.printLine(line);
+        }
+    }
+    return job.endDoc();
+}
+
+void printListing(QWidget* window, const QList<QStringList>& pages) {
+    std::unique_ptr<PrintJob> job = platform().startPrinting(window);
+    if (!job) {
+        return;  // the user cancelled the printer dialog
+    }
+    bool printed = false;
+    {
+        Hourglass hourglass(window);
+        printed = printPages(*job, pages);
+    }
+    if (!printed) {
+        msgBox(window, QStringLiteral("L'impression n'a pas pu être réalisée."), Buttons::Ok,
+               Icon::Information);
+    }
 }
 
 }  // namespace ui

@@ -35,4 +35,11 @@ class PrinterJob : public PrintJob {
 // A font the machine has for the family asked for, or a free look-alike.
 QFont printFont(const QString& family, int pointSize);
 
+// Prints pages of lines in the listing font; false when the document could not be produced.
+bool printPages(PrintJob& job, const QList<QStringList>& pages);
+
+// The print command of every window: asks for a printer (cancelling prints nothing), prints
+// the pages under the hourglass and says so when the document could not be produced.
+void printListing(QWidget* window, const QList<QStringList>& pages);
+
 }  // namespace ui

@@ -41,8 +41,4 @@ QIcon keypadIcon();
 // Says that a command's window is not part of this version yet.
 void notYetAvailable(QWidget* parent);
 
-// The colours of the coding scheme, as 0xBBGGRR values.
-constexpr quint32 kFormColour = 0xC00000;
-constexpr quint32 kAmbiguityColour = 0x0080FF;
-
 }  // namespace ui

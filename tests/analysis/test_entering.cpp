@@ -43,22 +43,6 @@ void choose(const QString& keypadName, const QStringList& options) {
     k->Command1->click();
 }
 
-// Files larger than this many bytes cannot be written while it lasts: a full disk.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
-
-  private:
-    rlimit saved_{};
-};
-
 }  // namespace
 
 class TestEntering : public QObject {
@@ -219,11 +203,7 @@ void TestEntering::baseThesaurusIsNeverWritten() {
 
 void TestEntering::failedAppendKeepsListsAndReports() {
     frmanalyse* ws = open(QStringLiteral("primus"));
-    {
-        QFile file(mine_);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.resize(qint64(32767) * 216));
-    }
+    QVERIFY(growThesaurus(mine_, 32767));
     drive::clickRow(ws, 1);
     ws->Text2->setPlainText(QStringLiteral("primus"));
     ws->Command2->click();
@@ -234,7 +214,7 @@ void TestEntering::failedAppendKeepsListsAndReports() {
     QCOMPARE(ws->grille01->textAt(1, 1), QStringLiteral("primus"));
 
     // A full disk.
-    QVERIFY(QFile::resize(mine_, 3 * 216));
+    writeThesaurus(mine_, kMine);
     {
         FileSizeLimit limit(3 * 216);
         ws->Command2->click();

@@ -43,7 +43,7 @@ void TestPrintingPdf::listingPrintsIntoPdf() {
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(pdf);
     ui::PrinterJob job(std::move(printer));
-    QVERIFY(analysis::printPages(job, analysis::analysisListing(rows)));
+    QVERIFY(ui::printPages(job, analysis::analysisListing(rows)));
 
     QVERIFY(run(QStringLiteral("pdfinfo"), {pdf})
                 .contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))));

@@ -26,6 +26,7 @@ class TestRecords : public QObject {
     void copyIsByteForByte();
     void failuresAreReported();
     void seedingCopiesShippedFilesOnce();
+    void seedingFailsWhole();
 
   private:
     TestDataHome home_;
@@ -200,11 +201,7 @@ void TestRecords::appendPositionRoundsHalfToEven() {
 void TestRecords::appendRefusesNumbersBeyondSixteenBits() {
     const QString path = home_.file(QStringLiteral("full.dat"));
     QFile::remove(path);
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QVERIFY(file.resize(qint64(32766) * 216));
-    }
+    QVERIFY(growThesaurus(path, 32766));
     ThesaurusRecord r;
     r.setForm(QStringLiteral("ultima"));
     const AppendResult last = appendThesaurusRecord(path, r);
@@ -254,18 +251,19 @@ void TestRecords::failuresAreReported() {
         QVERIFY(!appendThesaurusRecord(QStringLiteral("/dev/full"), ThesaurusRecord()).ok);
     }
 
-    // A read-only thesaurus can be read but not appended to, and stays as it was.
+    // A read-only thesaurus can be read but not appended to, and stays as it was: checked with
+    // the rights of an ordinary user, since root writes through file permissions.
     const QString readOnly = home_.file(QStringLiteral("readonly.dat"));
-    QVERIFY(writeFile(readOnly, QByteArray(216, ' ')));
-    QFile::setPermissions(readOnly, QFile::ReadOwner);
-    if (QFileInfo(readOnly).isWritable()) {
-        QSKIP("running with rights that ignore file permissions");
-    }
-    QCOMPARE(readAllRecords<ThesaurusRecord>(readOnly).records.size(), std::size_t(1));
-    const AppendResult append = appendThesaurusRecord(readOnly, ThesaurusRecord());
-    QVERIFY(!append.ok);
-    QVERIFY(append.error.contains(QStringLiteral("protégé en écriture")));
-    QCOMPARE(QFileInfo(readOnly).size(), 216);
+    ThesaurusRecord one;
+    one.setNumber(1);
+    QVERIFY(writeFile(readOnly, one.toBytes()));
+    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    QVERIFY(runUnprivileged([&] {
+        const AppendResult append = appendThesaurusRecord(readOnly, ThesaurusRecord());
+        return readAllRecords<ThesaurusRecord>(readOnly).records.size() == 1 && !append.ok &&
+               append.error.contains(QStringLiteral("protégé en écriture"));
+    }));
+    QCOMPARE(readFile(readOnly), one.toBytes());
 }
 
 void TestRecords::seedingCopiesShippedFilesOnce() {
@@ -276,20 +274,60 @@ void TestRecords::seedingCopiesShippedFilesOnce() {
     QFile::remove(paths::lexicon());
 
     const QStringList shipped = {QStringLiteral(MORPHO_BUILD_DATA_DIR)};
-    QCOMPARE(paths::seedDataFiles(shipped), QStringList());
+    QCOMPARE(paths::seedDataFiles(shipped), QString());
     QCOMPARE(readFile(paths::lexicon()),
              readFile(QStringLiteral(MORPHO_BUILD_DATA_DIR "/lexique.dat")));
     QVERIFY(QFileInfo(paths::baseThesaurus()).isWritable());
 
     // A file already in place is the user's: it is never replaced.
     QVERIFY(writeFile(paths::baseThesaurus(), QByteArray("user's own")));
-    QCOMPARE(paths::seedDataFiles(shipped), QStringList());
+    QCOMPARE(paths::seedDataFiles(shipped), QString());
     QCOMPARE(readFile(paths::baseThesaurus()), QByteArray("user's own"));
 
+    // An empty file is what opening a missing record file leaves: it hides nothing of the user's
+    // and is replaced by the shipped copy, at start as when a window restores it.
+    QVERIFY(writeFile(paths::baseThesaurus(), QByteArray()));
+    QCOMPARE(paths::seedDataFiles(shipped), QString());
+    QCOMPARE(readFile(paths::baseThesaurus()),
+             readFile(QStringLiteral(MORPHO_BUILD_DATA_DIR "/donnees.dat")));
+    QVERIFY(writeFile(paths::lexicon(), QByteArray()));
+    QCOMPARE(paths::restoreDataFile(paths::kLexiconName, shipped), QString());
+    QVERIFY(QFileInfo(paths::lexicon()).size() > 0);
+
     QFile::remove(paths::lexicon());
-    const QStringList failures = paths::seedDataFiles({home_.file(QStringLiteral("nowhere"))});
-    QCOMPARE(failures.size(), 1);
-    QVERIFY(failures.first().contains(QStringLiteral("lexique.dat")));
+    const QString failure = paths::seedDataFiles({home_.file(QStringLiteral("nowhere"))});
+    QVERIFY(failure.contains(QStringLiteral("lexique.dat")));
+    QVERIFY(!failure.contains(QStringLiteral("donnees.dat livré")));
+}
+
+void TestRecords::seedingFailsWhole() {
+    // An unwritable data folder: one message for both files, and no file left half-written.
+    const QString shippedDir = home_.file(QStringLiteral("shipped"));
+    QVERIFY(QDir().mkpath(shippedDir));
+    QVERIFY(writeFile(shippedDir + QStringLiteral("/donnees.dat"), QByteArray(216, 'd')));
+    QVERIFY(writeFile(shippedDir + QStringLiteral("/lexique.dat"), QByteArray(323, 'l')));
+    QFile::remove(paths::baseThesaurus());
+    QFile::remove(paths::lexicon());
+    const QString dataDir = paths::dataDir();
+    QFile::setPermissions(dataDir, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
+                                       QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
+    QVERIFY(runUnprivileged([&] {
+        const QString failure = paths::seedDataFiles({shippedDir});
+        return failure.count(QStringLiteral("Permission refusée")) == 2 &&
+               failure.startsWith(QStringLiteral("Les données du programme")) &&
+               !QFileInfo::exists(paths::baseThesaurus()) &&
+               QDir(dataDir).entryList(QDir::Files | QDir::Hidden).isEmpty();
+    }));
+    QFile::setPermissions(dataDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    // A full disk part-way: the copy is not left in place to pass for the user's own file.
+    QVERIFY(writeFile(shippedDir + QStringLiteral("/donnees.dat"), QByteArray(20000, 'd')));
+    {
+        FileSizeLimit limit(10000);
+        QVERIFY(paths::seedDataFiles({shippedDir}).contains(QStringLiteral("dépassée")));
+    }
+    QVERIFY(!QFileInfo::exists(paths::baseThesaurus()));
+    QCOMPARE(QDir(dataDir).entryList(QDir::Files | QDir::Hidden), QStringList{"lexique.dat"});
 }
 
 QTEST_GUILESS_MAIN(TestRecords)

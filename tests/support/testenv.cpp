@@ -1,11 +1,21 @@
 #include "support/testenv.h"
 
 #include "records/paths.h"
+#include "records/recordfile.h"
 
 #include <QDir>
 #include <QFile>
 
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <csignal>
+
 TestDataHome::TestDataHome() {
+    // Open to other users, so that a check run unprivileged reaches the files inside.
+    QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                           QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
+                                           QFile::ExeOther);
     qputenv("XDG_DATA_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("share"))));
 }
 
@@ -31,4 +41,40 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
 QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+FileSizeLimit::FileSizeLimit(rlim_t bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+}
+
+bool runUnprivileged(const std::function<bool()>& check) {
+    const pid_t child = fork();
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (geteuid() == 0 &&
+            (setgroups(0, nullptr) != 0 || setresgid(kNobody, kNobody, kNobody) != 0 ||
+             setresuid(kNobody, kNobody, kNobody) != 0)) {
+            _exit(2);
+        }
+        _exit(check() ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
+bool growThesaurus(const QString& path, qint64 count) {
+    records::RecordFile file(path, records::ThesaurusRecord::Length);
+    records::ThesaurusRecord last;
+    last.setNumber(static_cast<qint16>(count));
+    return file.open() && file.resize((count - 1) * records::ThesaurusRecord::Length) &&
+           file.write(count, last);
 }
