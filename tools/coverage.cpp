@@ -52,7 +52,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: coverage TEXT [THESAURUS] [--missing=N]\n");
         return 2;
     }
-    const std::optional<shell::TextFile> text = shell::readTextFile(args.text);
+    const shell::TextFile read = shell::readTextFile(args.text);
+    const std::optional<shell::TextFile> text =
+        read.ok() ? std::optional<shell::TextFile>(read) : std::nullopt;
     if (!text) {
         std::fprintf(stderr, "coverage: cannot read %s\n", qPrintable(args.text));
         return 1;

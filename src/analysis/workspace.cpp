@@ -16,6 +16,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -36,7 +37,7 @@ const QStringList kHeaders = {QStringLiteral("Formes"),
                               QStringLiteral("Mode, temps, voix"),
                               QStringLiteral("Indic.")};
 // Starting widths in pixels; the user may widen any column.
-constexpr int kColumnPixels[kGridColumns] = {120, 120, 210, 82, 125, 150, 45};
+constexpr int kColumnPixels[kGridColumns] = {110, 110, 200, 82, 125, 140, 45};
 constexpr int kTwipsPerPixel = 15;
 constexpr int kCentre = 4;
 constexpr int kLeftTop = 0;
@@ -112,13 +113,14 @@ void Workspace::buildBody(const WorkspaceDesign& design) {
     grille01 = ui::named(new ui::Grid(Frame1), QStringLiteral("grille01"),
                          QStringLiteral("Grille d'analyse"));
     grille01->setCols(kGridColumns);
+    grille01->view()->horizontalHeader()->setStretchLastSection(true);
     connect(grille01, &ui::Grid::clicked, this, &Workspace::grille01_Click);
     auto* gridLayout = new QVBoxLayout(Frame1);
     gridLayout->addWidget(grille01);
 
     auto* body = new QHBoxLayout;
     body->addWidget(Frame1, 1);
-    body->addWidget(buildDetailPanel(design));
+    body->addWidget(buildDetailPanel(design), 0);
 
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(title.container);
@@ -137,7 +139,7 @@ QPushButton* Workspace::pictureButton(const QString& name, const QString& access
 QWidget* Workspace::buildDetailPanel(const WorkspaceDesign& design) {
     Frame2 = ui::named(new QGroupBox(this), QStringLiteral("Frame2"),
                        QStringLiteral("Analyse de la forme"));
-    Frame2->setFixedWidth(385);
+
     auto label = [this](const QString& name, const QString& text) {
         return ui::named(new QLabel(text, Frame2), name, text);
     };
@@ -218,6 +220,8 @@ QWidget* Workspace::buildDetailPanel(const WorkspaceDesign& design) {
     grid->addLayout(buttons, row++, 0, 1, 3);
     grid->addWidget(lines[5], row++, 0, 1, 3);
     grid->setRowStretch(row, 1);
+    // As narrow as its contents allow: the grid takes the room that the window gains.
+    Frame2->setFixedWidth(Frame2->minimumSizeHint().width());
 
     connect(Command1_b, &QPushButton::clicked, this, &Workspace::Command1_b_Click);
     connect(Command1_a, &QPushButton::clicked, this, &Workspace::Command1_a_Click);

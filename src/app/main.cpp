@@ -4,32 +4,16 @@
 #include "ui/forms.h"
 #include "ui/mnemonics.h"
 #include "ui/platform.h"
+#include "ui/translations.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
-
-namespace {
-
-// Qt's own dialogs and buttons in French ("Oui", "Non", "Annuler"), when installed.
-void installFrenchTranslations(QApplication& app) {
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(translator);
-    }
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("morphologique"));
     // The main window ends the program itself; the splash closing must not.
     QApplication::setQuitOnLastWindowClosed(false);
-    installFrenchTranslations(app);
+    ui::installFrenchTranslations(app);
     ui::MnemonicCycler::install();
 
     records::reportFileSizeLimitAsWriteError();

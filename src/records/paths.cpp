@@ -63,7 +63,21 @@ QString lexicon() {
     return QDir(dataDir()).filePath(kLexiconName);
 }
 
+namespace {
+QStringList& shippedDirsOverride() {
+    static QStringList dirs;
+    return dirs;
+}
+}  // namespace
+
+void setShippedDataDirs(const QStringList& dirs) {
+    shippedDirsOverride() = dirs;
+}
+
 QStringList shippedDataDirs() {
+    if (!shippedDirsOverride().isEmpty()) {
+        return shippedDirsOverride();
+    }
     const QString appDir = QCoreApplication::applicationDirPath();
     return {QDir(appDir).filePath(QStringLiteral("data")),
             QDir(appDir).filePath(QStringLiteral("../share/morphologique")),

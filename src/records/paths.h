@@ -18,6 +18,8 @@ QString lexicon();
 // Folders searched for the shipped copies: the build tree's data folder beside the program,
 // then the installed share folder.
 QStringList shippedDataDirs();
+// Replaces those folders (tests); an empty list restores them.
+void setShippedDataDirs(const QStringList& dirs);
 
 // Puts the shipped copy of each data file in the data folder where the user's copy is missing
 // or empty (length 0: what opening a missing record file leaves behind). A copy is written

@@ -111,6 +111,8 @@ QString systemReason(int error) {
         case EMFILE:
         case ENFILE:
             return QStringLiteral("Trop de fichiers sont ouverts");
+        case ENOMEM:
+            return QStringLiteral("La mémoire est insuffisante");
         case ENAMETOOLONG:
             return QStringLiteral("Le nom du fichier est trop long");
         default:

@@ -137,10 +137,17 @@ void Morphologique::enterTextLoadedState(const QString& path) {
     analyse->setEnabled(true);
 }
 
-void Morphologique::showTextFailure() {
+// A text too large to hold keeps its historical message; one that cannot be read says why.
+void Morphologique::showTextFailure(const TextFile& file, const QString& path) {
     txtfichier->clear();
-    ui::msgBox(this, textTooLargeMessage(), ui::Buttons::Ok, ui::Icon::Information,
-               QStringLiteral("Fichier trop volumineux"));
+    if (file.failure == TextFile::Failure::TooLarge) {
+        ui::msgBox(this, textTooLargeMessage(), ui::Buttons::Ok, ui::Icon::Information,
+                   QStringLiteral("Fichier trop volumineux"));
+        return;
+    }
+    ui::msgBox(this,
+               QStringLiteral("Le fichier « %1 » ne peut pas être lu.\n%2.").arg(path, file.reason),
+               ui::Buttons::Ok, ui::Icon::Information, QStringLiteral("Lecture impossible"));
 }
 
 void Morphologique::ouvrir_Click() {
@@ -149,13 +156,13 @@ void Morphologique::ouvrir_Click() {
         return;
     }
     ui::Hourglass hourglass(this);
-    const std::optional<TextFile> file = readTextFile(path);
-    if (!file) {
-        showTextFailure();
+    const TextFile file = readTextFile(path);
+    if (!file.ok()) {
+        showTextFailure(file, path);
         return;
     }
-    txtfichier->setPlainText(file->text);
-    if (file->byteSize > kTextSizeLimit &&
+    txtfichier->setPlainText(file.text);
+    if (file.byteSize > kTextSizeLimit &&
         ui::msgBox(this, textSizeWarning(), ui::Buttons::YesNo, ui::Icon::None,
                    QStringLiteral("La taille du fichier")) == ui::Answer::No) {
         txtfichier->clear();

@@ -12,6 +12,8 @@ class QPlainTextEdit;
 
 namespace shell {
 
+struct TextFile;
+
 // Texts above this size get the size warning before they are kept.
 constexpr qint64 kTextSizeLimit = 64000;
 
@@ -68,7 +70,7 @@ class Morphologique : public ui::Form<QMainWindow> {
     void buildBody();
     void enterNoTextState();
     void enterTextLoadedState(const QString& path);
-    void showTextFailure();
+    void showTextFailure(const TextFile& file, const QString& path);
 };
 
 }  // namespace shell

@@ -7,12 +7,12 @@
 #include "ui/platform.h"
 #include "ui/widgets.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 namespace shell {
@@ -28,16 +28,6 @@ bool sameFile(const QString& a, const QString& b) {
         return fa.canonicalFilePath() == fb.canonicalFilePath();
     }
     return fa.absoluteFilePath() == fb.absoluteFilePath();
-}
-
-bool createEmptyFile(const QString& path, QString* error) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.commit()) {
-        return true;
-    }
-    *error =
-        QStringLiteral("Impossible de créer le fichier « %1 ».\n%2").arg(path, file.errorString());
-    return false;
 }
 
 }  // namespace
@@ -86,13 +76,46 @@ QPushButton* ThesaurusChoix::button(const QString& name, const QString& caption)
 }
 
 void ThesaurusChoix::Command1_Click() {
-    choose(records::paths::baseThesaurus(), kKindBase);
+    if (baseThesaurusReady()) {
+        choose(records::paths::baseThesaurus(), kKindBase);
+    }
 }
 
 void ThesaurusChoix::Command2_Click() {
     const QString path = ui::platform().openFileName(this, kOpenFilter);
     if (!path.isEmpty()) {
+        warnUnlessThesaurus(path);
         choose(path, kKindOther);
+    }
+}
+
+// An absent or empty base thesaurus (removed while the program ran) is put back from the
+// shipped copy; an analysis never runs silently against an empty base.
+bool ThesaurusChoix::baseThesaurusReady() {
+    const QString failure = records::paths::restoreDataFile(records::paths::kBaseThesaurusName);
+    if (failure.isEmpty()) {
+        return true;
+    }
+    ui::msgBox(this, failure, ui::Buttons::Ok, ui::Icon::Information,
+               QStringLiteral("Thesaurus Vorante Lumivexa"));
+    return false;
+}
+
+// Any file may be opened as a thesaurus and is read by whole records; one that the program did
+// not write as a thesaurus is said to be so, and analyses are never appended to it.
+void ThesaurusChoix::warnUnlessThesaurus(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return;  // the workspace reports what it cannot read
+    }
+    const QString reason =
+        records::notAThesaurusReason(path, records::thesaurusShape(file.readAll()));
+    if (!reason.isEmpty()) {
+        ui::msgBox(this,
+                   reason + QStringLiteral("\nSes enregistrements entiers seront lus, mais aucune "
+                                           "analyse n'y sera enregistrée."),
+                   ui::Buttons::Ok, ui::Icon::Information,
+                   QStringLiteral("Ouvrir un Thesaurus existant"));
     }
 }
 
@@ -122,7 +145,7 @@ void ThesaurusChoix::Command3_Click() {
                                            "VORANTE?\n\r"),
                             ui::Buttons::YesNo, ui::Icon::None,
                             QStringLiteral("Création d'un nouveau Thesaurus")) != ui::Answer::No;
-        if (!createThesaurus(path, import)) {
+        if ((import && !baseThesaurusReady()) || !createThesaurus(path, import)) {
             return;
         }
     }
@@ -135,7 +158,7 @@ bool ThesaurusChoix::createThesaurus(const QString& path, bool import) {
     QString error;
     const bool created = import ? records::copyRecords(records::paths::baseThesaurus(), path,
                                                        records::ThesaurusRecord::Length, &error)
-                                : createEmptyFile(path, &error);
+                                : records::replaceFile(path, QByteArray(), &error);
     if (!created) {
         ui::msgBox(this, error, ui::Buttons::Ok, ui::Icon::Information,
                    QStringLiteral("Création d'un nouveau Thesaurus"));

@@ -39,6 +39,8 @@ class ThesaurusChoix : public ui::Form<QWidget> {
 
   private:
     QPushButton* button(const QString& name, const QString& caption);
+    bool baseThesaurusReady();
+    void warnUnlessThesaurus(const QString& path);
     // Creates the new thesaurus file; false (with a message shown) when it could not be.
     bool createThesaurus(const QString& path, bool import);
     void choose(const QString& path, const QString& kind);

@@ -77,13 +77,52 @@ void Forms::showModeless(QWidget* window) {
     window->activateWindow();
 }
 
+namespace {
+
+// Ends a modal showing when its window is hidden (a window hidden without being unloaded
+// ends it too), unloaded or destroyed.
+class ModalEnd : public QObject {
+  public:
+    ModalEnd(QWidget* window, QEventLoop* loop) : window_(window), loop_(loop) {
+        window->installEventFilter(this);
+        connect(&Forms::instance(), &Forms::unloaded, this, [this](QWidget* w) {
+            if (w == window_) {
+                loop_->quit();
+            }
+        });
+        connect(window, &QObject::destroyed, loop, &QEventLoop::quit);
+    }
+    ~ModalEnd() override {
+        if (window_) {
+            window_->removeEventFilter(this);
+        }
+    }
+    ModalEnd(const ModalEnd&) = delete;
+    ModalEnd& operator=(const ModalEnd&) = delete;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ && event->type() == QEvent::Hide) {
+            loop_->quit();
+        }
+        return false;
+    }
+
+  private:
+    QPointer<QWidget> window_;
+    QEventLoop* loop_;
+};
+
+}  // namespace
+
 void Forms::showModal(QWidget* window) {
     QPointer<QWidget> guard(window);
     window->setWindowModality(Qt::ApplicationModal);
     showModeless(window);
-    // A window hidden without being unloaded also ends its modal showing.
-    while (guard && guard->isVisible() && Forms::instance().windows_.contains(guard)) {
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    if (guard && guard->isVisible() && instance().windows_.contains(guard)) {
+        QEventLoop loop;
+        const ModalEnd end(window, &loop);
+        loop.exec(QEventLoop::DialogExec);
     }
     if (guard) {
         guard->setWindowModality(Qt::NonModal);

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionHeader>
 #include <QTableView>
@@ -11,6 +12,7 @@
 #include "ui/gridmodel.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace ui {
 
@@ -37,10 +39,33 @@ class RowHeader : public QHeaderView {
     }
 };
 
+// The table of a grid: moving the current cell with the keyboard is reported as the user's own
+// choice of a cell, as a click is.
+class GridView : public QTableView {
+  public:
+    GridView(QWidget* parent, std::function<void(const QModelIndex&)> moved)
+        : QTableView(parent), moved_(std::move(moved)) {}
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const QModelIndex before = currentIndex();
+        QTableView::keyPressEvent(event);
+        const QModelIndex after = currentIndex();
+        if (after.isValid() && after != before) {
+            moved_(after);
+        }
+    }
+
+  private:
+    std::function<void(const QModelIndex&)> moved_;
+};
+
 }  // namespace
 
 Grid::Grid(QWidget* parent)
-    : QWidget(parent), model_(new GridModel(this)), view_(new QTableView(this)) {
+    : QWidget(parent),
+      model_(new GridModel(this)),
+      view_(new GridView(this, [this](const QModelIndex& index) { onCellClicked(index); })) {
     model_->setRows(kInitialRows);
     model_->setCols(kInitialCols);
     colWidths_.assign(kInitialCols, -1);

@@ -74,7 +74,8 @@ class Grid : public QWidget {
     GridModel* model() const { return model_; }
 
   signals:
-    // The user clicked a cell or a row header; that cell is now current and selected.
+    // The user clicked a cell or a row header, or moved the current cell with the keyboard;
+    // that cell is now current and selected.
     void clicked();
 
   protected:

@@ -97,7 +97,7 @@ QString defaultSuffix(const QString& filter) {
         suffix.contains(QLatin1Char('?'))) {
         return {};
     }
-    return suffix.toLower();
+    return suffix;
 }
 
 QString displayText(const QString& text) {

@@ -76,7 +76,7 @@ QStringList filterPatterns(const QString& filter);
 bool matchesFilter(const QString& fileName, const QString& filter);
 // The filter for a Qt file dialog: the description as shown, patterns matching any case.
 QString qtNameFilter(const QString& filter);
-// The suffix a save dialog adds when the user typed none ("dat" for *.DAT).
+// The suffix a save dialog adds when the user typed none, in the filter's case ("DAT" for *.DAT).
 QString defaultSuffix(const QString& filter);
 
 // Message texts use CR LF, LF CR, CR or LF as line breaks; each becomes one line break.

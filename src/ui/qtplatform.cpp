@@ -1,6 +1,7 @@
 #include "ui/qtplatform.h"
 
 #include "ui/printjob.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 #include <QFile>
@@ -43,6 +44,7 @@ QString runFileDialog(QWidget* parent, const QString& filter, QFileDialog::Accep
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails |
                       QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilter(qtNameFilter(filter));
+    dialog.setProxyModel(frenchFileListModel(&dialog));
     if (mode == QFileDialog::AcceptSave) {
         dialog.setDefaultSuffix(defaultSuffix(filter));
     }

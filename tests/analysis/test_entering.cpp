@@ -56,6 +56,7 @@ class TestEntering : public QObject {
     void validationStoresOnceAndRefusesTheDuplicate();
     void baseThesaurusIsNeverWritten();
     void failedAppendKeepsListsAndReports();
+    void storedValuesAreComparedAsStored();
     void deletionMovesRowsUp();
     void duplicationInsertsANewAnalysis();
     void savingWritesOneRecordPerRow();
@@ -220,7 +221,39 @@ void TestEntering::failedAppendKeepsListsAndReports() {
         ws->Command2->click();
     }
     QCOMPARE(platform_->messages.size(), 2);
+    QVERIFY2(platform_->messages[1].text.contains(QStringLiteral("taille de fichier autorisée")),
+             qPrintable(platform_->messages[1].text));  // the real reason, not "unknown error"
     QCOMPARE(ws->lists.size(), 3);
+    QCOMPARE(QFileInfo(mine_).size(), 3 * 216);
+}
+
+// What the record would hold is what is compared: an analysis stored with an empty field, a
+// cut value or a character the code page lacks is refused the second time.
+void TestEntering::storedValuesAreComparedAsStored() {
+    frmanalyse* ws = open(QStringLiteral("primus"));
+    drive::clickRow(ws, 1);
+    ws->Text2->setPlainText(QStringLiteral("primus"));
+    ws->Text3->setPlainText(QString(90, QLatin1Char('p')));  // longer than its 80 characters
+    ws->Text4->setPlainText(QStringLiteral("A1"));
+    ws->Text5->setPlainText(QStringLiteral("nom. m. sg."));
+    ws->Text6->clear();                             // stored as "_"
+    platform_->answers.push_back(ui::Answer::Yes);  // store it cut
+    ws->Command2->click();
+    QCOMPARE(platform_->messages.size(), 1);
+    QVERIFY(platform_->messages[0].text.contains(QStringLiteral("coupé après 80 caractères")));
+    QCOMPARE(readFile(mine_).size(), 4 * 216);
+    ws->Command2->click();  // refused before anything is asked
+    QCOMPARE(platform_->messages.size(), 2);
+    QCOMPARE(platform_->messages.last().title, QStringLiteral("Analyse existante"));
+    QCOMPARE(readFile(mine_).size(), 4 * 216);
+
+    // Answering No stores nothing and leaves the row as it was, for the user to shorten.
+    ws->Text2->setPlainText(QStringLiteral("prīmus"));
+    platform_->answers.push_back(ui::Answer::No);
+    ws->Command2->click();
+    QVERIFY(platform_->messages.last().text.contains(QStringLiteral("non enregistrables")));
+    QCOMPARE(readFile(mine_).size(), 4 * 216);
+    QCOMPARE(ws->grille01->textAt(1, 1), QStringLiteral("primus"));
 }
 
 void TestEntering::deletionMovesRowsUp() {
@@ -323,8 +356,19 @@ void TestEntering::failedSaveKeepsTheOldFile() {
     QVERIFY(platform_->messages.last().text.contains(QStringLiteral("conservé")));
     QVERIFY(!platform_->messageTexts().contains(QStringLiteral("L'enregistrement est terminé.")));
     const QStringList leftovers =
-        QDir(home_.path()).entryList({QStringLiteral("ancienne.dat*")}, QDir::Files);
+        QDir(home_.path()).entryList({QStringLiteral("*ancienne.dat*")}, QDir::Files);
     QCOMPARE(leftovers, QStringList{QStringLiteral("ancienne.dat")});
+
+    // A new file that cannot be written: there was no old file to keep.
+    const QString fresh = home_.file(QStringLiteral("nouvelle.dat"));
+    platform_->fileNames.push_back(fresh);
+    {
+        FileSizeLimit limit(500);
+        ws->Enregistrer->trigger();
+    }
+    QVERIFY(!QFileInfo::exists(fresh));
+    QVERIFY(!platform_->messages.last().text.contains(QStringLiteral("conservé")));
+    QVERIFY(platform_->messages.last().text.contains(QStringLiteral("dépassée")));
 }
 
 void TestEntering::printingTenBlocksAPage() {

@@ -13,9 +13,11 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QtTest>
 
 using analysis::frmanalyse;
@@ -56,6 +58,10 @@ class TestFrmanalyse : public QObject {
     void clickShowsRowInDetailPanel();
     void badInputs();
     void unreadableThesaurusOpensNoWorkspace();
+    void keyboardMovesTheSelectedRow();
+    void missingBaseIsRestoredOrReported();
+    void notAThesaurusIsReadButNeverWritten();
+    void statusBarNamesTheReceivingThesaurus();
 
   private:
     frmanalyse* chooseBase(const QString& text);
@@ -372,6 +378,97 @@ void TestFrmanalyse::unreadableThesaurusOpensNoWorkspace() {
     QVERIFY(platform_->messages[0].text.contains(folder));
     QVERIFY(!drive::workspace());
     QVERIFY(choice->isVisible());
+}
+
+// The row the cursor is on is the row the detail panel shows and validation changes.
+void TestFrmanalyse::keyboardMovesTheSelectedRow() {
+    const QString path = home_.file(QStringLiteral("clavier.dat"));
+    writeThesaurus(path, kBase);
+    frmanalyse* ws = chooseExisting(kVirgil, path);
+    ws->Check1->setChecked(false);
+    drive::clickRow(ws, 1);
+    QTableView* view = ws->grille01->view();
+    QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Down);
+    QCOMPARE(ws->selectedRow, 3);
+    QCOMPARE(ws->Text1->text(), QStringLiteral("virumque"));
+    QCOMPARE(ws->grille01->rowSel(), 3);
+    QCOMPARE(ws->grille01->colSel(), 6);
+    ws->Text2->setPlainText(QStringLiteral("vir"));
+    ws->Command2->click();
+    QCOMPARE(ws->grille01->textAt(3, 1), QStringLiteral("vir"));
+    QCOMPARE(ws->grille01->textAt(1, 1).trimmed(), QStringLiteral("arma"));
+    QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(ws->selectedRow, ws->grille01->rows() - 1);
+}
+
+// The base thesaurus removed while the program runs: put back from the shipped copy, or the
+// analysis is refused with the reason; never an analysis against an empty base.
+void TestFrmanalyse::missingBaseIsRestoredOrReported() {
+    QFile::remove(records::paths::baseThesaurus());
+    records::paths::setShippedDataDirs({home_.file(QStringLiteral("nowhere"))});
+    drive::mainWindowWithText(kVirgil);
+    shell::ThesaurusChoix* choice = drive::openThesaurusChoice();
+    choice->Command1->click();
+    QVERIFY(!drive::workspace());
+    QCOMPARE(platform_->messages.size(), 1);
+    QVERIFY(platform_->messages[0].text.contains(QStringLiteral("absent ou vide")));
+    QVERIFY(!QFileInfo::exists(records::paths::baseThesaurus()));
+
+    const QString shipped = home_.file(QStringLiteral("livre"));
+    QDir().mkpath(shipped);
+    writeThesaurus(shipped + QStringLiteral("/donnees.dat"), kBase);
+    records::paths::setShippedDataDirs({shipped});
+    QVERIFY(writeFile(records::paths::baseThesaurus(), QByteArray()));  // left empty
+    choice->Command1->click();
+    records::paths::setShippedDataDirs({});
+    frmanalyse* ws = drive::workspace();
+    QVERIFY(ws);
+    QCOMPARE(ws->grille01->textAt(1, 1).trimmed(), QStringLiteral("arma"));
+    QCOMPARE(QFileInfo(records::paths::baseThesaurus()).size(), qint64(kBase.size()) * 216);
+}
+
+// A file of another kind opened as a thesaurus: said so, read by whole records, never
+// appended to.
+void TestFrmanalyse::notAThesaurusIsReadButNeverWritten() {
+    const QString path = home_.file(QStringLiteral("texte.DAT"));
+    QByteArray bytes = thesaurusRecord(kBase[4], 1).toBytes() + QByteArray("Gallia est omnis");
+    QVERIFY(writeFile(path, bytes));
+    frmanalyse* ws = chooseExisting(QStringLiteral("rosa"), path);
+    QVERIFY(ws);
+    QCOMPARE(platform_->messages.size(), 1);
+    QVERIFY(
+        platform_->messages[0].text.contains(QStringLiteral("ne semble pas être un Thesaurus")));
+    QCOMPARE(ws->grille01->textAt(1, 1).trimmed(), QStringLiteral("rosa"));
+    drive::clickRow(ws, 1);
+    ws->Text3->setPlainText(QStringLiteral("une rose"));
+    ws->Command2->click();
+    QCOMPARE(platform_->messages.size(), 2);
+    QVERIFY(platform_->messages[1].text.contains(QStringLiteral("n'y a pas été enregistrée")));
+    QCOMPARE(readFile(path), bytes);
+
+    // Whole records that do not carry their own numbers: a text that happens to fit.
+    const QByteArray text(2 * 216, 'a');
+    QVERIFY(writeFile(path, text));
+    drive::closeAll();
+    ws = chooseExisting(QStringLiteral("rosa"), path);
+    QCOMPARE(platform_->messages.size(), 3);
+    drive::clickRow(ws, 1);
+    ws->Command2->click();
+    QCOMPARE(readFile(path), text);
+}
+
+void TestFrmanalyse::statusBarNamesTheReceivingThesaurus() {
+    const QString path = home_.file(QStringLiteral("mien.dat"));
+    writeThesaurus(path, kBase);
+    frmanalyse* ws = chooseExisting(kVirgil, path);
+    QVERIFY(ws->storingLabel->text().endsWith(path));
+    ws->Check1->setChecked(false);
+    QVERIFY(!ws->storingLabel->text().contains(path));
+    ws->Check1->setChecked(true);
+    // A later choice of the base thesaurus does not rebuild the grid but changes the target.
+    drive::openThesaurusChoice()->Command1->click();
+    QVERIFY(ws->storingLabel->text().startsWith(QStringLiteral("Thesaurus Vorante Lumivexa")));
 }
 
 QTEST_MAIN(TestFrmanalyse)

@@ -7,6 +7,11 @@
 #include <QFile>
 #include <QtTest>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <csignal>
+
 using namespace records;
 
 class TestRecords : public QObject {
@@ -27,6 +32,7 @@ class TestRecords : public QObject {
     void failuresAreReported();
     void seedingCopiesShippedFilesOnce();
     void seedingFailsWhole();
+    void fileSizeLimitFailsTheWriteOnly();
 
   private:
     TestDataHome home_;
@@ -328,6 +334,29 @@ void TestRecords::seedingFailsWhole() {
     }
     QVERIFY(!QFileInfo::exists(paths::baseThesaurus()));
     QCOMPARE(QDir(dataDir).entryList(QDir::Files | QDir::Hidden), QStringList{"lexique.dat"});
+}
+
+// Under a file-size limit the system sends a signal that ends the process by default: the
+// program ignores it, so that the write fails and is reported while the user's work lives on.
+void TestRecords::fileSizeLimitFailsTheWriteOnly() {
+    const QString path = home_.file(QStringLiteral("limite.dat"));
+    const pid_t child = fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);  // as a program starts
+        reportFileSizeLimitAsWriteError();
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 1000;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        QString error;
+        const bool written = replaceFile(path, QByteArray(5000, 'x'), &error);
+        _exit(!written && error.contains(QStringLiteral("dépassée")) ? 0 : 1);
+    }
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QVERIFY2(!WIFSIGNALED(status), "killed by the file-size signal");
+    QCOMPARE(WEXITSTATUS(status), 0);
+    QVERIFY(!QFileInfo::exists(path));
 }
 
 QTEST_GUILESS_MAIN(TestRecords)

@@ -1,5 +1,6 @@
 #include "about/frmAbout.h"
 #include "shell/Morphologique.h"
+#include "shell/textfile.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
 #include "ui/forms.h"
@@ -179,18 +180,34 @@ void TestMainWindow::emptyFileLoads() {
     QVERIFY(main_->analyse->isEnabled());
 }
 
+// A file that cannot be read says why; a text too large to hold keeps the size message.
 void TestMainWindow::unreadableFileShowsFailure() {
     main_->txtfichier->setPlainText(QStringLiteral("reste d'une saisie"));
-    openText(home_.file(QStringLiteral("absent.txt")));
+    const QString absent = home_.file(QStringLiteral("absent.txt"));
+    openText(absent);
     QCOMPARE(platform_->messages.size(), 1);
     const FakePlatform::Message& m = platform_->messages.first();
-    QCOMPARE(m.title, QStringLiteral("Fichier trop volumineux"));
+    QCOMPARE(m.title, QStringLiteral("Lecture impossible"));
     QCOMPARE(m.icon, ui::Icon::Information);
-    QCOMPARE(ui::displayText(m.text), QStringLiteral("Le fichier est trop volumineux.\nLe fichier "
-                                                     "ne peut dépasser la taille de 60 KO"));
+    QCOMPARE(ui::displayText(m.text),
+             QStringLiteral("Le fichier « %1 » ne peut pas être lu.\nFichier ou dossier "
+                            "introuvable.")
+                 .arg(absent));
     QVERIFY(main_->txtfichier->toPlainText().isEmpty());
     QVERIFY(!main_->hasText());
     QVERIFY(main_->ouvrir->isEnabled());
+
+    // A sparse file beyond what the program can hold.
+    const QString huge = home_.file(QStringLiteral("enorme.txt"));
+    QVERIFY(writeFile(huge, QByteArray()));
+    QVERIFY(QFile::resize(huge, shell::kMaxTextBytes + 1));
+    openText(huge);
+    QCOMPARE(platform_->messages.size(), 2);
+    QCOMPARE(platform_->messages[1].title, QStringLiteral("Fichier trop volumineux"));
+    QCOMPARE(ui::displayText(platform_->messages[1].text),
+             QStringLiteral("Le fichier est trop volumineux.\nLe fichier ne peut dépasser la "
+                            "taille de 60 KO"));
+    QVERIFY(!main_->hasText());
 }
 
 void TestMainWindow::textEncodings() {
@@ -202,6 +219,10 @@ void TestMainWindow::textEncodings() {
     main_->fermer->trigger();
     openText(writeText(QStringLiteral("utf8nobom.txt"), QByteArray("cœlum")));
     QCOMPARE(main_->txtfichier->toPlainText(), QStringLiteral("cœlum"));
+    main_->fermer->trigger();
+    // One byte-order mark starts the file; a second one is part of the text.
+    openText(writeText(QStringLiteral("twobom.txt"), QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFæ")));
+    QCOMPARE(main_->txtfichier->toPlainText(), QStringLiteral("\uFEFFæ"));
 }
 
 void TestMainWindow::closeTextAndOpenAnother() {

@@ -1,6 +1,10 @@
 #include "support/fakeplatform.h"
 #include "ui/forms.h"
 #include "ui/platform.h"
+#include "ui/translations.h"
+
+#include <QFileSystemModel>
+#include <QTemporaryDir>
 
 #include <QTimer>
 #include <QtTest>
@@ -39,6 +43,7 @@ class TestForms : public QObject {
     void unloadAllClosesEverything();
     void filtersIgnoreCase();
     void messageLineBreaks();
+    void dialogsSpeakFrench();
 };
 
 void TestForms::loadedOnceUntilClosed() {
@@ -107,7 +112,7 @@ void TestForms::filtersIgnoreCase() {
     QCOMPARE(ui::filterPatterns(filter), QStringList{QStringLiteral("*.TXT")});
     QCOMPARE(ui::qtNameFilter(filter), QStringLiteral("Fichiers Texte (*.TXT) (*.[tT][xX][tT])"));
     QCOMPARE(ui::defaultSuffix(QStringLiteral("Fichiers données (*.DAT)|*.DAT")),
-             QStringLiteral("dat"));
+             QStringLiteral("DAT"));
 }
 
 void TestForms::messageLineBreaks() {
@@ -116,6 +121,39 @@ void TestForms::messageLineBreaks() {
     FakePlatform platform;
     ui::msgBox(nullptr, QStringLiteral("texte"));
     QCOMPARE(platform.messages.first().title, QStringLiteral("Analyse morphologique"));
+}
+
+// Qt's own words in the file dialogs: its catalogues where they have them, the program's own
+// words where they lack them, and sizes, types and dates in French whatever the system speaks.
+void TestForms::dialogsSpeakFrench() {
+    ui::installFrenchTranslations(*qApp);
+    QCOMPARE(QCoreApplication::translate("QAbstractFileIconProvider", "Folder"),
+             QStringLiteral("Dossier"));
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "Folder"), QStringLiteral("Dossier"));
+    QCOMPARE(QCoreApplication::translate("QFileSystemModel", "%1 bytes"),
+             QStringLiteral("%1 octets"));
+
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("textes")));
+    QFile file(dir.filePath(QStringLiteral("mien.DAT")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(3000, 'x'));
+    file.close();
+    QFileSystemModel files;
+    QAbstractProxyModel* french = ui::frenchFileListModel(&files);
+    french->setSourceModel(&files);
+    const QModelIndex root = files.setRootPath(dir.path());
+    QTRY_COMPARE(files.rowCount(root), 2);
+    const QModelIndex data = files.index(file.fileName(), 0);
+    const QModelIndex folder = files.index(dir.filePath(QStringLiteral("textes")), 0);
+    const auto shown = [&](const QModelIndex& source, int column) {
+        return french->mapFromSource(source.siblingAtColumn(column)).data().toString();
+    };
+    QCOMPARE(shown(data, 1), QStringLiteral("2,93 Kio"));
+    QCOMPARE(shown(data, 2), QStringLiteral("Fichier DAT"));
+    QCOMPARE(shown(folder, 2), QStringLiteral("Dossier"));
+    QVERIFY(!shown(data, 3).contains(QStringLiteral("AM")) &&
+            !shown(data, 3).contains(QStringLiteral("PM")));
 }
 
 QTEST_MAIN(TestForms)
