@@ -19,3 +19,8 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
 cd "$root/build-asan"
 ctest --output-on-failure -j2 "$@"
+
+# The fuzz targets keep compiling, and pass their seed corpus, wherever clang is installed.
+if command -v clang++ >/dev/null 2>&1; then
+    sh "$root/scripts/fuzz.sh" check
+fi
