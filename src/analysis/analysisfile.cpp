@@ -38,20 +38,72 @@ SaveResult saveAnalysisFile(const QString& path, const std::vector<GridRowTexts>
     return result;
 }
 
+AnalysisFileShape analysisFileShape(const QByteArray& bytes) {
+    AnalysisFileShape shape;
+    shape.length = bytes.size();
+    shape.wholeRecords = bytes.size() % records::AnalysisRecord::Length == 0;
+    const qsizetype count = bytes.size() / records::AnalysisRecord::Length;
+    for (qsizetype i = 0; i < count; ++i) {
+        const char* record = bytes.constData() + i * records::AnalysisRecord::Length;
+        const QByteArray indicator(record + records::fields::kIndicator.offset,
+                                   records::fields::kIndicator.width);
+        shape.indicatorsValid = shape.indicatorsValid && (indicator == "  " || indicator == "* ");
+        for (int b = records::fields::kForm.offset; b < records::fields::kIndicator.offset; ++b) {
+            const auto c = static_cast<unsigned char>(record[b]);
+            shape.textOnly = shape.textOnly && (c >= 0x20 || c == '\n' || c == '\r' || c == '\t');
+        }
+    }
+    return shape;
+}
+
+QString notAnAnalysisFileReason(const QString& path, const AnalysisFileShape& shape) {
+    if (shape.isAnalysisFile()) {
+        return {};
+    }
+    const QString why =
+        !shape.wholeRecords
+            ? QStringLiteral("sa taille (%1 octets) n'est pas un multiple de %2 octets")
+                  .arg(shape.length)
+                  .arg(records::AnalysisRecord::Length)
+            : QStringLiteral("ses enregistrements ne sont pas ceux d'une analyse enregistrée");
+    return QStringLiteral("Le fichier « %1 » ne semble pas être un fichier d'analyse : %2.")
+        .arg(path, why);
+}
+
 LoadedAnalysis loadAnalysisFile(const QString& path) {
     LoadedAnalysis result;
-    const records::Records<records::AnalysisRecord> loaded =
-        records::readAllRecords<records::AnalysisRecord>(path);
-    if (!loaded.ok) {
-        result.error = loaded.error;
+    records::RecordFile file(path, records::AnalysisRecord::Length);
+    QByteArray bytes;
+    if (!file.open() || !file.readAllRaw(bytes)) {
+        result.error = file.error();
         return result;
     }
-    result.rows.reserve(loaded.records.size());
-    for (const records::AnalysisRecord& r : loaded.records) {
-        result.rows.push_back(gridRow(r));
+    AnalysisFileShape shape = analysisFileShape(bytes);
+    shape.length = file.length();
+    shape.wholeRecords = shape.length % records::AnalysisRecord::Length == 0;
+    result.notAnAnalysisFile = notAnAnalysisFileReason(path, shape);
+    records::AnalysisRecord record;
+    const qsizetype count = bytes.size() / records::AnalysisRecord::Length;
+    result.rows.reserve(static_cast<std::size_t>(count));
+    for (qsizetype i = 0; i < count; ++i) {
+        record.fromBytes(
+            bytes.mid(i * records::AnalysisRecord::Length, records::AnalysisRecord::Length));
+        result.rows.push_back(gridRow(record));
     }
     result.ok = true;
     return result;
+}
+
+GridRows savedAnalysisRows(const std::vector<GridRowTexts>& rows) {
+    GridRows out(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        for (int c = 0; c < kGridColumns; ++c) {
+            out[i].cells[c].text = rows[i][c];
+        }
+        out[i][Column::Form].colour = kFormColour;
+        out[i][Column::Form].bold = true;
+    }
+    return out;
 }
 
 }  // namespace analysis

@@ -25,13 +25,34 @@ struct SaveResult {
 // a failure half-way keeps the old file whole.
 SaveResult saveAnalysisFile(const QString& path, const std::vector<GridRowTexts>& rows);
 
+// What an analysis file looks like: the program writes whole 218-byte records whose indicator
+// is the not-found mark or blank and whose text fields hold no control character other than a
+// line break or a tab typed into a field.
+struct AnalysisFileShape {
+    qint64 length = 0;
+    bool wholeRecords = true;
+    bool indicatorsValid = true;
+    bool textOnly = true;
+
+    bool isAnalysisFile() const { return wholeRecords && indicatorsValid && textOnly; }
+};
+AnalysisFileShape analysisFileShape(const QByteArray& bytes);
+
+// Why a file does not look like an analysis file, in French; empty when it does.
+QString notAnAnalysisFileReason(const QString& path, const AnalysisFileShape& shape);
+
 struct LoadedAnalysis {
     bool ok = false;
     QString error;
+    QString notAnAnalysisFile;  // the reason, when the file does not look like one
     std::vector<GridRowTexts> rows;
 };
 
 // Reads every whole record of an analysis file (creating it empty when missing).
 LoadedAnalysis loadAnalysisFile(const QString& path);
+
+// The grid rows of a saved analysis: the cell texts as stored, trailing spaces included, the
+// form bold in the form colour and every other cell plain.
+GridRows savedAnalysisRows(const std::vector<GridRowTexts>& rows);
 
 }  // namespace analysis

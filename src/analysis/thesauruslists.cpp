@@ -62,6 +62,21 @@ ThesaurusLists listsFromRecords(const std::vector<records::ThesaurusRecord>& rec
     return lists;
 }
 
+ThesaurusLists trimmedListsFromRecords(const std::vector<records::ThesaurusRecord>& records) {
+    ThesaurusLists lists;
+    lists.reserve(static_cast<qint64>(records.size()));
+    for (const records::ThesaurusRecord& r : records) {
+        lists.lemmas.push_back(records::trimmedRight(r.lemma()));
+        lists.forms.push_back(records::trimmedRight(r.form()));
+        lists.categories.push_back(records::trimmedRight(r.category()));
+        lists.caseGenderNumbers.push_back(records::trimmedRight(r.caseGenderNumber()));
+        lists.moodTenseVoices.push_back(records::trimmedRight(r.moodTenseVoice()));
+        lists.translations.push_back(records::trimmedRight(r.translation()));
+        lists.numbers.push_back(QString::number(r.number()));
+    }
+    return lists;
+}
+
 LoadedLists loadThesaurusLists(const QString& path) {
     LoadedLists loaded;
     const auto file = records::readAllRecords<records::ThesaurusRecord>(path);

@@ -33,6 +33,10 @@ inline const QString kPlaceholderText = QStringLiteral("zzzzzzz");
 // entries numbered "1" and "2", which are never written to the file.
 ThesaurusLists listsFromRecords(const std::vector<records::ThesaurusRecord>& records);
 
+// The lists as the saved analysis workspace keeps them: every text without its trailing
+// spaces, and no placeholder for a thesaurus without records.
+ThesaurusLists trimmedListsFromRecords(const std::vector<records::ThesaurusRecord>& records);
+
 struct LoadedLists {
     bool ok = false;
     QString error;  // French, for the user, when the file could not be opened or read

@@ -243,6 +243,13 @@ ThesaurusShape thesaurusShape(const QByteArray& bytes) {
     return shape;
 }
 
+ThesaurusShape thesaurusShape(const QByteArray& wholeRecords, qint64 fileLength) {
+    ThesaurusShape shape = thesaurusShape(wholeRecords);
+    shape.length = fileLength;
+    shape.wholeRecords = fileLength % ThesaurusRecord::Length == 0;
+    return shape;
+}
+
 QString notAThesaurusReason(const QString& path, const ThesaurusShape& shape) {
     if (!shape.wholeRecords) {
         return QStringLiteral(

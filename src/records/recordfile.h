@@ -70,6 +70,16 @@ struct Records {
     std::vector<R> records;
 };
 
+// The whole records of these bytes, in order.
+template <class R>
+std::vector<R> recordsOf(const QByteArray& bytes) {
+    std::vector<R> out(static_cast<std::size_t>(bytes.size() / R::Length));
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        std::memcpy(out[i].data(), bytes.constData() + i * R::Length, R::Length);
+    }
+    return out;
+}
+
 // Reads every record of a file, creating it empty when it does not exist.
 template <class R>
 Records<R> readAllRecords(const QString& path) {
@@ -80,11 +90,7 @@ Records<R> readAllRecords(const QString& path) {
         result.error = file.error();
         return result;
     }
-    const qsizetype n = bytes.size() / R::Length;
-    result.records.resize(n);
-    for (qsizetype i = 0; i < n; ++i) {
-        std::memcpy(result.records[i].data(), bytes.constData() + i * R::Length, R::Length);
-    }
+    result.records = recordsOf<R>(bytes);
     result.ok = true;
     return result;
 }
@@ -120,6 +126,8 @@ struct ThesaurusShape {
     bool isThesaurus() const { return wholeRecords && numberedByPosition; }
 };
 ThesaurusShape thesaurusShape(const QByteArray& bytes);
+// The same, from a file's whole records and its length.
+ThesaurusShape thesaurusShape(const QByteArray& wholeRecords, qint64 fileLength);
 
 // Why a file is not taken for a thesaurus, in French; empty when it is one.
 QString notAThesaurusReason(const QString& path, const ThesaurusShape& shape);

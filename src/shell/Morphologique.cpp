@@ -1,6 +1,7 @@
 #include "shell/Morphologique.h"
 
 #include "about/frmAbout.h"
+#include "analysis/frmanalyse02.h"
 #include "shell/ThesaurusChoix.h"
 #include "shell/textfile.h"
 #include "ui/platform.h"
@@ -201,7 +202,7 @@ void Morphologique::ouvriranalyse_Click() {
         return;
     }
     CommonDialog2_FileName = path;
-    ui::notYetAvailable(this);
+    ui::Forms::showModeless(ui::Forms::instance().load<analysis::frmanalyse02>());
 }
 
 void Morphologique::lexique_Click() {
