@@ -52,7 +52,7 @@ void frmanalyse::Form_Load() {
         return;
     }
     lists = std::move(loaded.lists);
-    showRows(gridRowsOf(lookup(words, lists, kind), words, lists));
+    setAllRows(gridRowsOf(lookup(words, lists, kind), words, lists));
     Frame2->show();
     setUpStoring(kind);
     if (choice) {

@@ -40,7 +40,7 @@ void frmanalyse02::Form_Load() {
         ui::Hourglass hourglass(this);
         loaded = loadAnalysisFile(path);
         if (loaded.ok) {
-            showRows(savedAnalysisRows(loaded.rows));
+            setAllRows(savedAnalysisRows(loaded.rows));
         }
     }
     if (!loaded.ok) {

@@ -250,10 +250,14 @@ DetailFields Workspace::detailFields() const {
 }
 
 GridRows Workspace::rows() const {
+    return rows(1, grille01->rows() - 1);
+}
+
+GridRows Workspace::rows(qint64 first, qint64 last) const {
     const ui::GridModel* model = grille01->model();
-    GridRows rows(static_cast<std::size_t>(std::max(0, grille01->rows() - 1)));
+    GridRows rows(static_cast<std::size_t>(std::max<qint64>(last - first + 1, 0)));
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const int r = static_cast<int>(i) + 1;
+        const int r = static_cast<int>(first) + static_cast<int>(i);
         for (int c = 0; c < kGridColumns; ++c) {
             Cell& cell = rows[i].cells[c];
             cell.text = model->textAt(r, c);
@@ -264,16 +268,23 @@ GridRows Workspace::rows() const {
     return rows;
 }
 
-void Workspace::showRows(const GridRows& rows, qint64 from) {
+void Workspace::setAllRows(const GridRows& rows) {
+    grille01->setRows(static_cast<int>(rows.size()) + 1);
+    showRows(rows, 1);
+}
+
+void Workspace::showRows(const GridRows& rows, qint64 first) {
     ui::GridModel* model = grille01->model();
-    const bool many = static_cast<qint64>(rows.size()) - from > 64;
+    const bool many = rows.size() > 64;
     if (many) {
         grille01->setRedraw(false);
     }
-    grille01->setRows(static_cast<int>(rows.size()) + 1);
-    for (std::size_t i = static_cast<std::size_t>(std::max<qint64>(from, 1) - 1); i < rows.size();
-         ++i) {
-        const int r = static_cast<int>(i) + 1;
+    const qint64 end = first + static_cast<qint64>(rows.size());
+    if (end > grille01->rows()) {
+        grille01->setRows(static_cast<int>(end));
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int r = static_cast<int>(first) + static_cast<int>(i);
         for (int c = 0; c < kGridColumns; ++c) {
             const Cell& cell = rows[i].cells[c];
             model->setTextAt(r, c, cell.text);
@@ -375,7 +386,8 @@ void Workspace::Command2_Click() {
     if (Check1->isChecked() && !storeAnalysis(fields, formCell)) {
         return;
     }
-    showRows(validated(rows(), selectedRow, fields), selectedRow);
+    // Each row command changes only the rows from the selected one down: it is given those.
+    showRows(validated(rows(selectedRow, selectedRow), 1, fields), selectedRow);
     showRowSelected(selectedRow);
 }
 
@@ -418,7 +430,7 @@ void Workspace::Command3_Click() {
     }
     {
         ui::Hourglass hourglass(this);
-        showRows(withRowDeleted(rows(), selectedRow), selectedRow);
+        showRows(withRowDeleted(rows(selectedRow, grille01->rows() - 1), 1), selectedRow);
     }
     selectRow(selectedRow);
 }
@@ -428,7 +440,7 @@ void Workspace::dupliquer_Click() {
         return;
     }
     ui::Hourglass hourglass(this);
-    showRows(withRowDuplicated(rows(), selectedRow), selectedRow + 1);
+    showRows(withRowDuplicated(rows(selectedRow, grille01->rows() - 1), 1), selectedRow);
     selectRow(selectedRow + 1);
 }
 

@@ -106,8 +106,10 @@ class Workspace : public ui::Form<QMainWindow> {
 
     DetailFields detailFields() const;
     std::vector<GridRowTexts> gridRows() const;
-    // The grid's rows below the header, with their colours and bold flags.
+    // The grid's rows below the header, with their colours and bold flags: all of them, or
+    // those from grid row `first` to `last`.
     GridRows rows() const;
+    GridRows rows(qint64 first, qint64 last) const;
 
   protected:
     explicit Workspace(const WorkspaceDesign& design);
@@ -118,8 +120,10 @@ class Workspace : public ui::Form<QMainWindow> {
     virtual void cannotStore() {}
 
     void writeHeaderRow();
-    // Shows these rows below the header; rows before `from` are known to be unchanged.
-    void showRows(const GridRows& rows, qint64 from = 1);
+    // Shows all the rows below the header.
+    void setAllRows(const GridRows& rows);
+    // Shows these rows from grid row `first` on, growing the grid when they go beyond it.
+    void showRows(const GridRows& rows, qint64 first);
     // The status bar's account of where validated analyses go.
     virtual QString storingStatus() const = 0;
     void updateStoringStatus();

@@ -74,8 +74,10 @@ struct Records {
 template <class R>
 std::vector<R> recordsOf(const QByteArray& bytes) {
     std::vector<R> out(static_cast<std::size_t>(bytes.size() / R::Length));
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        std::memcpy(out[i].data(), bytes.constData() + i * R::Length, R::Length);
+    const char* next = bytes.constData();
+    for (R& record : out) {
+        std::memcpy(record.data(), next, R::Length);
+        next += R::Length;
     }
     return out;
 }
