@@ -18,7 +18,8 @@ fail() { echo "ÉCHEC : $*"; failures=$((failures + 1)); }
 share="$prefix/share"
 [ -x "$prefix/bin/morphologique" ] || fail "bin/morphologique absent ou non exécutable"
 for f in morphologique/donnees.dat morphologique/lexique.dat applications/morphologique.desktop \
-         icons/hicolor/scalable/apps/morphologique.svg doc/morphologique/copyright; do
+         icons/hicolor/scalable/apps/morphologique.svg doc/morphologique/copyright \
+         doc/morphologique/changelog.gz man/man1/morphologique.1.gz; do
     [ -s "$share/$f" ] || fail "share/$f absent ou vide"
 done
 if [ -e "$build/data/morphologie.sqlite" ]; then
