@@ -1,6 +1,5 @@
 #include "about/frmSplash.h"
 
-#include "shell/Morphologique.h"
 #include "ui/widgets.h"
 
 #include <QFrame>
@@ -32,6 +31,9 @@ frmSplash::frmSplash() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kInterval);
+    // A coarse timer may fire up to 5 % early; the splash must stay its full time.
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
 
     for (QObject* control :
@@ -95,7 +97,15 @@ void frmSplash::Form_Load() {
     if (const QScreen* screen = this->screen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
-    Timer1->start();
+}
+
+// The three seconds count from the moment the window is shown.
+void frmSplash::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!shown_.isValid() && !handedOver_) {
+        shown_.start();
+        Timer1->start(kInterval);
+    }
 }
 
 // Closed from outside before its time (by the window manager), the splash still hands over:
@@ -104,7 +114,7 @@ void frmSplash::Form_Unload() {
     Timer1->stop();
     if (!handedOver_ && !ui::Forms::instance().closingAll()) {
         handedOver_ = true;
-        showMainWindow();
+        emit handedOver();
     }
 }
 
@@ -114,14 +124,19 @@ void frmSplash::handOver() {
     }
     handedOver_ = true;
     unload();
-    showMainWindow();
+    emit handedOver();
 }
 
-void frmSplash::showMainWindow() {
-    ui::Forms::showModeless(ui::Forms::instance().load<shell::Morphologique>());
-}
-
+// Should the timer fire before its time all the same, it is re-armed for the time left.
 void frmSplash::Timer1_Timer() {
+    if (handedOver_) {
+        return;
+    }
+    const qint64 left = shown_.isValid() ? kInterval - shown_.elapsed() : 0;
+    if (left > 0) {
+        Timer1->start(static_cast<int>(left));
+        return;
+    }
     handOver();
 }
 void frmSplash::Form_KeyPress() {

@@ -2,6 +2,7 @@
 
 #include "ui/forms.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QFrame;
@@ -10,8 +11,9 @@ class QTimer;
 
 namespace about {
 
-// The start-up window: hands over to the main window after three seconds, or at the first key
-// press or click on one of its clickable controls.
+// The start-up window: hands over to the main window three seconds after it is shown, or at the
+// first key press or click on one of its clickable controls. It knows nothing of the main
+// window: whoever starts the program connects handedOver() to showing it.
 class frmSplash : public ui::Form<QWidget> {
     Q_OBJECT
   public:
@@ -45,19 +47,25 @@ class frmSplash : public ui::Form<QWidget> {
     void Label5_Click();
     void Label8_Click();
 
+  signals:
+    // Emitted once, as the splash goes away for good (unless the program is ending).
+    void handedOver();
+
   protected:
     void Form_Unload() override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void handOver();
-    static void showMainWindow();
     void buildLabels();
     QLabel* label(const QString& name, const QString& text);
     bool clicked(QObject* watched);
 
     bool handedOver_ = false;
+    // Runs from the first showing: the timer's hand-over waits for it to reach kInterval.
+    QElapsedTimer shown_;
 };
 
 }  // namespace about

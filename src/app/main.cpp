@@ -1,4 +1,5 @@
-#include "about/frmSplash.h"
+#include "app/commandline.h"
+#include "app/startup.h"
 #include "records/paths.h"
 #include "records/recordfile.h"
 #include "ui/forms.h"
@@ -9,11 +10,20 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    // Help, version and mistakes are answered before anything needs a display.
+    const app::CommandLine command = app::parseCommandLine(app::argumentsOf(argc, argv));
+    if (command.action != app::CommandLine::Action::Run) {
+        return app::printAnswer(command);
+    }
+
+    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("morphologique"));
+    // Ties the windows to the desktop entry (icon and name in task bars).
+    QApplication::setDesktopFileName(QStringLiteral("morphologique"));
+    QApplication::setWindowIcon(app::programIcon());
     // The main window ends the program itself; the splash closing must not.
     QApplication::setQuitOnLastWindowClosed(false);
-    ui::installFrenchTranslations(app);
+    ui::installFrenchTranslations(application);
     ui::MnemonicCycler::install();
 
     records::reportFileSizeLimitAsWriteError();
@@ -22,6 +32,6 @@ int main(int argc, char** argv) {
         ui::msgBox(nullptr, seedingFailure, ui::Buttons::Ok, ui::Icon::Information);
     }
 
-    ui::Forms::showModeless(ui::Forms::instance().load<about::frmSplash>());
+    app::showSplash(command.textPath);
     return QApplication::exec();
 }

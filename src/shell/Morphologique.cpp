@@ -156,6 +156,10 @@ void Morphologique::ouvrir_Click() {
     if (path.isEmpty()) {
         return;
     }
+    openText(path);
+}
+
+void Morphologique::openText(const QString& path) {
     ui::Hourglass hourglass(this);
     const TextFile file = readTextFile(path);
     if (!file.ok()) {

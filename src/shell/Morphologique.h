@@ -53,6 +53,9 @@ class Morphologique : public ui::Form<QMainWindow> {
     bool hasText() const { return fermer->isEnabled(); }
 
     void ouvrir_Click();
+    // Opens a chosen text: the text size warning, the failure message and the text-loaded
+    // state are those of "&Ouvrir un texte...", which calls it after its file dialog.
+    void openText(const QString& path);
     void fermer_Click();
     void quitter_Click();
     void analyse_Click();

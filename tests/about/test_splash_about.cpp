@@ -1,12 +1,15 @@
 #include "about/frmAbout.h"
 #include "about/frmSplash.h"
+#include "app/startup.h"
 #include "shell/Morphologique.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
 #include "ui/forms.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -21,11 +24,16 @@ class TestSplashAbout : public QObject {
     void init();
     void cleanup();
     void timerHandsOverAfterThreeSeconds();
+    void earlyTimerIsReArmedForTheTimeLeft();
     void keyPressHandsOverOnce();
     void clicksHandOverOnlyOnListedControls_data();
     void clicksHandOverOnlyOnListedControls();
     void splashLabels();
     void closingTheSplashStillHandsOver();
+    void endingTheProgramDoesNotHandOver();
+    void givenTextOpensAfterHandOver_data();
+    void givenTextOpensAfterHandOver();
+    void programIconIsDrawn();
     void aboutBoxContents();
     void sysInfoTriesProgramPathFirst();
     void sysInfoFallsBackToToolsDirectory_data();
@@ -34,7 +42,7 @@ class TestSplashAbout : public QObject {
     void ownLookupAnswersOnlyTheProgramPath();
 
   private:
-    frmSplash* showSplash();
+    frmSplash* showSplash(const QString& textPath = QString());
     bool mainLoaded() const {
         return ui::Forms::instance().isLoaded(QStringLiteral("Morphologique"));
     }
@@ -57,26 +65,65 @@ void TestSplashAbout::cleanup() {
     platform_.reset();
 }
 
-frmSplash* TestSplashAbout::showSplash() {
-    auto* splash = ui::Forms::instance().load<frmSplash>();
-    ui::Forms::showModeless(splash);
-    return splash;
+// The splash as the program shows it, handing over to the main window.
+frmSplash* TestSplashAbout::showSplash(const QString& textPath) {
+    return app::showSplash(textPath);
 }
 
+namespace {
+
+// A clock started by the splash's first show event, just before the splash starts its own.
+class ShowClock : public QObject {
+  public:
+    QElapsedTimer clock;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && qobject_cast<frmSplash*>(watched) &&
+            !clock.isValid()) {
+            clock.start();
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
 void TestSplashAbout::timerHandsOverAfterThreeSeconds() {
+    ShowClock shown;
+    qApp->installEventFilter(&shown);
     frmSplash* splash = showSplash();
+    qApp->removeEventFilter(&shown);
+    QVERIFY(shown.clock.isValid());
+    qint64 handedOverAt = -1;
+    connect(splash, &frmSplash::handedOver, this, [&] { handedOverAt = shown.clock.elapsed(); });
     QCOMPARE(splash->Timer1->interval(), 3000);
     QVERIFY(splash->Timer1->isActive());
+    QCOMPARE(splash->Timer1->timerType(), Qt::PreciseTimer);
     QTest::qWait(2500);
     QVERIFY(!mainLoaded());
-    QTRY_VERIFY_WITH_TIMEOUT(mainLoaded(), 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(mainLoaded(), 3000);
+    QVERIFY2(handedOverAt >= 3000, qPrintable(QString::number(handedOverAt)));
     QVERIFY(ui::Forms::instance().find<shell::Morphologique>()->isVisible());
     QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("frmSplash")));
 }
 
+void TestSplashAbout::earlyTimerIsReArmedForTheTimeLeft() {
+    frmSplash* splash = showSplash();
+    QTest::qWait(200);
+    // A tick that comes before the three seconds are over, as a coarse timer's may.
+    splash->Timer1_Timer();
+    QVERIFY(!mainLoaded());
+    QVERIFY(splash->Timer1->isActive());
+    QVERIFY(splash->Timer1->interval() <= 2800);
+    QVERIFY(splash->Timer1->interval() > 0);
+}
+
 void TestSplashAbout::keyPressHandsOverOnce() {
     QPointer<frmSplash> splash = showSplash();
+    QSignalSpy handOvers(splash.data(), &frmSplash::handedOver);
     QTest::keyClick(splash, Qt::Key_Space);
+    QCOMPARE(handOvers.count(), 1);
     QVERIFY(mainLoaded());
     auto* main = ui::Forms::instance().find<shell::Morphologique>();
     QVERIFY(main->isVisible());
@@ -85,6 +132,7 @@ void TestSplashAbout::keyPressHandsOverOnce() {
     if (splash) {
         splash->Timer1_Timer();
     }
+    QCOMPARE(handOvers.count(), 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!splash);
     QCOMPARE(ui::Forms::instance().loadedNames(), QStringList{QStringLiteral("Morphologique")});
@@ -130,10 +178,81 @@ void TestSplashAbout::splashLabels() {
 
 void TestSplashAbout::closingTheSplashStillHandsOver() {
     frmSplash* splash = showSplash();
+    QSignalSpy handOvers(splash, &frmSplash::handedOver);
     splash->close();
+    QCOMPARE(handOvers.count(), 1);
     QVERIFY(mainLoaded());
     QVERIFY(ui::Forms::instance().find<shell::Morphologique>()->isVisible());
     QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("frmSplash")));
+}
+
+void TestSplashAbout::endingTheProgramDoesNotHandOver() {
+    frmSplash* splash = showSplash();
+    QSignalSpy handOvers(splash, &frmSplash::handedOver);
+    ui::Forms::instance().unloadAll();
+    QCOMPARE(handOvers.count(), 0);
+    QVERIFY(ui::Forms::instance().loadedNames().isEmpty());
+}
+
+// A text given at start is opened as the menu opens one: same question, same messages.
+void TestSplashAbout::givenTextOpensAfterHandOver_data() {
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<bool>("loaded");
+    const QString warning = QStringLiteral("La taille du fichier");
+    QTest::newRow("small text") << 100 << true << QStringList() << true;
+    QTest::newRow("large text, answer Yes") << 64001 << true << QStringList{warning} << true;
+    QTest::newRow("large text, answer No") << 64001 << true << QStringList{warning} << false;
+    QTest::newRow("missing file") << 0 << false
+                                  << QStringList{QStringLiteral("Lecture impossible")}
+                                  << false;
+}
+
+void TestSplashAbout::givenTextOpensAfterHandOver() {
+    QFETCH(int, size);
+    QFETCH(bool, exists);
+    QFETCH(QStringList, titles);
+    QFETCH(bool, loaded);
+    const QString path = home_.file(QStringLiteral("texte.txt"));
+    QFile::remove(path);
+    if (exists) {
+        QVERIFY(writeFile(path, QByteArray(size, 'a')));
+    }
+    if (!titles.isEmpty() && exists) {
+        platform_->answers.push_back(loaded ? ui::Answer::Yes : ui::Answer::No);
+    }
+    frmSplash* splash = showSplash(path);
+    QVERIFY(!mainLoaded());
+    QTest::keyClick(splash, Qt::Key_Space);
+    auto* main = ui::Forms::instance().find<shell::Morphologique>();
+    QVERIFY(main && main->isVisible());
+    // The text comes once the main window is up, not within the hand-over itself.
+    QVERIFY(platform_->messages.isEmpty() && !main->hasText());
+    QTRY_COMPARE(platform_->messages.size(), titles.size());
+    QTest::qWait(20);
+    QStringList shownTitles;
+    for (const FakePlatform::Message& m : platform_->messages) {
+        shownTitles << m.title;
+    }
+    QCOMPARE(shownTitles, titles);
+    QCOMPARE(main->hasText(), loaded);
+    QCOMPARE(main->lblFichier->text(),
+             loaded ? path : QStringLiteral("Chargez un fichier texte avec la commande Ouvrir"));
+    QCOMPARE(main->txtfichier->toPlainText().size(), loaded ? size : 0);
+    QCOMPARE(main->ouvrir->isEnabled(), !loaded);
+}
+
+void TestSplashAbout::programIconIsDrawn() {
+    const QIcon icon = app::programIcon();
+    QVERIFY(!icon.isNull());
+    for (const int size : {16, 48}) {
+        const QImage image = icon.pixmap(size).toImage();
+        QCOMPARE(image.size(), QSize(size, size));
+        // A disc: its corners are transparent, its middle is painted.
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
+    }
 }
 
 void TestSplashAbout::aboutBoxContents() {
