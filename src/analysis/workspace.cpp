@@ -4,6 +4,7 @@
 #include "analysis/listing.h"
 #include "keypads/keypads.h"
 #include "records/recordfile.h"
+#include "thesaurus/browsers.h"
 #include "ui/grid.h"
 #include "ui/gridmodel.h"
 #include "ui/platform.h"
@@ -455,10 +456,10 @@ void Workspace::quitter_Click() {
 }
 
 void Workspace::Thesaurusvorante_Click() {
-    ui::notYetAvailable(this);
+    thesaurus::openBaseThesaurusBrowser();
 }
 void Workspace::thesaurusautre_Click() {
-    ui::notYetAvailable(this);
+    thesaurus::openOtherThesaurusBrowser();
 }
 void Workspace::lexique_Click() {
     ui::notYetAvailable(this);

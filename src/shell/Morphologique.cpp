@@ -3,6 +3,7 @@
 #include "about/frmAbout.h"
 #include "shell/ThesaurusChoix.h"
 #include "shell/textfile.h"
+#include "thesaurus/browsers.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
 
@@ -201,10 +202,10 @@ void Morphologique::lexique_Click() {
     ui::notYetAvailable(this);
 }
 void Morphologique::thesaurusvorante_Click() {
-    ui::notYetAvailable(this);
+    thesaurus::openBaseThesaurusBrowser();
 }
 void Morphologique::thesaurusautre_Click() {
-    ui::notYetAvailable(this);
+    thesaurus::openOtherThesaurusBrowser();
 }
 void Morphologique::about_Click() {
     about::showAboutBox();
