@@ -1,6 +1,8 @@
-// The thesaurus browsers on the generated base thesaurus: loading its 32767 records into the
-// browser lists, the letter listings of the largest letters and the form search with the grid
-// filled and painted, and a deletion with the reload of the lists that follows it.
+// The browsers on the generated data. The thesaurus browsers on the base thesaurus: loading its
+// records into the browser lists, the letter listings of the largest letters and the form
+// search with the grid filled and painted, and a deletion with the reload of the lists that
+// follows it. The lexicon browser: loading the lexicon, the letter listings "a" and "c" and the
+// largest lemma search, "a".
 //
 //   ./build-rel/bench/bench_browse --benchmark_counters_tabular=true
 
@@ -16,6 +18,8 @@
 
 #include <memory>
 
+#include "lexicon/frmlexique.h"
+#include "lexicon/lexiconlists.h"
 #include "records/paths.h"
 #include "thesaurus/browsing.h"
 #include "thesaurus/frmrecherche01.h"
@@ -148,6 +152,40 @@ void BM_DeleteAndReload(benchmark::State& state) {
     state.counters["entries"] = double(browser->lists.size());
 }
 BENCHMARK(BM_DeleteAndReload)->Unit(benchmark::kMillisecond);
+
+void BM_LoadLexiconLists(benchmark::State& state) {
+    home();
+    qint64 entries = 0;
+    for (auto _ : state) {
+        auto loaded = std::make_unique<lexicon::LoadedLexicon>(
+            lexicon::loadLexiconLists(records::paths::lexicon()));
+        state.PauseTiming();
+        entries = loaded->lists.size();
+        loaded.reset();
+        state.ResumeTiming();
+    }
+    state.counters["entries"] = double(entries);
+}
+BENCHMARK(BM_LoadLexiconLists)->Unit(benchmark::kMillisecond);
+
+// Argument: the letter, "a" being 0.
+void BM_LexiconLetterListing(benchmark::State& state) {
+    auto* browser = shownBrowser<lexicon::frmlexique>();
+    const QChar letter = QLatin1Char(char('a' + state.range(0)));
+    timeListing(state, browser, [&] { browser->letter_Click(letter); });
+}
+BENCHMARK(BM_LexiconLetterListing)
+    ->ArgName("letter")
+    ->Arg('a' - 'a')
+    ->Arg('c' - 'a')
+    ->Unit(benchmark::kMillisecond);
+
+void BM_LexiconSearch(benchmark::State& state) {
+    auto* browser = shownBrowser<lexicon::frmlexique>();
+    browser->Text1->setText(QStringLiteral("a"));
+    timeListing(state, browser, [&] { browser->Command1_Click(); });
+}
+BENCHMARK(BM_LexiconSearch)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

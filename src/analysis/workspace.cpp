@@ -3,6 +3,7 @@
 #include "about/frmAbout.h"
 #include "analysis/listing.h"
 #include "keypads/keypads.h"
+#include "lexicon/dictionary.h"
 #include "records/recordfile.h"
 #include "thesaurus/browsers.h"
 #include "ui/grid.h"
@@ -462,7 +463,7 @@ void Workspace::thesaurusautre_Click() {
     thesaurus::openOtherThesaurusBrowser();
 }
 void Workspace::lexique_Click() {
-    ui::notYetAvailable(this);
+    lexicon::openDictionary(this);
 }
 void Workspace::about_Click() {
     about::showAboutBox();

@@ -1,6 +1,7 @@
 #include "shell/Morphologique.h"
 
 #include "about/frmAbout.h"
+#include "lexicon/dictionary.h"
 #include "shell/ThesaurusChoix.h"
 #include "shell/textfile.h"
 #include "thesaurus/browsers.h"
@@ -199,7 +200,7 @@ void Morphologique::ouvriranalyse_Click() {
 }
 
 void Morphologique::lexique_Click() {
-    ui::notYetAvailable(this);
+    lexicon::openDictionary(this);
 }
 void Morphologique::thesaurusvorante_Click() {
     thesaurus::openBaseThesaurusBrowser();

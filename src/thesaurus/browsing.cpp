@@ -1,61 +1,16 @@
 #include "thesaurus/browsing.h"
 
 #include "records/cp1252.h"
+#include "records/fieldtexts.h"
 #include "records/recordfile.h"
 
 #include <QFileInfo>
 
 #include <functional>
 #include <string_view>
-#include <unordered_map>
 
 namespace thesaurus {
 namespace {
-
-enum class Keep { All, NoTrailing, NoLeading };
-
-// The bytes of a text field without the padding it does not keep.
-std::string_view fieldBytes(const char* record, records::Field field, Keep keep) {
-    const char* begin = record + field.offset;
-    const char* end = begin + field.width;
-    if (keep == Keep::NoTrailing) {
-        while (end > begin && end[-1] == ' ') {
-            --end;
-        }
-    } else if (keep == Keep::NoLeading) {
-        while (begin < end && *begin == ' ') {
-            ++begin;
-        }
-    }
-    return {begin, static_cast<std::size_t>(end - begin)};
-}
-
-// The decoded texts of one column, one string for equal bytes: a thesaurus holds few distinct
-// categories and features, and the analyses of a lemma share its lemma and translation, so
-// most entries share their text instead of holding a copy. Equal neighbours, the most common
-// case, are found without a lookup. The bytes must outlive it.
-class ColumnTexts {
-  public:
-    ColumnTexts() { texts_.reserve(4096); }
-
-    QString text(std::string_view bytes) {
-        if (!last_.isNull() && bytes == lastBytes_) {
-            return last_;
-        }
-        auto [it, added] = texts_.try_emplace(bytes);
-        if (added) {
-            it->second = records::cp1252::decode(bytes.data(), qsizetype(bytes.size()));
-        }
-        lastBytes_ = bytes;
-        last_ = it->second;
-        return last_;
-    }
-
-  private:
-    std::unordered_map<std::string_view, QString> texts_;
-    std::string_view lastBytes_;
-    QString last_;
-};
 
 class ListReader {
   public:
@@ -64,9 +19,11 @@ class ListReader {
     // Appends the record held by these 216 bytes.
     void append(analysis::ThesaurusLists& lists, const char* bytes) {
         namespace f = records::fields;
+        using records::fieldBytes;
+        using records::Padding;
         const bool base = trimming_ == Trimming::Base;
-        const Keep trimmed = base ? Keep::NoTrailing : Keep::All;
-        const std::string_view form = fieldBytes(bytes, f::kForm, Keep::NoTrailing);
+        const Padding trimmed = base ? Padding::NoTrailing : Padding::Kept;
+        const std::string_view form = fieldBytes(bytes, f::kForm, Padding::NoTrailing);
         // A form's analyses follow each other: a form is looked up only among its neighbours.
         if (lists.forms.empty() || form != lastForm_) {
             lists.forms.push_back(records::cp1252::decode(form.data(), qsizetype(form.size())));
@@ -77,23 +34,21 @@ class ListReader {
         lists.lemmas.push_back(lemmas_.text(fieldBytes(bytes, f::kLemma, trimmed)));
         lists.categories.push_back(categories_.text(fieldBytes(bytes, f::kCategory, trimmed)));
         lists.caseGenderNumbers.push_back(caseGenderNumbers_.text(
-            fieldBytes(bytes, f::kCaseGenderNumber, base ? Keep::NoLeading : Keep::All)));
+            fieldBytes(bytes, f::kCaseGenderNumber, base ? Padding::NoLeading : Padding::Kept)));
         lists.moodTenseVoices.push_back(
             moodTenseVoices_.text(fieldBytes(bytes, f::kMoodTenseVoice, trimmed)));
         lists.translations.push_back(
             translations_.text(fieldBytes(bytes, f::kTranslation, trimmed)));
-        const auto low = static_cast<unsigned char>(bytes[f::kNumber.offset]);
-        const auto high = static_cast<unsigned char>(bytes[f::kNumber.offset + 1]);
-        lists.numbers.push_back(QString::number(static_cast<qint16>(low | high << 8)));
+        lists.numbers.push_back(QString::number(records::int16At(bytes, f::kNumber.offset)));
     }
 
   private:
     Trimming trimming_;
-    ColumnTexts lemmas_;
-    ColumnTexts categories_;
-    ColumnTexts caseGenderNumbers_;
-    ColumnTexts moodTenseVoices_;
-    ColumnTexts translations_;
+    records::SharedTexts lemmas_;
+    records::SharedTexts categories_;
+    records::SharedTexts caseGenderNumbers_;
+    records::SharedTexts moodTenseVoices_;
+    records::SharedTexts translations_;
     std::string_view lastForm_;
 };
 
@@ -152,24 +107,15 @@ WriteResult rewriteRecord(const QString& path, qint64 number, const QString& for
 
 LoadedLists loadBrowserLists(const QString& path, Trimming trimming) {
     LoadedLists loaded;
-    if (!QFileInfo::exists(path)) {
-        loaded.ok = true;
-        return loaded;
-    }
-    records::RecordFile file(path, records::ThesaurusRecord::Length);
-    QByteArray bytes;
-    if (!file.open() || !file.readAllRaw(bytes)) {
-        loaded.error = file.error();
-        return loaded;
-    }
-    file.close();
-    const qint64 count = bytes.size() / records::ThesaurusRecord::Length;
-    loaded.lists.reserve(count);
+    const records::WholeFile file =
+        records::readExistingRecords(path, records::ThesaurusRecord::Length);
+    loaded.ok = file.ok;
+    loaded.error = file.error;
+    loaded.lists.reserve(file.count);
     ListReader reader(trimming);
-    for (qint64 i = 0; i < count; ++i) {
-        reader.append(loaded.lists, bytes.constData() + i * records::ThesaurusRecord::Length);
+    for (qint64 i = 0; i < file.count; ++i) {
+        reader.append(loaded.lists, file.bytes.constData() + i * records::ThesaurusRecord::Length);
     }
-    loaded.ok = true;
     return loaded;
 }
 
