@@ -5,8 +5,6 @@
 #include <QFile>
 #include <QtTest>
 
-#include <numeric>
-
 using namespace lexicon;
 
 namespace {
@@ -41,7 +39,6 @@ class TestLexiconLists : public QObject {
     void loadingTrimsEachColumn();
     void letterListingStopsAtTheFirstLaterInitial();
     void searchIsAPrefixMatchLetterCaseAside();
-    void printingSixLineBlocks();
 
   private:
     TestDataHome home_;
@@ -91,28 +88,6 @@ void TestLexiconLists::searchIsAPrefixMatchLetterCaseAside() {
     QCOMPARE(entriesWithPrefix(lists, QStringLiteral(" ama")), indices({}));
     QCOMPARE(entriesWithPrefix(lists, QStringLiteral("amator")), indices({2}));
     QCOMPARE(entriesWithPrefix(lists, QString()), indices({0, 1, 2, 3, 4, 5, 6, 7}));
-}
-
-void TestLexiconLists::printingSixLineBlocks() {
-    LexiconLists lists;
-    for (int i = 1; i <= 25; ++i) {
-        lists.lemmas.push_back(QStringLiteral("lemma%1").arg(i));
-        lists.translations.push_back(QStringLiteral("traduction"));
-        lists.categories.push_back(QStringLiteral("N1"));
-        lists.frenchFamilies.push_back(QStringLiteral("famille   "));
-        lists.latinFamilies.push_back(QString());
-        lists.numbers.push_back(QString::number(i));
-    }
-    std::vector<qint64> all(25);
-    std::iota(all.begin(), all.end(), 0);
-    const analysis::Pages pages = printedListing(resultRows(lists, all));
-    QCOMPARE(pages.size(), 3);
-    QCOMPARE(pages[0].size(), 60);
-    QCOMPARE(pages[1].size(), 60);
-    QCOMPARE(pages[2].size(), 30);
-    QCOMPARE(pages[2].mid(24),
-             (QStringList{"Lemme: lemma25", "Traduction : traduction", "Catégorie : N1",
-                          "Famille française : famille", "Famille latine : ", QString(64, u'-')}));
 }
 
 QTEST_GUILESS_MAIN(TestLexiconLists)
