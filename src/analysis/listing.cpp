@@ -5,15 +5,14 @@
 namespace analysis {
 namespace {
 
-QStringList block(const GridRowTexts& row) {
-    using records::trimmedRight;
-    return {QStringLiteral("Formes: ") + trimmedRight(row[0]),
-            QStringLiteral("Lemme : ") + trimmedRight(row[1]),
-            QStringLiteral("Traduction : ") + trimmedRight(row[2]),
-            QStringLiteral("Cat. gramm. : ") + trimmedRight(row[3]),
-            QStringLiteral("Cas, genre, nombre : ") + trimmedRight(row[4]),
-            QStringLiteral("Mode, temps, voix : ") + trimmedRight(row[5]),
-            kListingRule};
+QStringList block(const QStringList& labels, const QStringList& cells) {
+    QStringList lines;
+    lines.reserve(labels.size() + 1);
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        lines << labels[i] + records::trimmedRight(cells.value(i));
+    }
+    lines << kListingRule;
+    return lines;
 }
 
 }  // namespace
@@ -29,13 +28,22 @@ Pages pagesOfBlocks(const QList<QStringList>& blocks) {
     return pages;
 }
 
-Pages analysisListing(const std::vector<GridRowTexts>& rows) {
+Pages labelledListing(const QStringList& labels, const std::vector<QStringList>& rows) {
     QList<QStringList> blocks;
     blocks.reserve(static_cast<qsizetype>(rows.size()));
-    for (const GridRowTexts& row : rows) {
-        blocks << block(row);
+    for (const QStringList& row : rows) {
+        blocks << block(labels, row);
     }
     return pagesOfBlocks(blocks);
+}
+
+Pages analysisListing(const std::vector<GridRowTexts>& rows) {
+    std::vector<QStringList> cells;
+    cells.reserve(rows.size());
+    for (const GridRowTexts& row : rows) {
+        cells.emplace_back(row.begin(), row.end());
+    }
+    return labelledListing(kAnalysisLabels, cells);
 }
 
 }  // namespace analysis

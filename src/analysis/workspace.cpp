@@ -3,7 +3,9 @@
 #include "about/frmAbout.h"
 #include "analysis/listing.h"
 #include "keypads/keypads.h"
+#include "lexicon/dictionary.h"
 #include "records/recordfile.h"
+#include "thesaurus/browsers.h"
 #include "ui/grid.h"
 #include "ui/gridmodel.h"
 #include "ui/platform.h"
@@ -471,13 +473,13 @@ void Workspace::quitter_Click() {
 }
 
 void Workspace::Thesaurusvorante_Click() {
-    ui::notYetAvailable(this);
+    thesaurus::openBaseThesaurusBrowser();
 }
 void Workspace::thesaurusautre_Click() {
-    ui::notYetAvailable(this);
+    thesaurus::openOtherThesaurusBrowser();
 }
 void Workspace::lexique_Click() {
-    ui::notYetAvailable(this);
+    lexicon::openDictionary(this);
 }
 void Workspace::about_Click() {
     about::showAboutBox();

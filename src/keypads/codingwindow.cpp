@@ -38,14 +38,11 @@ CodingWindow::CodingWindow(const QString& title) {
 }
 
 void CodingWindow::buildMenus() {
-    fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
-    fichier->setObjectName(QStringLiteral("fichier"));
-    quitter = ui::menuAction(this, QStringLiteral("quitter"), QStringLiteral("&Quitter"));
-    fichier->addAction(quitter);
-    aide = menuBar()->addMenu(QStringLiteral("&Aide"));
-    aide->setObjectName(QStringLiteral("aide"));
-    about = ui::menuAction(this, QStringLiteral("about"), QStringLiteral("&A propos de"));
-    aide->addAction(about);
+    const ui::QuitAboutMenus menus = ui::quitAboutMenus(this);
+    fichier = menus.fichier;
+    quitter = menus.quitter;
+    aide = menus.aide;
+    about = menus.about;
     connect(quitter, &QAction::triggered, this, &CodingWindow::quitter_Click);
     connect(about, &QAction::triggered, this, &CodingWindow::about_Click);
 }

@@ -2,8 +2,10 @@
 
 #include "about/frmAbout.h"
 #include "analysis/frmanalyse02.h"
+#include "lexicon/dictionary.h"
 #include "shell/ThesaurusChoix.h"
 #include "shell/textfile.h"
+#include "thesaurus/browsers.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
 
@@ -210,13 +212,13 @@ void Morphologique::ouvriranalyse_Click() {
 }
 
 void Morphologique::lexique_Click() {
-    ui::notYetAvailable(this);
+    lexicon::openDictionary(this);
 }
 void Morphologique::thesaurusvorante_Click() {
-    ui::notYetAvailable(this);
+    thesaurus::openBaseThesaurusBrowser();
 }
 void Morphologique::thesaurusautre_Click() {
-    ui::notYetAvailable(this);
+    thesaurus::openOtherThesaurusBrowser();
 }
 void Morphologique::about_Click() {
     about::showAboutBox();

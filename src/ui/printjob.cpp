@@ -89,6 +89,11 @@ bool printPages(PrintJob& job, const QList<QStringList>& pages) {
 }
 
 void printListing(QWidget* window, const QList<QStringList>& pages) {
+    if (pages.isEmpty()) {
+        msgBox(window, QStringLiteral("La liste est vide : il n'y a rien à imprimer."), Buttons::Ok,
+               Icon::Information);
+        return;
+    }
     std::unique_ptr<PrintJob> job = platform().startPrinting(window);
     if (!job) {
         return;  // the user cancelled the printer dialog

@@ -39,7 +39,8 @@ QFont printFont(const QString& family, int pointSize);
 bool printPages(PrintJob& job, const QList<QStringList>& pages);
 
 // The print command of every window: asks for a printer (cancelling prints nothing), prints
-// the pages under the hourglass and says so when the document could not be produced.
+// the pages under the hourglass and says so when the document could not be produced. With no
+// page to print it says so, and neither asks for a printer nor sends an empty document.
 void printListing(QWidget* window, const QList<QStringList>& pages);
 
 }  // namespace ui

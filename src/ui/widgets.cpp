@@ -7,6 +7,8 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLinearGradient>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -16,6 +18,19 @@ QAction* menuAction(QWidget* owner, const QString& objectName, const QString& ca
     auto* action = new QAction(caption, owner);
     action->setObjectName(objectName);
     return action;
+}
+
+QuitAboutMenus quitAboutMenus(QMainWindow* window) {
+    QuitAboutMenus menus{};
+    menus.fichier = window->menuBar()->addMenu(QStringLiteral("&Fichier"));
+    menus.fichier->setObjectName(QStringLiteral("fichier"));
+    menus.quitter = menuAction(window, QStringLiteral("quitter"), QStringLiteral("&Quitter"));
+    menus.fichier->addAction(menus.quitter);
+    menus.aide = window->menuBar()->addMenu(QStringLiteral("&Aide"));
+    menus.aide->setObjectName(QStringLiteral("aide"));
+    menus.about = menuAction(window, QStringLiteral("about"), QStringLiteral("&A propos de"));
+    menus.aide->addAction(menus.about);
+    return menus;
 }
 
 ShadowTitle shadowTitle(const QString& text, const QString& shadowName, const QString& faceName,
@@ -38,6 +53,11 @@ ShadowTitle shadowTitle(const QString& text, const QString& shadowName, const QS
     face->setContentsMargins(0, 0, 2, 2);
     face->raise();
     return {container, shadow, face};
+}
+
+ShadowTitle programTitle(QWidget* parent) {
+    return shadowTitle(QStringLiteral("Analyse morphologique"), QStringLiteral("Label2"),
+                       QStringLiteral("Label1"), 18, parent);
 }
 
 QPixmap logoPixmap(int size) {

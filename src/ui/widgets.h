@@ -6,6 +6,8 @@
 
 class QAction;
 class QLabel;
+class QMainWindow;
+class QMenu;
 class QWidget;
 
 namespace ui {
@@ -21,6 +23,16 @@ W* named(W* widget, const QString& objectName, const QString& accessibleName) {
 // A menu entry with its design name; the caption's '&' marks the access key.
 QAction* menuAction(QWidget* owner, const QString& objectName, const QString& caption);
 
+// The two menus of the smaller windows: "&Fichier" holding "&Quitter", and "&Aide" holding
+// "&A propos de", with their design names.
+struct QuitAboutMenus {
+    QMenu* fichier;
+    QAction* quitter;
+    QMenu* aide;
+    QAction* about;
+};
+QuitAboutMenus quitAboutMenus(QMainWindow* window);
+
 // A title drawn twice at the same place in two colours: a shadow label under a face label.
 struct ShadowTitle {
     QWidget* container;
@@ -29,6 +41,8 @@ struct ShadowTitle {
 };
 ShadowTitle shadowTitle(const QString& text, const QString& shadowName, const QString& faceName,
                         int pointSize, QWidget* parent);
+// The title band "Analyse morphologique" of the program's windows: Label2 under Label1.
+ShadowTitle programTitle(QWidget* parent);
 
 // The product logo, drawn rather than shipped as a picture file.
 QPixmap logoPixmap(int size);

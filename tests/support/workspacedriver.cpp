@@ -67,7 +67,11 @@ QStringList rowCells(const ui::Grid* grid, int row) {
 }
 
 void clickRow(analysis::frmanalyse* ws, int row) {
-    QTableView* view = ws->grille01->view();
+    clickRow(ws->grille01, row);
+}
+
+void clickRow(ui::Grid* grid, int row) {
+    QTableView* view = grid->view();
     const QModelIndex index = view->model()->index(row - 1, 0);
     view->scrollTo(index);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());

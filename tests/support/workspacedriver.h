@@ -42,6 +42,8 @@ analysis::frmanalyse* workspace();
 // Every cell of a grid row: its text, and "b" for bold and the 0xBBGGRR colour when set.
 QStringList rowCells(const ui::Grid* grid, int row);
 void clickRow(analysis::frmanalyse* ws, int row);
+// Clicks the first body cell of a grid row, as a user would.
+void clickRow(ui::Grid* grid, int row);
 void closeAll();
 
 }  // namespace drive

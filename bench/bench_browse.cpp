@@ -1,0 +1,192 @@
+// The browsers on the generated data. The thesaurus browsers on the base thesaurus: loading its
+// records into the browser lists, the letter listings of the largest letters and the form
+// search with the grid filled and painted, and a deletion with the reload of the lists that
+// follows it. The lexicon browser: loading the lexicon, the letter listings "a" and "c" and the
+// largest lemma search, "a".
+//
+//   ./build-rel/bench/bench_browse --benchmark_counters_tabular=true
+
+#include <benchmark/benchmark.h>
+
+#include "qtbenchmain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <memory>
+
+#include "lexicon/frmlexique.h"
+#include "lexicon/lexiconlists.h"
+#include "records/paths.h"
+#include "thesaurus/browsing.h"
+#include "thesaurus/frmrecherche01.h"
+#include "thesaurus/frmrecherche02.h"
+#include "ui/forms.h"
+#include "ui/grid.h"
+#include "ui/platform.h"
+
+namespace {
+
+// A private data folder holding a copy of the shipped data, and a platform that answers Yes,
+// picks that copy in file dialogs and never prints.
+class BenchHome : public ui::Platform {
+  public:
+    BenchHome() {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir_.path()));
+        QDir().mkpath(records::paths::dataDir());
+        for (const QString& name :
+             {records::paths::kBaseThesaurusName, records::paths::kLexiconName}) {
+            const QString target = QDir(records::paths::dataDir()).filePath(name);
+            if (!QFile::copy(QDir(QStringLiteral(MORPHO_BUILD_DATA_DIR)).filePath(name), target)) {
+                qFatal("the shipped data is not built");
+            }
+            QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+        }
+        copy_ = dir_.filePath(QStringLiteral("copie.dat"));
+        QFile::copy(records::paths::baseThesaurus(), copy_);
+        QFile::setPermissions(copy_, QFile::permissions(copy_) | QFile::WriteOwner);
+        ui::setPlatform(this);
+    }
+    ~BenchHome() override { ui::setPlatform(nullptr); }
+
+    ui::Answer message(QWidget*, const QString&, ui::Buttons, ui::Icon, const QString&) override {
+        return ui::Answer::Yes;
+    }
+    QString openFileName(QWidget*, const QString&) override { return copy_; }
+    QString saveFileName(QWidget*, const QString&) override { return {}; }
+    std::unique_ptr<ui::PrintJob> startPrinting(QWidget*) override { return nullptr; }
+    void setBusy(QWidget*, bool) override {}
+    bool fileExists(const QString& path) override { return QFile::exists(path); }
+    bool deleteFile(const QString& path) override { return QFile::remove(path); }
+    bool startProgram(const QString&) override { return false; }
+
+  private:
+    QTemporaryDir dir_;
+    QString copy_;
+};
+
+BenchHome& home() {
+    static BenchHome shared;
+    return shared;
+}
+
+// Argument: the trimming of the base thesaurus browser (0) or of the other browser (1).
+void BM_LoadLists(benchmark::State& state) {
+    home();
+    const auto trimming =
+        state.range(0) == 0 ? thesaurus::Trimming::Base : thesaurus::Trimming::Other;
+    qint64 entries = 0;
+    for (auto _ : state) {
+        auto loaded = std::make_unique<thesaurus::LoadedLists>(
+            thesaurus::loadBrowserLists(records::paths::baseThesaurus(), trimming));
+        state.PauseTiming();
+        entries = loaded->lists.size();
+        loaded.reset();
+        state.ResumeTiming();
+    }
+    state.counters["entries"] = double(entries);
+}
+BENCHMARK(BM_LoadLists)->ArgName("other")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+template <class W>
+W* shownBrowser() {
+    home();
+    W* browser = ui::Forms::instance().load<W>();
+    browser->resize(1000, 700);
+    ui::Forms::showModeless(browser);
+    QApplication::processEvents();
+    return browser;
+}
+
+// A listing as the user sees it: the rows found, the grid filled and painted.
+template <class Listing>
+void timeListing(benchmark::State& state, ui::ResultBrowser* browser, Listing listing) {
+    for (auto _ : state) {
+        listing();
+        QApplication::processEvents();
+    }
+    state.counters["rows"] = double(browser->rowCounter - 1);
+}
+
+// Argument: the letter, "a" being 0.
+void BM_LetterListing(benchmark::State& state) {
+    auto* browser = shownBrowser<thesaurus::frmrecherche01>();
+    const QChar letter = QLatin1Char(char('a' + state.range(0)));
+    timeListing(state, browser, [&] { browser->letter_Click(letter); });
+}
+BENCHMARK(BM_LetterListing)
+    ->ArgName("letter")
+    ->Arg('s' - 'a')
+    ->Arg('a' - 'a')
+    ->Unit(benchmark::kMillisecond);
+
+void BM_FormSearch(benchmark::State& state) {
+    auto* browser = shownBrowser<thesaurus::frmrecherche01>();
+    browser->Text1->setText(QStringLiteral("Est"));
+    timeListing(state, browser, [&] { browser->Command1_Click(); });
+}
+BENCHMARK(BM_FormSearch)->Unit(benchmark::kMillisecond);
+
+// Deleting the one row that a search for the deletion marker lists: the marker written over
+// the record in place, the lists read again from the file, the rows moved up.
+void BM_DeleteAndReload(benchmark::State& state) {
+    auto* browser = shownBrowser<thesaurus::frmrecherche02>();
+    const qint64 middle = browser->lists.size() / 2;
+    browser->Text1->setText(browser->lists.forms[static_cast<std::size_t>(middle)]);
+    browser->Command1_Click();
+    browser->grille02->setRow(1);
+    browser->Command2_Click();  // one record is now "$$$"
+    browser->Text1->setText(QStringLiteral("$$$"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        browser->Command1_Click();
+        browser->grille02->setRow(1);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        browser->Command2_Click();
+        QApplication::processEvents();
+    }
+    state.counters["entries"] = double(browser->lists.size());
+}
+BENCHMARK(BM_DeleteAndReload)->Unit(benchmark::kMillisecond);
+
+void BM_LoadLexiconLists(benchmark::State& state) {
+    home();
+    qint64 entries = 0;
+    for (auto _ : state) {
+        auto loaded = std::make_unique<lexicon::LoadedLexicon>(
+            lexicon::loadLexiconLists(records::paths::lexicon()));
+        state.PauseTiming();
+        entries = loaded->lists.size();
+        loaded.reset();
+        state.ResumeTiming();
+    }
+    state.counters["entries"] = double(entries);
+}
+BENCHMARK(BM_LoadLexiconLists)->Unit(benchmark::kMillisecond);
+
+// Argument: the letter, "a" being 0.
+void BM_LexiconLetterListing(benchmark::State& state) {
+    auto* browser = shownBrowser<lexicon::frmlexique>();
+    const QChar letter = QLatin1Char(char('a' + state.range(0)));
+    timeListing(state, browser, [&] { browser->letter_Click(letter); });
+}
+BENCHMARK(BM_LexiconLetterListing)
+    ->ArgName("letter")
+    ->Arg('a' - 'a')
+    ->Arg('c' - 'a')
+    ->Unit(benchmark::kMillisecond);
+
+void BM_LexiconSearch(benchmark::State& state) {
+    auto* browser = shownBrowser<lexicon::frmlexique>();
+    browser->Text1->setText(QStringLiteral("a"));
+    timeListing(state, browser, [&] { browser->Command1_Click(); });
+}
+BENCHMARK(BM_LexiconSearch)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+MORPHO_QT_BENCHMARK_MAIN()

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "lexicon/lexiconlists.h"
+#include "ui/resultbrowser.h"
+
+namespace lexicon {
+
+// The lexicon browser: lists the lemmas of the lexicon by initial letter or by their beginning,
+// with their translation, category and families, and prints them.
+class frmlexique : public ui::ResultBrowser {
+    Q_OBJECT
+  public:
+    frmlexique();
+
+    // List1 to List5 and List7 (List6 is never filled).
+    LexiconLists lists;
+
+    void Form_Load() override;
+
+  protected:
+    std::vector<QStringList> rowsWithInitial(QChar letter) override;
+    std::vector<QStringList> rowsFoundFor(const QString& text) override;
+    QList<QStringList> printedPages(const std::vector<QStringList>& rows) const override;
+};
+
+}  // namespace lexicon

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "analysis/gridrows.h"
+#include "analysis/listing.h"
+#include "analysis/thesauruslists.h"
+#include "records/records.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// What the thesaurus browsers do with a thesaurus, without any window: their lists, the letter
+// listing, the form search, the result rows, the printed listing and the two writes in place.
+namespace thesaurus {
+
+// Which padding the browser lists keep. Base: every text field without its trailing spaces,
+// except case-gender-number, which loses its leading spaces and keeps its trailing ones.
+// Other: every field as stored except the form, which loses its trailing spaces.
+enum class Trimming { Base, Other };
+
+struct LoadedLists {
+    bool ok = false;
+    QString error;  // French, for the user, when the file could not be read
+    analysis::ThesaurusLists lists;
+};
+
+// Reads a thesaurus whole into the browser lists List1 to List7, in file order. A missing file
+// loads as no records and is not created: an empty file left at a data file's place would hide the
+// shipped copy.
+LoadedLists loadBrowserLists(const QString& path, Trimming trimming);
+
+// Whether a letter listing ends at the first entry whose lower-cased initial sorts after the
+// letter (the sorted base thesaurus, the lexicon) or looks at every entry.
+enum class Scan { StopAtLaterInitial, Whole };
+
+// The indices of the keys whose first character, lower-cased, is `letter`, in list order.
+// An empty key, or one that begins with a digit, "_" or "$", is never listed and never ends
+// the scan; an accented initial sorts after "z".
+std::vector<qint64> entriesWithInitial(const std::vector<QString>& keys, QChar letter, Scan scan);
+
+// The indices of the entries whose form equals the text, letter case aside; the text is not
+// trimmed, so a leading or trailing space finds nothing, and an empty text finds nothing.
+std::vector<qint64> entriesWithForm(const analysis::ThesaurusLists& lists, const QString& text);
+
+// The rows a listing shows: per entry its six grid cells (form, lemma, translation, category,
+// case-gender-number, mood-tense-voice) and its record number (List7, kept in List8).
+struct Results {
+    std::vector<QStringList> rows;
+    QStringList numbers;
+};
+Results resultsOf(const analysis::ThesaurusLists& lists, const std::vector<qint64>& entries);
+
+// The printed listing of result rows: per row a block of seven lines, ten blocks a page.
+analysis::Pages printedListing(const std::vector<QStringList>& rows);
+
+// The two writes in place. Each refuses, writing nothing, unless the file still holds at
+// `number` a record with that number whose form (without trailing spaces) is `form`: the file
+// may have been replaced or changed since it was read. A failed write puts the old bytes
+// back, so that no partial record is left. A missing file is reported, not created.
+struct WriteResult {
+    bool ok = false;
+    QString error;  // French, for the user: what went wrong and that nothing was changed
+};
+
+// Overwrites record `number` with the deletion marker: form "$$$", "_" in the five analysis
+// fields, its own number; the reserved field keeps what the file holds.
+WriteResult markDeleted(const QString& path, qint64 number, const QString& form);
+
+// Rewrites record `number` in place with these values, each padded or cut to its field; an
+// empty value becomes spaces.
+WriteResult rewriteEntry(const QString& path, qint64 number, const QString& form,
+                         const analysis::DetailFields& values);
+
+}  // namespace thesaurus

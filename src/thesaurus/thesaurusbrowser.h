@@ -1,0 +1,45 @@
+#pragma once
+
+#include "thesaurus/browsing.h"
+#include "ui/resultbrowser.h"
+
+namespace thesaurus {
+
+// What tells the two thesaurus browsers apart.
+struct ThesaurusBrowserDesign {
+    QString caption;
+    Trimming trimming;  // what the lists keep of each field
+    Scan scan;          // whether the letter listing stops at a later initial
+    int categoryWidth;  // column 3 "Cat. gramm.", in twips, or ui::kDefaultWidth
+};
+
+// A browser over one thesaurus file read whole into the thesaurus lists when the window
+// loads: the six-column result grid, the letter listing, the form search and the printed
+// listing of seven-line blocks.
+class ThesaurusBrowser : public ui::ResultBrowser {
+    Q_OBJECT
+  public:
+    // List1 to List7.
+    analysis::ThesaurusLists lists;
+
+  protected:
+    explicit ThesaurusBrowser(const ThesaurusBrowserDesign& design);
+
+    // Reads the file into the lists. A file without records gives emptyMessage (unless it is
+    // empty), one that cannot be read its reason; quiet shows neither.
+    void readLists(const QString& path, const QString& emptyMessage, bool quiet = false);
+
+    std::vector<QStringList> rowsWithInitial(QChar letter) override;
+    std::vector<QStringList> rowsFoundFor(const QString& text) override;
+    QList<QStringList> printedPages(const std::vector<QStringList>& rows) const override;
+    // The record numbers of the rows a listing is about to show.
+    virtual void listing(const QStringList& numbers) { Q_UNUSED(numbers); }
+
+  private:
+    std::vector<QStringList> rowsOf(const std::vector<qint64>& entries);
+
+    Trimming trimming_;
+    Scan scan_;
+};
+
+}  // namespace thesaurus
