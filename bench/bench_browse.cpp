@@ -56,6 +56,7 @@ class BenchHome : public ui::Platform {
         return ui::Answer::Yes;
     }
     QString openFileName(QWidget*, const QString&) override { return copy_; }
+    QString openOrNewFileName(QWidget*, const QString&) override { return copy_; }
     QString saveFileName(QWidget*, const QString&) override { return {}; }
     std::unique_ptr<ui::PrintJob> startPrinting(QWidget*) override { return nullptr; }
     void setBusy(QWidget*, bool) override {}

@@ -66,7 +66,8 @@ void frmanalyse02::Check1_Click() {
 }
 
 void frmanalyse02::loadThesaurus() {
-    const QString path = ui::platform().openFileName(this, kThesaurusFilter);
+    // A new name is allowed: the thesaurus is created empty and receives the stored analyses.
+    const QString path = ui::platform().openOrNewFileName(this, kThesaurusFilter);
     if (path.isEmpty()) {
         return;
     }

@@ -52,8 +52,10 @@ ThesaurusChoix::ThesaurusChoix() {
     buttons->setSpacing(10);
     for (QPushButton* b : {Command1, Command2, Command3}) {
         b->setMinimumHeight(36);
+        b->setAutoDefault(true);  // Enter presses the button that has the focus
         buttons->addWidget(b);
     }
+    Command1->setFocus();
     connect(Command1, &QPushButton::clicked, this, &ThesaurusChoix::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &ThesaurusChoix::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &ThesaurusChoix::Command3_Click);

@@ -36,6 +36,9 @@ class Platform {
                            const QString& title) = 0;
     // Filters have the form "Description (*.EXT)|*.EXT"; an empty name means cancelled.
     virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
+    // An open dialog that also takes the name of a file that does not exist yet, for the caller
+    // to create.
+    virtual QString openOrNewFileName(QWidget* parent, const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& filter) = 0;
     // Asks for a printer; null when the user cancelled.
     virtual std::unique_ptr<PrintJob> startPrinting(QWidget* parent) = 0;

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -35,17 +36,17 @@ class ArrowWhileAsking {
     bool busy_;
 };
 
-QString runFileDialog(QWidget* parent, const QString& filter, QFileDialog::AcceptMode mode) {
+QString runFileDialog(QWidget* parent, const QString& filter, QFileDialog::AcceptMode mode,
+                      QFileDialog::FileMode files) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
+    dialog.setFileMode(files);
     // Qt's own dialog speaks French with the program's translations and honours the patterns.
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails |
                       QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilter(qtNameFilter(filter));
     dialog.setProxyModel(frenchFileListModel(&dialog));
-    if (mode == QFileDialog::AcceptSave) {
+    if (files == QFileDialog::AnyFile) {
         dialog.setDefaultSuffix(defaultSuffix(filter));
     }
     ArrowWhileAsking arrow;
@@ -64,6 +65,13 @@ Answer QtPlatform::message(QWidget* parent, const QString& text, Buttons buttons
         displayText(text),
         buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    // A short message must not cut its title: the box is made at least as wide as the title
+    // with room for the window's buttons.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int titleWidth = box.fontMetrics().horizontalAdvance(title) + 140;
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     ArrowWhileAsking arrow;
     const int result = box.exec();
     if (buttons == Buttons::Ok) {
@@ -73,11 +81,15 @@ Answer QtPlatform::message(QWidget* parent, const QString& text, Buttons buttons
 }
 
 QString QtPlatform::openFileName(QWidget* parent, const QString& filter) {
-    return runFileDialog(parent, filter, QFileDialog::AcceptOpen);
+    return runFileDialog(parent, filter, QFileDialog::AcceptOpen, QFileDialog::ExistingFile);
+}
+
+QString QtPlatform::openOrNewFileName(QWidget* parent, const QString& filter) {
+    return runFileDialog(parent, filter, QFileDialog::AcceptOpen, QFileDialog::AnyFile);
 }
 
 QString QtPlatform::saveFileName(QWidget* parent, const QString& filter) {
-    return runFileDialog(parent, filter, QFileDialog::AcceptSave);
+    return runFileDialog(parent, filter, QFileDialog::AcceptSave, QFileDialog::AnyFile);
 }
 
 std::unique_ptr<PrintJob> QtPlatform::startPrinting(QWidget* parent) {

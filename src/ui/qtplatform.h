@@ -10,6 +10,7 @@ class QtPlatform : public Platform {
     Answer message(QWidget* parent, const QString& text, Buttons buttons, Icon icon,
                    const QString& title) override;
     QString openFileName(QWidget* parent, const QString& filter) override;
+    QString openOrNewFileName(QWidget* parent, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& filter) override;
     std::unique_ptr<PrintJob> startPrinting(QWidget* parent) override;
     void setBusy(QWidget* window, bool busy) override;

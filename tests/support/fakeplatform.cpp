@@ -59,6 +59,10 @@ QString FakePlatform::openFileName(QWidget*, const QString& filter) {
     return name;
 }
 
+QString FakePlatform::openOrNewFileName(QWidget* parent, const QString& filter) {
+    return openFileName(parent, filter);
+}
+
 QString FakePlatform::saveFileName(QWidget* parent, const QString& filter) {
     return openFileName(parent, filter);
 }

@@ -44,6 +44,7 @@ class FakePlatform : public ui::Platform {
     ui::Answer message(QWidget* parent, const QString& text, ui::Buttons buttons, ui::Icon icon,
                        const QString& title) override;
     QString openFileName(QWidget* parent, const QString& filter) override;
+    QString openOrNewFileName(QWidget* parent, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& filter) override;
     std::unique_ptr<ui::PrintJob> startPrinting(QWidget* parent) override;
     void setBusy(QWidget* window, bool busy) override;
