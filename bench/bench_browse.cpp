@@ -59,6 +59,7 @@ class BenchHome : public ui::Platform {
     QString openOrNewFileName(QWidget*, const QString&) override { return copy_; }
     QString saveFileName(QWidget*, const QString&) override { return {}; }
     std::unique_ptr<ui::PrintJob> startPrinting(QWidget*) override { return nullptr; }
+    void showPrintPreview(QWidget*, const QList<QStringList>&) override {}
     void setBusy(QWidget*, bool) override {}
     bool fileExists(const QString& path) override { return QFile::exists(path); }
     bool deleteFile(const QString& path) override { return QFile::remove(path); }

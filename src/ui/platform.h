@@ -42,6 +42,9 @@ class Platform {
     virtual QString saveFileName(QWidget* parent, const QString& filter) = 0;
     // Asks for a printer; null when the user cancelled.
     virtual std::unique_ptr<PrintJob> startPrinting(QWidget* parent) = 0;
+    // Shows pages of lines as they would print, in the listing font; they may be printed from
+    // there.
+    virtual void showPrintPreview(QWidget* parent, const QList<QStringList>& pages) = 0;
     virtual void setBusy(QWidget* window, bool busy) = 0;
     virtual bool fileExists(const QString& path) = 0;
     virtual bool deleteFile(const QString& path) = 0;

@@ -17,9 +17,12 @@ QFont printFont(const QString& family, int pointSize) {
     return font;
 }
 
-PrinterJob::PrinterJob(std::unique_ptr<QPrinter> printer)
-    : printer_(std::move(printer)),
-      font_(printFont(analysis::kListingFont, analysis::kListingPointSize)) {}
+PrinterJob::PrinterJob(std::unique_ptr<QPrinter> printer) : PrinterJob(printer.get()) {
+    owned_ = std::move(printer);
+}
+
+PrinterJob::PrinterJob(QPrinter* printer)
+    : printer_(printer), font_(printFont(analysis::kListingFont, analysis::kListingPointSize)) {}
 
 PrinterJob::~PrinterJob() {
     if (painter_.isActive()) {
@@ -31,7 +34,7 @@ bool PrinterJob::ensureStarted() {
     if (painter_.isActive() || failed_) {
         return !failed_;
     }
-    if (!painter_.begin(printer_.get())) {
+    if (!painter_.begin(printer_)) {
         failed_ = true;
         return false;
     }
@@ -51,7 +54,7 @@ void PrinterJob::printLine(const QString& line) {
     if (!ensureStarted()) {
         return;
     }
-    const QFontMetricsF metrics(font_, printer_.get());
+    const QFontMetricsF metrics(font_, printer_);
     const QRectF page = printer_->pageLayout().paintRectPixels(printer_->resolution());
     if (y_ + metrics.height() > page.height()) {
         newPage();
@@ -88,10 +91,20 @@ bool printPages(PrintJob& job, const QList<QStringList>& pages) {
     return job.endDoc();
 }
 
-void printListing(QWidget* window, const QList<QStringList>& pages) {
+namespace {
+
+bool sayWhenEmpty(QWidget* window, const QList<QStringList>& pages) {
     if (pages.isEmpty()) {
         msgBox(window, QStringLiteral("La liste est vide : il n'y a rien à imprimer."), Buttons::Ok,
                Icon::Information);
+    }
+    return pages.isEmpty();
+}
+
+}  // namespace
+
+void printListing(QWidget* window, const QList<QStringList>& pages) {
+    if (sayWhenEmpty(window, pages)) {
         return;
     }
     std::unique_ptr<PrintJob> job = platform().startPrinting(window);
@@ -106,6 +119,12 @@ void printListing(QWidget* window, const QList<QStringList>& pages) {
     if (!printed) {
         msgBox(window, QStringLiteral("L'impression n'a pas pu être réalisée."), Buttons::Ok,
                Icon::Information);
+    }
+}
+
+void previewListing(QWidget* window, const QList<QStringList>& pages) {
+    if (!sayWhenEmpty(window, pages)) {
+        platform().showPrintPreview(window, pages);
     }
 }
 

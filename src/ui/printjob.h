@@ -15,6 +15,8 @@ namespace ui {
 class PrinterJob : public PrintJob {
   public:
     explicit PrinterJob(std::unique_ptr<QPrinter> printer);
+    // On a printer that someone else owns, such as the one a print preview draws on.
+    explicit PrinterJob(QPrinter* printer);
     ~PrinterJob() override;
 
     void setFont(const QString& family, int pointSize) override;
@@ -25,7 +27,8 @@ class PrinterJob : public PrintJob {
   private:
     bool ensureStarted();
 
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPrinter> owned_;
+    QPrinter* printer_;
     QPainter painter_;
     QFont font_;
     qreal y_ = 0;
@@ -42,5 +45,9 @@ bool printPages(PrintJob& job, const QList<QStringList>& pages);
 // the pages under the hourglass and says so when the document could not be produced. With no
 // page to print it says so, and neither asks for a printer nor sends an empty document.
 void printListing(QWidget* window, const QList<QStringList>& pages);
+
+// The preview command of every window: the very pages that printing sends, in a preview window
+// from which they can also be printed.
+void previewListing(QWidget* window, const QList<QStringList>& pages);
 
 }  // namespace ui

@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
 
@@ -100,6 +101,20 @@ std::unique_ptr<PrintJob> QtPlatform::startPrinting(QWidget* parent) {
         return nullptr;
     }
     return std::make_unique<PrinterJob>(std::move(printer));
+}
+
+void QtPlatform::showPrintPreview(QWidget* parent, const QList<QStringList>& pages) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Aperçu avant impression"));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&pages](QPrinter* target) {
+                         PrinterJob job(target);
+                         printPages(job, pages);
+                     });
+    dialog.resize(900, 700);
+    ArrowWhileAsking arrow;
+    dialog.exec();
 }
 
 void QtPlatform::setBusy(QWidget*, bool busy) {

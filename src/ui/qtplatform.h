@@ -13,6 +13,7 @@ class QtPlatform : public Platform {
     QString openOrNewFileName(QWidget* parent, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& filter) override;
     std::unique_ptr<PrintJob> startPrinting(QWidget* parent) override;
+    void showPrintPreview(QWidget* parent, const QList<QStringList>& pages) override;
     void setBusy(QWidget* window, bool busy) override;
     bool fileExists(const QString& path) override;
     bool deleteFile(const QString& path) override;

@@ -2,6 +2,7 @@
 
 #include "about/frmAbout.h"
 #include "analysis/gridrows.h"
+#include "ui/exportcsv.h"
 #include "ui/grid.h"
 #include "ui/gridmodel.h"
 #include "ui/printjob.h"
@@ -92,6 +93,11 @@ void ResultBrowser::buildMenus() {
                     &ResultBrowser::imprimer_Click);
     quitter = item(fichier, QStringLiteral("quitter"), QStringLiteral("&Quitter"),
                    &ResultBrowser::quitter_Click);
+    fichier->addSeparator();
+    apercu = item(fichier, QStringLiteral("apercu"), QStringLiteral("Aperçu avant impression..."),
+                  &ResultBrowser::apercu_Click);
+    exporter = item(fichier, QStringLiteral("exporter"), QStringLiteral("Exporter en CSV..."),
+                    &ResultBrowser::exporter_Click);
     recherche = menu(nullptr, QStringLiteral("recherche"), QStringLiteral("&Recherche"));
     alphabet = menu(recherche, QStringLiteral("alphabet"), QStringLiteral("&Alphabétique"));
     for (char c = 'a'; c <= 'z'; ++c) {
@@ -224,6 +230,15 @@ void ResultBrowser::Command1_Click() {
 
 void ResultBrowser::imprimer_Click() {
     printListing(this, printedPages(resultRows()));
+}
+
+void ResultBrowser::apercu_Click() {
+    previewListing(this, printedPages(resultRows()));
+}
+
+void ResultBrowser::exporter_Click() {
+    const std::vector<QStringList> rows = resultRows();
+    exportCsv(this, design_.headers, QList<QStringList>(rows.begin(), rows.end()));
 }
 
 void ResultBrowser::quitter_Click() {

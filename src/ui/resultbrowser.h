@@ -60,6 +60,8 @@ class ResultBrowser : public Form<QMainWindow> {
     QMenu* fichier;
     QAction* imprimer;
     QAction* quitter;
+    QAction* apercu;    // "Aperçu avant impression..."
+    QAction* exporter;  // "Exporter en CSV..."
     QMenu* recherche;
     QMenu* alphabet;
     QList<QAction*> letterItems;  // la to lz, captioned "&A" to "&Z"
@@ -74,6 +76,8 @@ class ResultBrowser : public Form<QMainWindow> {
     void Command1_Click();
     void imprimer_Click();
     void quitter_Click();
+    void apercu_Click();
+    void exporter_Click();
     void about_Click();
 
     // The result rows (grid rows 1 to row count - 2), their cells as the grid holds them.

@@ -2,6 +2,7 @@
 #include "support/testenv.h"
 #include "ui/printjob.h"
 
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -13,6 +14,7 @@ class TestPrintingPdf : public QObject {
 
   private slots:
     void listingPrintsIntoPdf();
+    void previewShowsThePrintedPages();
 
   private:
     static QString run(const QString& program, const QStringList& args);
@@ -60,6 +62,33 @@ void TestPrintingPdf::listingPrintsIntoPdf() {
     QVERIFY(pages[1].contains(QStringLiteral("Cas, genre, nombre : nom. f. sg.")));
     QVERIFY(pages[1].contains(QString(64, QLatin1Char('-'))));
     QVERIFY(!text.contains(QStringLiteral("*")));
+}
+
+// The preview draws its pages with the very job that prints: as many pages as the listing has,
+// as many as go to the printer.
+void TestPrintingPdf::previewShowsThePrintedPages() {
+    std::vector<analysis::GridRowTexts> rows(25);
+    const QList<QStringList> pages = analysis::analysisListing(rows);
+    QCOMPARE(pages.size(), 3);
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewWidget preview(&printer);
+    connect(&preview, &QPrintPreviewWidget::paintRequested, &preview, [&](QPrinter* target) {
+        ui::PrinterJob job(target);
+        ui::printPages(job, pages);
+    });
+    preview.updatePreview();
+    QCOMPARE(preview.pageCount(), 3);
+
+    const QString pdf = home_.file(QStringLiteral("apercu.pdf"));
+    auto file = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    file->setOutputFormat(QPrinter::PdfFormat);
+    file->setOutputFileName(pdf);
+    ui::PrinterJob job(std::move(file));
+    QVERIFY(ui::printPages(job, pages));
+    if (!QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty()) {
+        QVERIFY(run(QStringLiteral("pdfinfo"), {pdf})
+                    .contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))));
+    }
 }
 
 QTEST_MAIN(TestPrintingPdf)

@@ -67,6 +67,10 @@ QString FakePlatform::saveFileName(QWidget* parent, const QString& filter) {
     return openFileName(parent, filter);
 }
 
+void FakePlatform::showPrintPreview(QWidget*, const QList<QStringList>& pages) {
+    previews << pages;
+}
+
 std::unique_ptr<ui::PrintJob> FakePlatform::startPrinting(QWidget*) {
     if (cancelPrinting) {
         return nullptr;

@@ -33,6 +33,8 @@ class FakePlatform : public ui::Platform {
     QStringList fileDialogFilters;
     std::deque<Document> documents;
     bool cancelPrinting = false;
+    // The pages of every print preview shown.
+    QList<QList<QStringList>> previews;
     QStringList startedPrograms;
     QSet<QString> unstartablePrograms;
     QStringList deletedFiles;
@@ -47,6 +49,7 @@ class FakePlatform : public ui::Platform {
     QString openOrNewFileName(QWidget* parent, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& filter) override;
     std::unique_ptr<ui::PrintJob> startPrinting(QWidget* parent) override;
+    void showPrintPreview(QWidget* parent, const QList<QStringList>& pages) override;
     void setBusy(QWidget* window, bool busy) override;
     bool fileExists(const QString& path) override;
     bool deleteFile(const QString& path) override;

@@ -124,7 +124,9 @@ void TestBrowsers::baseBrowserDesign() {
             menus << item->objectName() + QLatin1Char('=') + item->text();
         }
     }
-    QCOMPARE(menus, (QStringList{"&Fichier:", "imprimer=&Imprimer", "quitter=&Quitter",
+    // The designed menus, and after them, at the end of "&Fichier", the preview and the export.
+    QCOMPARE(menus, (QStringList{"&Fichier:", "imprimer=&Imprimer", "quitter=&Quitter", "=",
+                                 "apercu=Aperçu avant impression...", "exporter=Exporter en CSV...",
                                  "&Recherche:", "=&Alphabétique", "&Aide:", "about=&A propos de"}));
     QCOMPARE(b->alphabet->actions().size(), 26);
     QCOMPARE(b->alphabet->actions().first()->objectName(), QStringLiteral("la"));
@@ -349,6 +351,20 @@ void TestBrowsers::printingTenBlocksAPage() {
                           "Cat. gramm. : N3", "Cas, genre, nombre : nom. m. sg.",
                           "Mode, temps, voix : _", QString(64, u'-')}));
     QCOMPARE(platform_->messages.size(), 1);
+
+    // The preview shows the very pages that printing sent; the export writes the same rows.
+    b->apercu->trigger();
+    QCOMPARE(platform_->previews.size(), 1);
+    QCOMPARE(platform_->previews[0], doc.pages);
+    const QString csv = home_.file(QStringLiteral("pieds.csv"));
+    platform_->fileNames.push_back(csv);
+    b->exporter->trigger();
+    const QList<QByteArray> lines = readFile(csv).split('\n');
+    QCOMPARE(lines.size(), 27);  // the header, 25 rows, nothing after the last line break
+    QCOMPARE(lines[0], QByteArray("\xEF\xBB\xBF"
+                                  "Formes,Lemme,Traduction,Cat. gramm.,"
+                                  "\"Cas, genre, nombre\",\"Mode, temps, voix\"\r"));
+    QCOMPARE(lines[25], QByteArray("pes25,pes,le pied,N3,nom. m. sg.,_\r"));
 }
 
 QTEST_MAIN(TestBrowsers)

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+
+class QWidget;
+
+namespace ui {
+
+inline const QString kCsvFilter = QStringLiteral("Fichiers CSV (*.csv)|*.csv");
+
+// The export command of every window: asks where to write the table, asks before replacing a
+// file, writes it whole or not at all, and says how it went. An empty table is not written.
+// True when the file was written.
+bool exportCsv(QWidget* window, const QStringList& header, const QList<QStringList>& rows);
+
+}  // namespace ui
