@@ -265,6 +265,7 @@ GridRows Workspace::rows(qint64 first, qint64 last) const {
             cell.text = model->textAt(r, c);
             cell.colour = model->foreColorAt(r, c);
             cell.bold = model->boldAt(r, c);
+            cell.italic = model->italicAt(r, c);
         }
     }
     return rows;
@@ -292,6 +293,7 @@ void Workspace::showRows(const GridRows& rows, qint64 first) {
             model->setTextAt(r, c, cell.text);
             model->setForeColorAt(r, c, cell.colour);
             model->setBoldAt(r, c, cell.bold);
+            model->setItalicAt(r, c, cell.italic);
         }
     }
     if (many) {
