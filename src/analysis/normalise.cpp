@@ -1,0 +1,73 @@
+#include "analysis/normalise.h"
+
+#include "records/records.h"
+
+namespace analysis {
+namespace {
+
+// Appends the folded letter; false when the character is no Latin letter.
+bool appendFolded(QChar c, QString& out) {
+    const QChar lower = c.toLower();
+    const char16_t u = lower.unicode();
+    if (u >= u'a' && u <= u'z') {
+        out.append(u == u'j' ? QLatin1Char('i') : u == u'v' ? QLatin1Char('u') : lower);
+        return true;
+    }
+    if (u == u'æ') {
+        out.append(QLatin1String("ae"));
+        return true;
+    }
+    if (u == u'œ') {
+        out.append(QLatin1String("oe"));
+        return true;
+    }
+    if (lower.category() == QChar::Mark_NonSpacing) {
+        return true;  // a length mark or an accent written apart from its letter
+    }
+    // An accented letter is its base letter followed by marks (ā, é, ǣ).
+    const QString parts = lower.decomposition();
+    if (lower.decompositionTag() != QChar::Canonical || parts.isEmpty()) {
+        return false;
+    }
+    for (QChar part : parts) {
+        if (!appendFolded(part, out)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+QString foldedForm(QStringView form) {
+    if (form.isEmpty() || form.size() > records::fields::kForm.width) {
+        return {};
+    }
+    QString out;
+    out.reserve(form.size() + 2);
+    for (QChar c : form) {
+        if (!appendFolded(c, out)) {
+            return {};
+        }
+    }
+    return out;
+}
+
+const std::vector<Enclitic>& enclitics() {
+    static const std::vector<Enclitic> list = {{QStringLiteral("que"), QStringLiteral("que")},
+                                               {QStringLiteral("ne"), QStringLiteral("ne")},
+                                               {QStringLiteral("ve"), QStringLiteral("ue")}};
+    return list;
+}
+
+std::vector<EncliticSplit> encliticSplits(const QString& folded) {
+    std::vector<EncliticSplit> splits;
+    for (const Enclitic& e : enclitics()) {
+        if (folded.size() > e.folded.size() && folded.endsWith(e.folded)) {
+            splits.push_back({folded.chopped(e.folded.size()), e.name});
+        }
+    }
+    return splits;
+}
+
+}  // namespace analysis
