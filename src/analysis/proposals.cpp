@@ -191,4 +191,21 @@ Completion completedRows(const GridRows& rows, MorphologyDatabase& database) {
     return done;
 }
 
+QString completionSummary(const Completion& done) {
+    if (done.formsCompleted == 0) {
+        return QStringLiteral("Aucune forme absente du Thesaurus n'a d'analyse proposée.");
+    }
+    const QString forms =
+        done.formsCompleted == 1
+            ? QStringLiteral("1 forme absente complétée")
+            : QStringLiteral("%1 formes absentes complétées").arg(done.formsCompleted);
+    const QString analyses = done.rowsProposed == 1
+                                 ? QStringLiteral("1 analyse proposée")
+                                 : QStringLiteral("%1 analyses proposées").arg(done.rowsProposed);
+    return QStringLiteral(
+               "%1 par %2 (en italique) ; rien n'est enregistré dans le Thesaurus "
+               "avant validation.")
+        .arg(forms, analyses);
+}
+
 }  // namespace analysis

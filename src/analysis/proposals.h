@@ -46,4 +46,7 @@ struct Completion {
 // without proposal keeps its row.
 Completion completedRows(const GridRows& rows, MorphologyDatabase& database);
 
+// What a completion did, for the user.
+QString completionSummary(const Completion& done);
+
 }  // namespace analysis

@@ -2,6 +2,7 @@
 
 #include "about/frmAbout.h"
 #include "analysis/listing.h"
+#include "analysis/proposalspanel.h"
 #include "keypads/keypads.h"
 #include "lexicon/dictionary.h"
 #include "records/recordfile.h"
@@ -88,6 +89,8 @@ void Workspace::buildMenus(const WorkspaceDesign& design) {
     edition = menu(QStringLiteral("edition"), QStringLiteral("&Edition"));
     dupliquer = item(edition, QStringLiteral("dupliquer"), QStringLiteral("&Dupliquer une ligne"),
                      &Workspace::dupliquer_Click);
+    completer = item(edition, QStringLiteral("completer"),
+                     QStringLiteral("Compléter les formes absentes"), &Workspace::completer_Click);
     thesaurus = menu(QStringLiteral("thesaurus"), QStringLiteral("&Thesaurus"));
     Thesaurusvorante =
         item(thesaurus, QStringLiteral("Thesaurusvorante"), QStringLiteral("&Vorante Lumivexa"),
@@ -122,7 +125,13 @@ void Workspace::buildBody(const WorkspaceDesign& design) {
 
     auto* body = new QHBoxLayout;
     body->addWidget(Frame1, 1);
-    body->addWidget(buildDetailPanel(design), 0);
+    auto* side = new QVBoxLayout;
+    side->addWidget(buildDetailPanel(design), 0);
+    propositions = new ProposalsPanel(central);
+    propositions->setFixedWidth(Frame2->width());
+    connect(propositions, &ProposalsPanel::chosen, this, &Workspace::propositions_Chosen);
+    side->addWidget(propositions, 1);
+    body->addLayout(side, 0);
 
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(title.container);
@@ -337,6 +346,31 @@ void Workspace::selectRow(qint64 row) {
         fields[c - 1]->setPlainText(records::trimmedRight(grille01->textAt(r, c)));
     }
     showRowSelected(row);
+    showProposals(row);
+}
+
+void Workspace::showProposals(qint64 row) {
+    propositions->setProposals(proposalList(installedMorphology(), rows(), row));
+    noticeMorphology();
+}
+
+void Workspace::noticeMorphology() {
+    if (takeMorphologyNotice()) {
+        ui::msgBox(this,
+                   QStringLiteral("Les analyses proposées ne sont pas disponibles : %1.\n"
+                                  "L'analyse du texte fonctionne comme d'habitude.")
+                       .arg(installedMorphology().unavailableReason()),
+                   ui::Buttons::Ok, ui::Icon::Information, QStringLiteral("Analyses proposées"));
+    }
+}
+
+void Workspace::propositions_Chosen(const DetailFields& fields) {
+    QPlainTextEdit* targets[] = {Text2, Text3, Text4, Text5, Text6};
+    const QString values[] = {fields.lemma, fields.translation, fields.category,
+                              fields.caseGenderNumber, fields.moodTenseVoice};
+    for (int i = 0; i < 5; ++i) {
+        targets[i]->setPlainText(values[i]);
+    }
 }
 
 void Workspace::grille01_Click() {
@@ -393,6 +427,7 @@ void Workspace::Command2_Click() {
     // Each row command changes only the rows from the selected one down: it is given those.
     showRows(validated(rows(selectedRow, selectedRow), 1, fields), selectedRow);
     showRowSelected(selectedRow);
+    showProposals(selectedRow);
 }
 
 bool Workspace::storeAnalysis(const DetailFields& fields, const QString& formCell) {
@@ -446,6 +481,28 @@ void Workspace::dupliquer_Click() {
     ui::Hourglass hourglass(this);
     showRows(withRowDuplicated(rows(selectedRow, grille01->rows() - 1), 1), selectedRow);
     selectRow(selectedRow + 1);
+}
+
+void Workspace::completer_Click() {
+    MorphologyDatabase& database = installedMorphology();
+    if (!database.isOpen()) {
+        noticeMorphology();
+        statusBar()->showMessage(
+            QStringLiteral("Aucune analyse proposée : %1.").arg(database.unavailableReason()));
+        return;
+    }
+    Completion done;
+    {
+        ui::Hourglass hourglass(this);
+        done = completedRows(rows(), database);
+        if (done.formsCompleted > 0) {
+            showRows(done.rows);
+        }
+    }
+    if (selectedRow >= 1 && selectedRow <= static_cast<qint64>(done.newRowOf.size())) {
+        selectRow(done.newRowOf[static_cast<std::size_t>(selectedRow - 1)]);
+    }
+    statusBar()->showMessage(completionSummary(done));
 }
 
 void Workspace::Enregistrer_Click() {

@@ -134,7 +134,7 @@ void TestGridRows::proposalItalicsMoveWithTheirRowsAndGoOnValidation() {
     // The copy below a proposal is a new analysis to enter, not a proposal.
     QCOMPARE(italics(withRowDuplicated(rows, 2)), u"-i--i"_qs);
     QCOMPARE(italics(withRowDuplicated(rows, 1)), u"--i-i"_qs);
-    const GridRows after = validated(rows, 2, DetailFields{"b", "b"});
+    const GridRows after = validated(rows, 2, DetailFields{"b", "b", "", "", "", ""});
     QCOMPARE(italics(after), u"---i"_qs);
     for (const Cell& cell : after[1].cells) {
         QVERIFY(!cell.italic);
