@@ -47,6 +47,17 @@ QString unreadable(const QString& path) {
 const QString MorphologyDatabase::kFileName = QStringLiteral("morphologie.sqlite");
 
 MorphologyDatabase::MorphologyDatabase(const QString& path) : path_(path) {
+    if (path.isEmpty()) {
+        QStringList dirs;
+        for (const QString& dir : records::paths::shippedDataDirs()) {
+            dirs << QDir::toNativeSeparators(QDir::cleanPath(dir));
+        }
+        reason_ = QStringLiteral(
+                      "la base %1 n'est dans aucun des dossiers de données du "
+                      "programme (%2)")
+                      .arg(kFileName, dirs.join(QStringLiteral(", ")));
+        return;
+    }
     if (!QFileInfo(path).isFile()) {
         reason_ =
             QStringLiteral("le fichier %1 est introuvable").arg(QDir::toNativeSeparators(path));
@@ -150,17 +161,15 @@ Installed& installed() {
     return state;
 }
 
-// The first shipped data folder that holds the database; the first folder when none does, so
-// that the reason names a place it was looked for.
+// The first shipped data folder that holds the database; empty when none does.
 QString installedPath() {
-    const QStringList dirs = records::paths::shippedDataDirs();
-    for (const QString& dir : dirs) {
+    for (const QString& dir : records::paths::shippedDataDirs()) {
         const QString candidate = QDir(dir).filePath(MorphologyDatabase::kFileName);
         if (QFileInfo(candidate).isFile()) {
             return candidate;
         }
     }
-    return QDir(dirs.value(0)).filePath(MorphologyDatabase::kFileName);
+    return {};
 }
 
 }  // namespace

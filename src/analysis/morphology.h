@@ -33,7 +33,8 @@ class MorphologyDatabase {
     static constexpr int kSchemaVersion = 1;
     static const QString kFileName;  // morphologie.sqlite
 
-    // Opens the file read-only; see isOpen() and unavailableReason().
+    // Opens the file read-only; see isOpen() and unavailableReason(). An empty path stands for
+    // a database looked for where the program's data is shipped, and not found there.
     explicit MorphologyDatabase(const QString& path);
     ~MorphologyDatabase();
     MorphologyDatabase(const MorphologyDatabase&) = delete;

@@ -45,6 +45,9 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int kCentre = 4;
 constexpr int kLeftTop = 0;
 
+// How long the status bar tells what a completion did, before it names the thesaurus again.
+constexpr int kStatusMilliseconds = 15000;
+
 const QString kSelectForm = QStringLiteral("Veuillez sélectionner une forme.");
 const QString kSaveFilter = QStringLiteral("Fichiers de données (*.DAT)|*.DAT");
 
@@ -488,7 +491,8 @@ void Workspace::completer_Click() {
     if (!database.isOpen()) {
         noticeMorphology();
         statusBar()->showMessage(
-            QStringLiteral("Aucune analyse proposée : %1.").arg(database.unavailableReason()));
+            QStringLiteral("Aucune analyse proposée : %1.").arg(database.unavailableReason()),
+            kStatusMilliseconds);
         return;
     }
     Completion done;
@@ -502,7 +506,7 @@ void Workspace::completer_Click() {
     if (selectedRow >= 1 && selectedRow <= static_cast<qint64>(done.newRowOf.size())) {
         selectRow(done.newRowOf[static_cast<std::size_t>(selectedRow - 1)]);
     }
-    statusBar()->showMessage(completionSummary(done));
+    statusBar()->showMessage(completionSummary(done), kStatusMilliseconds);
 }
 
 void Workspace::Enregistrer_Click() {

@@ -6,6 +6,7 @@
 #include "analysis/normalise.h"
 #include "analysis/proposals.h"
 #include "analysis/storing.h"
+#include "records/paths.h"
 #include "records/recordfile.h"
 #include "support/testenv.h"
 
@@ -110,6 +111,7 @@ class TestMorphology : public QObject {
     void noProposalForWhatIsNoLatinWord();
     void unusableDatabaseGivesNoProposalAndSaysWhy();
     void databaseIsOnlyRead();
+    void installedDatabaseIsLookedForWhereTheDataIsShipped();
     void proposalListMarksWhatTheGridShows();
     void proposalFieldsFitTheRecord();
     void completionReplacesUntouchedNotFoundRows();
@@ -325,6 +327,26 @@ void TestMorphology::databaseIsOnlyRead() {
                           QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
     QVERIFY(runUnprivileged([&] { return !MorphologyDatabase(copy).proposals("est").empty(); }));
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void TestMorphology::installedDatabaseIsLookedForWhereTheDataIsShipped() {
+    QTemporaryDir empty;
+    records::paths::setShippedDataDirs({empty.path(), empty.filePath("share")});
+    useMorphologyDatabase(QString());
+    QVERIFY(!installedMorphology().isOpen());
+    QCOMPARE(installedMorphology().unavailableReason(),
+             "la base morphologie.sqlite n'est dans aucun des dossiers de données du programme (" +
+                 empty.path() + ", " + empty.filePath("share") + ")");
+    // The user is told once why there are no proposals.
+    QVERIFY(takeMorphologyNotice());
+    QVERIFY(!takeMorphologyNotice());
+
+    records::paths::setShippedDataDirs({empty.path(), QFileInfo(path_).path()});
+    useMorphologyDatabase(QString());
+    QVERIFY(installedMorphology().isOpen());
+    QCOMPARE(installedMorphology().path(), path_);
+    QVERIFY(!takeMorphologyNotice());
+    records::paths::setShippedDataDirs({});
 }
 
 void TestMorphology::proposalListMarksWhatTheGridShows() {
