@@ -44,8 +44,6 @@ QString unreadable(const QString& path) {
 
 }  // namespace
 
-const QString MorphologyDatabase::kFileName = QStringLiteral("morphologie.sqlite");
-
 MorphologyDatabase::MorphologyDatabase(const QString& path) : path_(path) {
     if (path.isEmpty()) {
         QStringList dirs;

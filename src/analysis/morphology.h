@@ -31,7 +31,7 @@ class MorphologyDatabase {
   public:
     // The layout of the database that this reader understands (PRAGMA user_version).
     static constexpr int kSchemaVersion = 1;
-    static const QString kFileName;  // morphologie.sqlite
+    inline static const QString kFileName = QStringLiteral("morphologie.sqlite");
 
     // Opens the file read-only; see isOpen() and unavailableReason(). An empty path stands for
     // a database looked for where the program's data is shipped, and not found there.

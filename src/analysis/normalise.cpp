@@ -5,20 +5,19 @@
 namespace analysis {
 namespace {
 
-// Appends the folded letter; false when the character is no Latin letter.
-bool appendFolded(QChar c, QString& out) {
+// Appends the folded letter to out (a QString, or a Comparison); false when the character is
+// no Latin letter.
+template <class Out>
+bool appendFolded(QChar c, Out& out) {
     const QChar lower = c.toLower();
     const char16_t u = lower.unicode();
     if (u >= u'a' && u <= u'z') {
-        out.append(u == u'j' ? QLatin1Char('i') : u == u'v' ? QLatin1Char('u') : lower);
+        out.append(u == u'j' ? QChar(u'i') : u == u'v' ? QChar(u'u') : lower);
         return true;
     }
-    if (u == u'æ') {
-        out.append(QLatin1String("ae"));
-        return true;
-    }
-    if (u == u'œ') {
-        out.append(QLatin1String("oe"));
+    if (u == u'æ' || u == u'œ') {
+        out.append(QChar(u == u'æ' ? u'a' : u'o'));
+        out.append(QChar(u'e'));
         return true;
     }
     if (lower.category() == QChar::Mark_NonSpacing) {
@@ -37,6 +36,18 @@ bool appendFolded(QChar c, QString& out) {
     return true;
 }
 
+// Compares a form's folded letters with a folded form as they come, without building them.
+struct Comparison {
+    QStringView folded;
+    qsizetype next = 0;
+    bool same = true;
+
+    void append(QChar c) {
+        same = same && next < folded.size() && folded[next] == c;
+        ++next;
+    }
+};
+
 }  // namespace
 
 QString foldedForm(QStringView form) {
@@ -51,6 +62,19 @@ QString foldedForm(QStringView form) {
         }
     }
     return out;
+}
+
+bool foldsTo(QStringView form, QStringView folded) {
+    if (form.isEmpty() || form.size() > records::fields::kForm.width) {
+        return false;
+    }
+    Comparison comparison{folded};
+    for (QChar c : form) {
+        if (!appendFolded(c, comparison) || !comparison.same) {
+            return false;
+        }
+    }
+    return comparison.next == folded.size();
 }
 
 const std::vector<Enclitic>& enclitics() {

@@ -15,6 +15,9 @@ namespace analysis {
 // letter (a digit, a sign, a letter of another alphabet).
 QString foldedForm(QStringView form);
 
+// Whether foldedForm(form) is this folded form, found without building it.
+bool foldsTo(QStringView form, QStringView folded);
+
 // The enclitics a word may carry, as they are named to the user.
 struct Enclitic {
     QString name;    // "que", "ne", "ve"

@@ -136,7 +136,7 @@ ProposalList proposalList(MorphologyDatabase& database, const GridRows& rows, qi
     const QString folded = foldedForm(form);
     std::vector<const GridRow*> sameForm;
     for (const GridRow& r : rows) {
-        if (foldedForm(records::trimmedRight(r[Column::Form].text)) == folded) {
+        if (foldsTo(records::trimmedRight(r[Column::Form].text), folded)) {
             sameForm.push_back(&r);
         }
     }

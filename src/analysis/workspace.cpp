@@ -2,6 +2,7 @@
 
 #include "about/frmAbout.h"
 #include "analysis/listing.h"
+#include "analysis/normalise.h"
 #include "analysis/proposalspanel.h"
 #include "keypads/keypads.h"
 #include "lexicon/dictionary.h"
@@ -352,8 +353,31 @@ void Workspace::selectRow(qint64 row) {
     showProposals(row);
 }
 
+// The row first, then the other rows that show its form: all that its proposals look at.
+GridRows Workspace::rowsOfTheSameForm(qint64 row) const {
+    const ui::GridModel* model = grille01->model();
+    const auto texts = [model](int r) {
+        GridRow out;
+        for (int c = 0; c < kGridColumns; ++c) {
+            out.cells[c].text = model->textAt(r, c);
+        }
+        return out;
+    };
+    if (row < 1 || row >= grille01->rows()) {
+        return {};
+    }
+    GridRows rows{texts(static_cast<int>(row))};
+    const QString folded = foldedForm(records::trimmedRight(rows[0][Column::Form].text));
+    for (int r = 1; r < grille01->rows() && !folded.isEmpty(); ++r) {
+        if (r != row && foldsTo(records::trimmedRight(model->textAt(r, 0)), folded)) {
+            rows.push_back(texts(r));
+        }
+    }
+    return rows;
+}
+
 void Workspace::showProposals(qint64 row) {
-    propositions->setProposals(proposalList(installedMorphology(), rows(), row));
+    propositions->setProposals(proposalList(installedMorphology(), rowsOfTheSameForm(row), 1));
     noticeMorphology();
 }
 

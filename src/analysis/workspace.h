@@ -149,6 +149,7 @@ class Workspace : public ui::Form<QMainWindow> {
     bool needsForm();
     bool needsRow();
     void openKeypad(const QString& keypad);
+    GridRows rowsOfTheSameForm(qint64 row) const;
     void showProposals(qint64 row);
     // Tells the user, once in the program's run, why no analysis can be proposed.
     void noticeMorphology();

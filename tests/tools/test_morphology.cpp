@@ -159,6 +159,10 @@ void TestMorphology::foldingForgivesWhatEditionsVaryOn() {
     QFETCH(QString, form);
     QFETCH(QString, folded);
     QCOMPARE(foldedForm(form), folded);
+    // The same comparison without building the folded form, as the grid is scanned.
+    QCOMPARE(foldsTo(form, folded), !folded.isEmpty());
+    QVERIFY(!foldsTo(form, folded + u'e'));
+    QVERIFY(!foldsTo(form, folded.chopped(std::min<qsizetype>(1, folded.size())) + u'x'));
 }
 
 void TestMorphology::encliticsAreReadOffTheEnd() {
