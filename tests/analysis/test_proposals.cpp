@@ -163,7 +163,7 @@ void TestProposals::completionProposesRowsWithoutWritingAnything() {
 
     ui::Grid* g = ws->grille01;
     QCOMPARE(g->rows(), 1 + rosamque + 1 + 1);
-    const QString ambiguous = rosamque > 1 ? u"|ff8000"_qs : QString();
+    const QString ambiguous = rosamque > 1 ? u"|0080ff"_qs : QString();
     QCOMPARE(drive::rowCells(g, 1),
              (QStringList{"Rosamque|b|c00000", "rosa" + ambiguous, "la rose + -que" + ambiguous,
                           "N1" + ambiguous, "acc. f. sg." + ambiguous, "_" + ambiguous, "*"}));
