@@ -524,7 +524,7 @@ void Workspace::completer_Click() {
         ui::Hourglass hourglass(this);
         done = completedRows(rows(), database);
         if (done.formsCompleted > 0) {
-            showRows(done.rows);
+            setAllRows(done.rows);
         }
     }
     if (selectedRow >= 1 && selectedRow <= static_cast<qint64>(done.newRowOf.size())) {

@@ -1,8 +1,11 @@
+#include "analysis/analysisfile.h"
 #include "analysis/frmanalyse.h"
+#include "analysis/frmanalyse02.h"
 #include "analysis/morphology.h"
 #include "analysis/proposalspanel.h"
 #include "records/paths.h"
 #include "records/recordfile.h"
+#include "shell/Morphologique.h"
 #include "shell/ThesaurusChoix.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
@@ -20,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTableView>
 #include <QtTest>
 
 // The list "Analyses proposées" and the command "Compléter les formes absentes" in the analysis
@@ -53,6 +57,7 @@ class TestProposals : public QObject {
     void choosingFillsTheDetailFieldsForValidation();
     void completionProposesRowsWithoutWritingAnything();
     void missingDatabaseLeavesTheWorkspaceAsItWas();
+    void savedAnalysisWorkspaceProposesToo();
 
   private:
     frmanalyse* open(const QString& text);
@@ -231,6 +236,35 @@ void TestProposals::missingDatabaseLeavesTheWorkspaceAsItWas() {
     QCOMPARE(records::readAllRecords<records::ThesaurusRecord>(mine_).records.size(),
              std::size_t(1));
     QCOMPARE(platform_->messages.size(), 1);
+}
+
+// The rows of an analysis file come back padded to their fields; the not-found mark too.
+void TestProposals::savedAnalysisWorkspaceProposesToo() {
+    const QString saved = home_.file(QStringLiteral("analyse.dat"));
+    QVERIFY(analysis::saveAnalysisFile(
+                saved, {{"Rosamque", "_", "_", "_", "_", "_", "*"},
+                        {"amat", "amo", "il aime", "V1", "3 sg.", "ind. prés. act.", ""}})
+                .ok);
+    auto* main = ui::Forms::instance().load<shell::Morphologique>();
+    platform_->fileNames.push_back(saved);
+    main->ouvriranalyse->trigger();
+    auto* ws = ui::Forms::instance().find<analysis::frmanalyse02>();
+    QVERIFY(ws);
+    QTableView* view = ws->grille01->view();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(view->model()->index(1, 0)).center());
+    QListWidget* list = ws->propositions->lstPropositions;
+    QVERIFY(list->count() >= 1);
+    QCOMPARE(list->item(0)->text(), u"✓ amo (V1) 3 sg. ind. prés. act. – il aime"_qs);
+    ws->completer->trigger();
+    const int rosamque = ws->grille01->rows() - 2;
+    QVERIFY(rosamque >= 1);
+    QCOMPARE(ws->grille01->textAt(1, 2), u"la rose + -que"_qs);
+    QVERIFY(ws->grille01->model()->italicAt(1, 2));
+    QCOMPARE(ws->grille01->textAt(1, 6).trimmed(), u"*"_qs);
+    QVERIFY(!ws->grille01->model()->italicAt(rosamque + 1, 1));
+    QCOMPARE(ws->selectedRow, qint64(rosamque + 1));
+    QVERIFY(platform_->messages.isEmpty());
 }
 
 QTEST_MAIN(TestProposals)
