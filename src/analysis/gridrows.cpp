@@ -19,6 +19,7 @@ void moveDown(const GridRow& from, GridRow& to) {
     to[Column::Form].bold = true;
     for (int c = 1; c < kGridColumns; ++c) {
         to.cells[c].colour = from[Column::Lemma].colour;
+        to.cells[c].italic = from.cells[c].italic;
     }
 }
 
@@ -40,6 +41,9 @@ GridRows validated(GridRows rows, qint64 row, const DetailFields& f) {
     r[Column::Category].text = f.category;
     r[Column::CaseGenderNumber].text = f.caseGenderNumber;
     r[Column::MoodTenseVoice].text = f.moodTenseVoice;
+    for (Cell& cell : r.cells) {
+        cell.italic = false;
+    }
     return rows;
 }
 
@@ -52,11 +56,13 @@ GridRows withRowDeleted(GridRows rows, qint64 row) {
             up.cells[c].text = down.cells[c].text;
             if (c > 0) {
                 up.cells[c].colour = down.cells[c].colour;
+                up.cells[c].italic = down.cells[c].italic;
             }
         }
     }
     for (Cell& cell : rows.back().cells) {
         cell.text.clear();
+        cell.italic = false;
     }
     return rows;
 }
@@ -76,6 +82,7 @@ GridRows withRowDuplicated(GridRows rows, qint64 row) {
     added[Column::Indicator].text = source[Column::Indicator].text;
     for (int c = 1; c < kGridColumns; ++c) {
         added.cells[c].colour = source[Column::Lemma].colour;
+        added.cells[c].italic = false;  // a new analysis to enter, not a proposal
     }
     return rows;
 }

@@ -46,6 +46,7 @@ struct Cell {
     QString text;
     std::optional<quint32> colour;  // none: the grid's default colour
     bool bold = false;
+    bool italic = false;  // an analysis proposed from the morphology database, not yet validated
     bool operator==(const Cell&) const = default;
 };
 
@@ -62,16 +63,17 @@ struct GridRow {
 using GridRows = std::vector<GridRow>;
 
 // Validation: the detail fields replace the texts of columns 0 to 5 as they stand; the
-// indicator and every colour stay.
+// indicator and every colour stay. The row is no longer a proposal: its italics go.
 GridRows validated(GridRows rows, qint64 row, const DetailFields& fields);
 
-// Deletion: the rows below move up one (texts, and the colours of columns 1 to 6); the last row
-// is emptied of its texts, so the grid keeps its number of rows.
+// Deletion: the rows below move up one (texts, and the colours and italics of columns 1 to 6);
+// the last row is emptied of its texts and italics, so the grid keeps its number of rows.
 GridRows withRowDeleted(GridRows rows, qint64 row);
 
 // Duplication: a new row after `row` holds the same form (its colour, bold), "_" in columns 1
 // to 5 and the same indicator, its analysis cells in the colour of the row's column 1. The rows
-// below move down, each analysis cell taking the colour of its row's column 1.
+// below move down, each analysis cell taking the colour of its row's column 1 and keeping its
+// italics.
 GridRows withRowDuplicated(GridRows rows, qint64 row);
 
 }  // namespace analysis

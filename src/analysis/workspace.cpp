@@ -2,6 +2,8 @@
 
 #include "about/frmAbout.h"
 #include "analysis/listing.h"
+#include "analysis/normalise.h"
+#include "analysis/proposalspanel.h"
 #include "keypads/keypads.h"
 #include "lexicon/dictionary.h"
 #include "records/recordfile.h"
@@ -43,6 +45,9 @@ constexpr int kColumnPixels[kGridColumns] = {110, 110, 200, 82, 125, 140, 45};
 constexpr int kTwipsPerPixel = 15;
 constexpr int kCentre = 4;
 constexpr int kLeftTop = 0;
+
+// How long the status bar tells what a completion did, before it names the thesaurus again.
+constexpr int kStatusMilliseconds = 15000;
 
 const QString kSelectForm = QStringLiteral("Veuillez sélectionner une forme.");
 const QString kSaveFilter = QStringLiteral("Fichiers de données (*.DAT)|*.DAT");
@@ -88,6 +93,8 @@ void Workspace::buildMenus(const WorkspaceDesign& design) {
     edition = menu(QStringLiteral("edition"), QStringLiteral("&Edition"));
     dupliquer = item(edition, QStringLiteral("dupliquer"), QStringLiteral("&Dupliquer une ligne"),
                      &Workspace::dupliquer_Click);
+    completer = item(edition, QStringLiteral("completer"),
+                     QStringLiteral("Compléter les formes absentes"), &Workspace::completer_Click);
     thesaurus = menu(QStringLiteral("thesaurus"), QStringLiteral("&Thesaurus"));
     Thesaurusvorante =
         item(thesaurus, QStringLiteral("Thesaurusvorante"), QStringLiteral("&Vorante Lumivexa"),
@@ -122,7 +129,13 @@ void Workspace::buildBody(const WorkspaceDesign& design) {
 
     auto* body = new QHBoxLayout;
     body->addWidget(Frame1, 1);
-    body->addWidget(buildDetailPanel(design), 0);
+    auto* side = new QVBoxLayout;
+    side->addWidget(buildDetailPanel(design), 0);
+    propositions = new ProposalsPanel(central);
+    propositions->setFixedWidth(Frame2->width());
+    connect(propositions, &ProposalsPanel::chosen, this, &Workspace::propositions_Chosen);
+    side->addWidget(propositions, 1);
+    body->addLayout(side, 0);
 
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(title.container);
@@ -265,6 +278,7 @@ GridRows Workspace::rows(qint64 first, qint64 last) const {
             cell.text = model->textAt(r, c);
             cell.colour = model->foreColorAt(r, c);
             cell.bold = model->boldAt(r, c);
+            cell.italic = model->italicAt(r, c);
         }
     }
     return rows;
@@ -292,6 +306,7 @@ void Workspace::showRows(const GridRows& rows, qint64 first) {
             model->setTextAt(r, c, cell.text);
             model->setForeColorAt(r, c, cell.colour);
             model->setBoldAt(r, c, cell.bold);
+            model->setItalicAt(r, c, cell.italic);
         }
     }
     if (many) {
@@ -335,6 +350,54 @@ void Workspace::selectRow(qint64 row) {
         fields[c - 1]->setPlainText(records::trimmedRight(grille01->textAt(r, c)));
     }
     showRowSelected(row);
+    showProposals(row);
+}
+
+// The row first, then the other rows that show its form: all that its proposals look at.
+GridRows Workspace::rowsOfTheSameForm(qint64 row) const {
+    const ui::GridModel* model = grille01->model();
+    const auto texts = [model](int r) {
+        GridRow out;
+        for (int c = 0; c < kGridColumns; ++c) {
+            out.cells[c].text = model->textAt(r, c);
+        }
+        return out;
+    };
+    if (row < 1 || row >= grille01->rows()) {
+        return {};
+    }
+    GridRows rows{texts(static_cast<int>(row))};
+    const QString folded = foldedForm(records::trimmedRight(rows[0][Column::Form].text));
+    for (int r = 1; r < grille01->rows() && !folded.isEmpty(); ++r) {
+        if (r != row && foldsTo(records::trimmedRight(model->textAt(r, 0)), folded)) {
+            rows.push_back(texts(r));
+        }
+    }
+    return rows;
+}
+
+void Workspace::showProposals(qint64 row) {
+    propositions->setProposals(proposalList(installedMorphology(), rowsOfTheSameForm(row), 1));
+    noticeMorphology();
+}
+
+void Workspace::noticeMorphology() {
+    if (takeMorphologyNotice()) {
+        ui::msgBox(this,
+                   QStringLiteral("Les analyses proposées ne sont pas disponibles : %1.\n"
+                                  "L'analyse du texte fonctionne comme d'habitude.")
+                       .arg(installedMorphology().unavailableReason()),
+                   ui::Buttons::Ok, ui::Icon::Information, QStringLiteral("Analyses proposées"));
+    }
+}
+
+void Workspace::propositions_Chosen(const DetailFields& fields) {
+    QPlainTextEdit* targets[] = {Text2, Text3, Text4, Text5, Text6};
+    const QString values[] = {fields.lemma, fields.translation, fields.category,
+                              fields.caseGenderNumber, fields.moodTenseVoice};
+    for (int i = 0; i < 5; ++i) {
+        targets[i]->setPlainText(values[i]);
+    }
 }
 
 void Workspace::grille01_Click() {
@@ -391,6 +454,7 @@ void Workspace::Command2_Click() {
     // Each row command changes only the rows from the selected one down: it is given those.
     showRows(validated(rows(selectedRow, selectedRow), 1, fields), selectedRow);
     showRowSelected(selectedRow);
+    showProposals(selectedRow);
 }
 
 bool Workspace::storeAnalysis(const DetailFields& fields, const QString& formCell) {
@@ -444,6 +508,29 @@ void Workspace::dupliquer_Click() {
     ui::Hourglass hourglass(this);
     showRows(withRowDuplicated(rows(selectedRow, grille01->rows() - 1), 1), selectedRow);
     selectRow(selectedRow + 1);
+}
+
+void Workspace::completer_Click() {
+    MorphologyDatabase& database = installedMorphology();
+    if (!database.isOpen()) {
+        noticeMorphology();
+        statusBar()->showMessage(
+            QStringLiteral("Aucune analyse proposée : %1.").arg(database.unavailableReason()),
+            kStatusMilliseconds);
+        return;
+    }
+    Completion done;
+    {
+        ui::Hourglass hourglass(this);
+        done = completedRows(rows(), database);
+        if (done.formsCompleted > 0) {
+            setAllRows(done.rows);
+        }
+    }
+    if (selectedRow >= 1 && selectedRow <= static_cast<qint64>(done.newRowOf.size())) {
+        selectRow(done.newRowOf[static_cast<std::size_t>(selectedRow - 1)]);
+    }
+    statusBar()->showMessage(completionSummary(done), kStatusMilliseconds);
 }
 
 void Workspace::Enregistrer_Click() {

@@ -26,6 +26,8 @@ class Grid;
 
 namespace analysis {
 
+class ProposalsPanel;
+
 // What tells the two analysis workspaces apart in their design.
 struct WorkspaceDesign {
     QString moodButtonName;  // the button beside Text6
@@ -67,6 +69,8 @@ class Workspace : public ui::Form<QMainWindow> {
     QPushButton* Command5;
     QList<QFrame*> lines;  // Line1 to Line6
     QLabel* storingLabel;  // in the status bar: the thesaurus that receives analyses
+    // Below the detail panel: the morphology database's analyses for the selected row's form.
+    ProposalsPanel* propositions;
 
     QMenu* fichier;
     QAction* Enregistrer;
@@ -74,6 +78,7 @@ class Workspace : public ui::Form<QMainWindow> {
     QAction* quitter;
     QMenu* edition;
     QAction* dupliquer;
+    QAction* completer;  // "Compléter les formes absentes"
     QMenu* thesaurus;
     QAction* Thesaurusvorante;
     QAction* thesaurusautre;
@@ -96,6 +101,9 @@ class Workspace : public ui::Form<QMainWindow> {
     void Command4_Click();
     void Command5_Click();
     void dupliquer_Click();
+    void completer_Click();
+    // A proposal chosen in the list: its values go into Text2 to Text6, for validation.
+    void propositions_Chosen(const DetailFields& fields);
     void Enregistrer_Click();
     void imprimer_Click();
     void quitter_Click();
@@ -141,6 +149,10 @@ class Workspace : public ui::Form<QMainWindow> {
     bool needsForm();
     bool needsRow();
     void openKeypad(const QString& keypad);
+    GridRows rowsOfTheSameForm(qint64 row) const;
+    void showProposals(qint64 row);
+    // Tells the user, once in the program's run, why no analysis can be proposed.
+    void noticeMorphology();
     // False when the user chose not to store values that the record would cut or change.
     bool storeAnalysis(const DetailFields& fields, const QString& formCell);
     QString keypadSuffix_;

@@ -126,6 +126,18 @@ void GridModel::setBoldAt(int row, int col, bool bold) {
     announceCell(row, col, Qt::FontRole);
 }
 
+bool GridModel::italicAt(int row, int col) const {
+    return contains(row, col) && cell(row, col).italic;
+}
+
+void GridModel::setItalicAt(int row, int col, bool italic) {
+    if (!contains(row, col) || cell(row, col).italic == italic) {
+        return;
+    }
+    cell(row, col).italic = italic;
+    announceCell(row, col, Qt::FontRole);
+}
+
 int GridModel::alignmentAt(int row, int col) const {
     if (!contains(row, col)) {
         return AlignGeneral;
@@ -262,10 +274,15 @@ QVariant GridModel::cellData(int row, int col, int role) const {
         case Qt::ForegroundRole:
             return source.hasColor ? QVariant(QBrush(toQColor(source.color))) : QVariant();
         case Qt::FontRole:
-            if (source.bold) {
-                QFont bold;  // only the weight is set: the view supplies the rest
-                bold.setBold(true);
-                return bold;
+            if (source.bold || source.italic) {
+                QFont font;  // only the weight and style are set: the view supplies the rest
+                if (source.bold) {
+                    font.setBold(true);
+                }
+                if (source.italic) {
+                    font.setItalic(true);
+                }
+                return font;
             }
             return {};
         case Qt::TextAlignmentRole:

@@ -37,6 +37,8 @@ class GridModel : public QAbstractTableModel {
     void setForeColorAt(int row, int col, std::optional<quint32> bgr);
     bool boldAt(int row, int col) const;
     void setBoldAt(int row, int col, bool bold);
+    bool italicAt(int row, int col) const;
+    void setItalicAt(int row, int col, bool italic);
     // The effective flex-grid alignment: the cell's own, else its column's, else general.
     int alignmentAt(int row, int col) const;
     void setAlignmentAt(int row, int col, int alignment);
@@ -67,6 +69,7 @@ class GridModel : public QAbstractTableModel {
         quint32 color = 0;
         bool hasColor = false;
         bool bold = false;
+        bool italic = false;
         qint8 alignment = -1;  // -1: follows the column
     };
 

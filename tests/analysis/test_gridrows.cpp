@@ -40,6 +40,7 @@ class TestGridRows : public QObject {
     void deletingTheLastRowOnlyEmptiesIt();
     void duplicationInsertsANewAnalysisBelow();
     void duplicatingTheLastRowAppendsOne();
+    void proposalItalicsMoveWithTheirRowsAndGoOnValidation();
 };
 
 void TestGridRows::validationReplacesTheSixTextsOnly() {
@@ -110,6 +111,34 @@ void TestGridRows::duplicatingTheLastRowAppendsOne() {
     const GridRows after = withRowDuplicated({row("a", "a")}, 1);
     QCOMPARE(forms(after), (QStringList{"a", "a"}));
     QCOMPARE(after[1][Column::Lemma].text, QStringLiteral("_"));
+}
+
+// The italics that mark proposed analyses belong to their rows' analysis cells.
+void TestGridRows::proposalItalicsMoveWithTheirRowsAndGoOnValidation() {
+    const auto italics = [](const GridRows& rows) {
+        QString out;
+        for (const GridRow& r : rows) {
+            out += r[Column::Lemma].italic ? u'i' : u'-';
+        }
+        return out;
+    };
+    GridRows rows = {row("a", "a"), row("b", "b"), row("c", "c"), row("d", "d")};
+    for (int r : {1, 3}) {
+        for (int c = 1; c <= 5; ++c) {
+            rows[r].cells[c].italic = true;
+        }
+    }
+    QCOMPARE(italics(rows), u"-i-i"_qs);
+    QCOMPARE(italics(withRowDeleted(rows, 1)), u"i-i-"_qs);
+    QCOMPARE(italics(withRowDeleted(rows, 4)), u"-i--"_qs);
+    // The copy below a proposal is a new analysis to enter, not a proposal.
+    QCOMPARE(italics(withRowDuplicated(rows, 2)), u"-i--i"_qs);
+    QCOMPARE(italics(withRowDuplicated(rows, 1)), u"--i-i"_qs);
+    const GridRows after = validated(rows, 2, DetailFields{"b", "b", "", "", "", ""});
+    QCOMPARE(italics(after), u"---i"_qs);
+    for (const Cell& cell : after[1].cells) {
+        QVERIFY(!cell.italic);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestGridRows)

@@ -1,5 +1,6 @@
 #include "support/testenv.h"
 
+#include "analysis/morphology.h"
 #include "records/paths.h"
 #include "records/recordfile.h"
 
@@ -17,6 +18,9 @@ TestDataHome::TestDataHome() {
                                            QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
                                            QFile::ExeOther);
     qputenv("XDG_DATA_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("share"))));
+    // The test programs do not run from where the data is shipped: they read the build's.
+    analysis::useMorphologyDatabase(QDir(QStringLiteral(MORPHO_BUILD_DATA_DIR))
+                                        .filePath(analysis::MorphologyDatabase::kFileName));
 }
 
 bool TestDataHome::installShippedData() const {

@@ -11,6 +11,8 @@
 #include "latindata/selection.h"
 #include "latindata/spelling.h"
 
+#include "fixturedata.h"
+
 #include "keypads/coding.h"
 #include "records/cp1252.h"
 
@@ -19,30 +21,11 @@
 #include <QtTest>
 
 using namespace latindata;
+using fixtures::fixture;
+using fixtures::fixtureData;
+using fixtures::fixtureLists;
 
 namespace {
-
-const QString kFixtures = QStringLiteral(LATINDATA_FIXTURES_DIR);
-
-QString fixture(const QString& name) {
-    QFile file(kFixtures + QLatin1Char('/') + name);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-LexicalData fixtureData() {
-    LexicalData data;
-    QStringList problems;
-    if (!readLexicalData(kFixtures + QStringLiteral("/data"), &data, &problems)) {
-        qFatal("fixtures: %s", qPrintable(problems.join(QLatin1Char('\n'))));
-    }
-    return data;
-}
-
-HandLists fixtureLists() {
-    QStringList problems;
-    return {CategoryRules::parse(fixture(QStringLiteral("categories.tsv")), &problems),
-            parseFrenchFamilies(fixture(QStringLiteral("familles.tsv")), &problems)};
-}
 
 const Lemma& lemmaNamed(const LexicalData& data, const QString& key) {
     for (const Lemma& lemma : data.lemmas) {

@@ -37,6 +37,8 @@ class TestLatinDataOutput : public QObject {
     void lexiconIsOneRecordPerLemmaInOrder();
     void caesarIsMostlyFound();
     void anotherAuthorIsMostlyFound();
+    void almostEveryWordHasAProposal_data();
+    void almostEveryWordHasAProposal();
 
   private:
     QList<Found> analysesOf(const QString& form) const;
@@ -175,6 +177,27 @@ void TestLatinDataOutput::anotherAuthorIsMostlyFound() {
     const Coverage coverage = measureCoverage(text.text, analysis::listsFromRecords(thesaurus_));
     QCOMPARE(coverage.words, qint64(149));
     QVERIFY2(coverage.share() >= 0.85, qPrintable(QString::number(coverage.share())));
+}
+
+void TestLatinDataOutput::almostEveryWordHasAProposal_data() {
+    QTest::addColumn<QString>("path");
+    QTest::newRow("Caesar") << QStringLiteral(MORPHO_SAMPLES_DIR "/caesar-bg-1-1.txt");
+    QTest::newRow("Cicero") << QStringLiteral(LATINDATA_FIXTURES_DIR
+                                              "/cicero-in-catilinam-1-1.txt");
+}
+
+// The morphology database proposes analyses for the forms the thesaurus has no room for.
+void TestLatinDataOutput::almostEveryWordHasAProposal() {
+    QFETCH(QString, path);
+    const auto text = shell::readTextFile(path);
+    QVERIFY(text.ok());
+    analysis::MorphologyDatabase morphology(kBuildData + QStringLiteral("/morphologie.sqlite"));
+    QVERIFY2(morphology.isOpen(), qPrintable(morphology.unavailableReason()));
+    const Coverage coverage =
+        measureCoverage(text.text, analysis::listsFromRecords(thesaurus_), &morphology);
+    QVERIFY2(coverage.proposedShare() >= 0.97,
+             qPrintable(QString::number(coverage.proposedShare())));
+    QVERIFY(coverage.proposed >= coverage.found);
 }
 
 QTEST_GUILESS_MAIN(TestLatinDataOutput)

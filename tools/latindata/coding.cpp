@@ -34,6 +34,45 @@ Coding encode(const Features& f, bool* unknownDescription) {
     return coding;
 }
 
+namespace {
+
+// The description of the group's longest code that the text starts with, taken off the text
+// with the blanks after it.
+QString takeCode(const keypads::Group& group, QStringView& text) {
+    const keypads::Row* best = nullptr;
+    qsizetype bestLength = 0;
+    for (const keypads::Row& row : group.codeRows()) {
+        const QString code = row.code.trimmed();
+        const bool ends = text.size() == code.size() ||
+                          (text.size() > code.size() && text[code.size()] == QLatin1Char(' '));
+        if (ends && text.startsWith(code) && code.size() > bestLength) {
+            best = &row;
+            bestLength = code.size();
+        }
+    }
+    if (best == nullptr) {
+        return {};
+    }
+    text = text.mid(bestLength).trimmed();
+    return best->description.trimmed();
+}
+
+}  // namespace
+
+Features decode(const QString& caseGenderNumber, const QString& moodTenseVoice) {
+    Features f;
+    QStringView cgn = QStringView(caseGenderNumber).trimmed();
+    f.grammaticalCase = takeCode(keypads::caseGroup(), cgn);
+    f.gender = takeCode(keypads::genderGroup(), cgn);
+    f.person = takeCode(keypads::personGroup(), cgn);
+    f.number = takeCode(keypads::numberGroup(), cgn);
+    QStringView mtv = QStringView(moodTenseVoice).trimmed();
+    f.mood = takeCode(keypads::moodGroup(), mtv);
+    f.tense = takeCode(keypads::tenseGroup(), mtv);
+    f.voice = takeCode(keypads::voiceGroup(), mtv);
+    return f;
+}
+
 bool isCodable(const Features& features) {
     return !features.locative;
 }

@@ -24,6 +24,11 @@ struct Coding {
 
 Coding encode(const Features& features, bool* unknownDescription = nullptr);
 
+// The features that coded fields name, read with the keypads' codes (the reverse of encode):
+// each group's longest code found at its place, in composing order. What no code reads is
+// left out.
+Features decode(const QString& caseGenderNumber, const QString& moodTenseVoice);
+
 // Whether the keypads can write the cell: they have no locative.
 bool isCodable(const Features& features);
 

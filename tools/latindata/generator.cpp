@@ -138,10 +138,13 @@ bool readLexicalData(const QString& folder, LexicalData* data, QStringList* prob
 }
 
 Generated generate(const LexicalData& data, const HandLists& lists, int recordLimit,
-                   QStringList* problems) {
+                   QStringList* problems, MorphologyTables* morphology) {
     QStringList ignored;
     QStringList* report = problems != nullptr ? problems : &ignored;
     const AnalysisSet set = expandLemmas(data, lists.categories, report);
+    if (morphology != nullptr) {
+        *morphology = morphologyOf(set, data);
+    }
     const std::vector<int> chosen = selectAnalyses(set, recordLimit);
     Generated out;
     out.thesaurus = thesaurusRecords(set, data.cells, chosen);

@@ -2,6 +2,7 @@
 
 #include "latindata/analyses.h"
 #include "latindata/categories.h"
+#include "latindata/morphologydb.h"
 #include "latindata/selection.h"
 
 #include "records/recordfile.h"
@@ -39,8 +40,9 @@ struct Generated {
     double expectedShareKept = 0;
 };
 
+// When morphology is given, it receives every analysis made, before the thesaurus's selection.
 Generated generate(const LexicalData& data, const HandLists& lists,
                    int recordLimit = static_cast<int>(records::kMaxRecordNumber),
-                   QStringList* problems = nullptr);
+                   QStringList* problems = nullptr, MorphologyTables* morphology = nullptr);
 
 }  // namespace latindata

@@ -1,12 +1,18 @@
-// Builds the base thesaurus and the lexicon from the Latin lexical data folder.
+// Builds the base thesaurus, the lexicon and the morphology database from the Latin lexical
+// data folder.
 //   mklatindata DATA_FOLDER CATEGORIES.tsv FAMILIES.tsv DONNEES.tsv LEXIQUE.tsv OUTPUT_FOLDER
-// Writes OUTPUT_FOLDER/donnees.dat and OUTPUT_FOLDER/lexique.dat; the hand-written analyses and
-// lemmas (DONNEES.tsv, LEXIQUE.tsv) are always among them.
+// Writes OUTPUT_FOLDER/donnees.dat, lexique.dat and morphologie.sqlite; the hand-written
+// analyses and lemmas (DONNEES.tsv, LEXIQUE.tsv) are always among them. Without the data:
+//   mklatindata --hand-only DONNEES.tsv OUTPUT_FOLDER
+// writes the morphology database of the hand-written analyses alone.
 
 #include "latindata/datafiles.h"
 #include "latindata/families.h"
 #include "latindata/generator.h"
 #include "latindata/handdata.h"
+#include "latindata/morphologydb.h"
+
+#include "analysis/morphology.h"
 
 #include "records/paths.h"
 #include "records/recordfile.h"
@@ -59,6 +65,42 @@ bool write(const QString& folder, const QString& name, const std::vector<R>& rec
     return true;
 }
 
+bool writeMorphology(const QString& folder, const latindata::MorphologyTables& tables) {
+    QString error;
+    if (!latindata::writeMorphologyDatabase(
+            QDir(folder).filePath(analysis::MorphologyDatabase::kFileName), tables, &error)) {
+        complain(error);
+        return false;
+    }
+    return true;
+}
+
+QString morphologySummary(const latindata::MorphologyTables& tables, qint64 milliseconds) {
+    return QStringLiteral("morphology database: %1 analyses of %2 lemmas, written in %3 s")
+        .arg(tables.analyses.size())
+        .arg(tables.lemmas.size())
+        .arg(static_cast<double>(milliseconds) / 1000.0, 0, 'f', 1);
+}
+
+int handOnly(const QString& handAnalysesPath, const QString& folder) {
+    QString text;
+    QStringList problems;
+    if (!readHandList(handAnalysesPath, &text)) {
+        return 1;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    latindata::MorphologyTables tables;
+    latindata::addHandAnalyses(tables, latindata::parseHandAnalyses(text, &problems));
+    reportProblems(problems);
+    QDir().mkpath(folder);
+    if (!problems.isEmpty() || !writeMorphology(folder, tables)) {
+        return 1;
+    }
+    say(morphologySummary(tables, timer.elapsed()));
+    return 0;
+}
+
 QString summary(const latindata::Generated& out, qint64 milliseconds) {
     return QStringLiteral(
                "%1 lemmas (%2 left out), %3 analyses of %4 forms; kept %5 forms in %6 "
@@ -82,10 +124,14 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         args.append(QString::fromLocal8Bit(argv[i]));
     }
+    if (args.size() == 3 && args[0] == QLatin1String("--hand-only")) {
+        return handOnly(args[1], args[2]);
+    }
     if (args.size() != 6) {
         complain(
             QStringLiteral("usage: mklatindata DATA_FOLDER CATEGORIES.tsv FAMILIES.tsv "
-                           "DONNEES.tsv LEXIQUE.tsv OUTPUT_FOLDER"));
+                           "DONNEES.tsv LEXIQUE.tsv OUTPUT_FOLDER\n"
+                           "       mklatindata --hand-only DONNEES.tsv OUTPUT_FOLDER"));
         return 2;
     }
     QElapsedTimer timer;
@@ -108,8 +154,10 @@ int main(int argc, char** argv) {
                                latindata::parseFrenchFamilies(familyText, &problems)};
     // The hand-written analyses take their room first.
     const int limit = static_cast<int>(records::kMaxRecordNumber);
-    latindata::Generated out =
-        latindata::generate(data, lists, limit - static_cast<int>(handAnalyses.size()), &problems);
+    latindata::MorphologyTables morphology;
+    latindata::Generated out = latindata::generate(
+        data, lists, limit - static_cast<int>(handAnalyses.size()), &problems, &morphology);
+    const qint64 generated = timer.elapsed();
     out.thesaurus = latindata::mergeAnalyses(handAnalyses, out.thesaurus);
     out.lexicon = latindata::mergeLemmas(handLemmas, out.lexicon, limit);
     reportProblems(problems);
@@ -118,6 +166,13 @@ int main(int argc, char** argv) {
         !write(args[5], records::paths::kLexiconName, out.lexicon)) {
         return 1;
     }
-    say(summary(out, timer.elapsed()));
+    say(summary(out, generated));
+    QElapsedTimer databaseTimer;
+    databaseTimer.start();
+    latindata::addHandAnalyses(morphology, handAnalyses);
+    if (!writeMorphology(args[5], morphology)) {
+        return 1;
+    }
+    say(morphologySummary(morphology, databaseTimer.elapsed()));
     return 0;
 }

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// The morphology database: every analysis that the lexical data yields for every form, far more
+// than a thesaurus can hold. It is reference data installed with the program, opened read-only;
+// the workspaces propose its analyses for the forms of a text.
+namespace analysis {
+
+// One analysis of a form, with its values as a thesaurus record holds them ("_" for none).
+struct ProposedAnalysis {
+    QString form;  // the word analysed as the data prints it, without the enclitic
+    QString lemma;
+    QString translation;
+    QString category;
+    QString caseGenderNumber;
+    QString moodTenseVoice;
+    QString enclitic;   // "que", "ne", "ve" after the word; empty when there is none
+    int frequency = 0;  // of the lemma, in the corpus the data was counted on
+
+    bool operator==(const ProposedAnalysis&) const = default;
+};
+
+class MorphologyDatabase {
+  public:
+    // The layout of the database that this reader understands (PRAGMA user_version).
+    static constexpr int kSchemaVersion = 1;
+    inline static const QString kFileName = QStringLiteral("morphologie.sqlite");
+
+    // Opens the file read-only; see isOpen() and unavailableReason(). An empty path stands for
+    // a database looked for where the program's data is shipped, and not found there.
+    explicit MorphologyDatabase(const QString& path);
+    ~MorphologyDatabase();
+    MorphologyDatabase(const MorphologyDatabase&) = delete;
+    MorphologyDatabase& operator=(const MorphologyDatabase&) = delete;
+
+    bool isOpen() const { return db_ != nullptr; }
+    const QString& path() const { return path_; }
+    // Why there are no proposals at all, in French; empty while the database is open.
+    const QString& unavailableReason() const { return reason_; }
+
+    // The analyses of a word form as a text writes it, the most frequent lemma first: those of
+    // the whole form, or when it has none, those of the word before an enclitic. None for a
+    // form that foldedForm() cannot fold. A database found unreadable while it is read is
+    // closed, and says why.
+    std::vector<ProposedAnalysis> proposals(const QString& form);
+    // The analyses stored under one folded form.
+    std::vector<ProposedAnalysis> analysesOfFolded(const QString& folded);
+
+  private:
+    void fail(const QString& reason);
+    void close();
+
+    QString path_;
+    QString reason_;
+    sqlite3* db_ = nullptr;
+    sqlite3_stmt* byForm_ = nullptr;
+};
+
+// The database installed with the program, looked for where its other data is shipped and
+// opened on first use, then kept for the whole run.
+MorphologyDatabase& installedMorphology();
+
+// Makes installedMorphology() open this file instead (tests); an empty path goes back to the
+// installed one. The database open until now is closed.
+void useMorphologyDatabase(const QString& path);
+
+// True the first time it is asked after the database was found unavailable, false after: the
+// user is told once why there are no proposals.
+bool takeMorphologyNotice();
+
+}  // namespace analysis
