@@ -74,8 +74,8 @@ void sortByLowerCasedKey(std::vector<Line>& lines) {
 }
 
 template <class R>
-bool writeRecords(const QString& path, const std::vector<R>& recs) {
-    if (static_cast<qint64>(recs.size()) > records::kMaxRecordNumber) {
+bool writeRecords(const QString& path, std::vector<R> recs) {
+    if (!records::numberByPosition(recs)) {
         complain(QStringLiteral("%1 records: more than a 16-bit record number can hold")
                      .arg(recs.size()));
         return false;
@@ -103,7 +103,7 @@ int build(const QString& source, const QString& target, const std::vector<int>& 
     std::vector<R> recs;
     recs.reserve(lines.size());
     for (const Line& line : lines) {
-        recs.push_back(make(line.fields, static_cast<qint16>(recs.size() + 1)));
+        recs.push_back(make(line.fields, 0));
     }
     return writeRecords(target, recs) ? 0 : 1;
 }

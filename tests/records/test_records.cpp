@@ -33,6 +33,7 @@ class TestRecords : public QObject {
     void seedingCopiesShippedFilesOnce();
     void seedingFailsWhole();
     void fileSizeLimitFailsTheWriteOnly();
+    void numberingStopsAtSixteenBits();
 
   private:
     TestDataHome home_;
@@ -357,6 +358,19 @@ void TestRecords::fileSizeLimitFailsTheWriteOnly() {
     QVERIFY2(!WIFSIGNALED(status), "killed by the file-size signal");
     QCOMPARE(WEXITSTATUS(status), 0);
     QVERIFY(!QFileInfo::exists(path));
+}
+
+// Every file the tools write is numbered by one function, which refuses what a 16-bit number
+// cannot hold rather than wrapping round to negative numbers.
+void TestRecords::numberingStopsAtSixteenBits() {
+    std::vector<ThesaurusRecord> recs(32767);
+    QVERIFY(numberByPosition(recs));
+    QCOMPARE(recs.front().number(), qint16(1));
+    QCOMPARE(recs.back().number(), qint16(32767));
+    recs.emplace_back();
+    recs.front().setNumber(0);
+    QVERIFY(!numberByPosition(recs));
+    QCOMPARE(recs.front().number(), qint16(0));  // nothing numbered
 }
 
 QTEST_GUILESS_MAIN(TestRecords)

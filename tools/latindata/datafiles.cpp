@@ -4,6 +4,7 @@
 #include "latindata/spelling.h"
 
 #include "records/cp1252.h"
+#include "records/recordfile.h"
 
 #include <algorithm>
 #include <numeric>
@@ -92,8 +93,9 @@ std::vector<records::ThesaurusRecord> thesaurusRecords(const AnalysisSet& set,
     recs.reserve(keys.size());
     for (const SortKey& key : keys) {
         const Analysis& a = set.analyses[static_cast<std::size_t>(key.index)];
-        recs.push_back(thesaurusRecord(set, cells, a, static_cast<qint16>(recs.size() + 1)));
+        recs.push_back(thesaurusRecord(set, cells, a, 0));
     }
+    records::numberByPosition(recs);  // the writer refuses a file it could not number
     return recs;
 }
 
@@ -118,7 +120,6 @@ std::vector<records::LexiconRecord> lexiconRecords(std::vector<LexiconEntry> ent
     for (std::size_t i : order) {
         const LexiconEntry& e = entries[i];
         records::LexiconRecord r;
-        r.setNumber(static_cast<qint16>(recs.size() + 1));
         r.setLemma(e.lemma);
         r.setCategory(e.category);
         r.setTranslation(cutAtSeparator(e.translation, kLexiconTranslationWidth));
@@ -126,6 +127,7 @@ std::vector<records::LexiconRecord> lexiconRecords(std::vector<LexiconEntry> ent
         r.setLatinFamily(cutAtSeparator(e.latinFamily, kFamilyWidth));
         recs.push_back(r);
     }
+    records::numberByPosition(recs);
     return recs;
 }
 

@@ -1,6 +1,7 @@
 #include "latindata/handdata.h"
 
 #include "records/cp1252.h"
+#include "records/recordfile.h"
 #include "records/tsv.h"
 
 #include <QSet>
@@ -23,9 +24,7 @@ template <class R, class Key>
 std::vector<R> sortedAndNumbered(std::vector<R> recs, Key sortKey) {
     std::stable_sort(recs.begin(), recs.end(),
                      [&](const R& a, const R& b) { return sortKey(a) < sortKey(b); });
-    for (std::size_t i = 0; i < recs.size(); ++i) {
-        recs[i].setNumber(static_cast<qint16>(i + 1));
-    }
+    records::numberByPosition(recs);  // the writer refuses a file it could not number
     return recs;
 }
 

@@ -56,7 +56,13 @@ void reportProblems(const QStringList& problems) {
 }
 
 template <class R>
-bool write(const QString& folder, const QString& name, const std::vector<R>& recs) {
+bool write(const QString& folder, const QString& name, std::vector<R> recs) {
+    if (!records::numberByPosition(recs)) {
+        complain(QStringLiteral("%1: %2 records, more than a 16-bit record number can hold")
+                     .arg(name)
+                     .arg(recs.size()));
+        return false;
+    }
     QString error;
     if (!records::replaceFile(QDir(folder).filePath(name), latindata::fileBytes(recs), &error)) {
         complain(error);
