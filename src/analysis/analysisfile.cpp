@@ -96,7 +96,14 @@ LoadedAnalysis loadAnalysisFile(const QString& path) {
 
 GridRows savedAnalysisRows(const std::vector<GridRowTexts>& rows) {
     GridRows out(rows.size());
+    qint64 occurrence = -1;
     for (std::size_t i = 0; i < rows.size(); ++i) {
+        // The file does not keep which word a row analyses: consecutive rows of one form are
+        // taken for the analyses of one word, as the lookup writes them.
+        if (i == 0 || rows[i][0] != rows[i - 1][0]) {
+            ++occurrence;
+        }
+        out[i].occurrence = rows[i][0].trimmed().isEmpty() ? -1 : occurrence;
         for (int c = 0; c < kGridColumns; ++c) {
             out[i].cells[c].text = rows[i][c];
         }

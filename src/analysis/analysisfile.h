@@ -52,7 +52,8 @@ struct LoadedAnalysis {
 LoadedAnalysis loadAnalysisFile(const QString& path);
 
 // The grid rows of a saved analysis: the cell texts as stored, trailing spaces included, the
-// form bold in the form colour and every other cell plain.
+// form bold in the form colour and every other cell plain. Consecutive rows of one form are
+// taken for the analyses of one occurrence.
 GridRows savedAnalysisRows(const std::vector<GridRowTexts>& rows);
 
 }  // namespace analysis

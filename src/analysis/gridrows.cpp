@@ -12,6 +12,7 @@ GridRow& at(GridRows& rows, qint64 row) {
 // A row moved one place down by a duplication: texts, the form's colour and bold, and the
 // colour of column 1 in every analysis cell.
 void moveDown(const GridRow& from, GridRow& to) {
+    to.occurrence = from.occurrence;
     for (int c = 0; c < kGridColumns; ++c) {
         to.cells[c].text = from.cells[c].text;
     }
@@ -24,6 +25,17 @@ void moveDown(const GridRow& from, GridRow& to) {
 }
 
 }  // namespace
+
+const QStringList& gridHeaders() {
+    static const QStringList headers = {QStringLiteral("Formes"),
+                                        QStringLiteral("Lemme"),
+                                        QStringLiteral("Traduction"),
+                                        QStringLiteral("Cat. gramm."),
+                                        QStringLiteral("Cas, genre, nombre"),
+                                        QStringLiteral("Mode, temps, voix"),
+                                        QStringLiteral("Indic.")};
+    return headers;
+}
 
 RowTexts GridRow::texts() const {
     RowTexts t;
@@ -52,6 +64,7 @@ GridRows withRowDeleted(GridRows rows, qint64 row) {
     for (std::size_t k = static_cast<std::size_t>(row); k < rows.size(); ++k) {
         GridRow& up = rows[k - 1];
         const GridRow& down = rows[k];
+        up.occurrence = down.occurrence;
         for (int c = 0; c < kGridColumns; ++c) {
             up.cells[c].text = down.cells[c].text;
             if (c > 0) {
@@ -64,6 +77,7 @@ GridRows withRowDeleted(GridRows rows, qint64 row) {
         cell.text.clear();
         cell.italic = false;
     }
+    rows.back().occurrence = -1;
     return rows;
 }
 
@@ -75,6 +89,7 @@ GridRows withRowDuplicated(GridRows rows, qint64 row) {
         moveDown(at(rows, g), at(rows, g + 1));
     }
     GridRow& added = at(rows, row + 1);
+    added.occurrence = source.occurrence;  // one more analysis of the same word
     added[Column::Form] = {source[Column::Form].text, source[Column::Form].colour, true};
     for (int c = 1; c <= 5; ++c) {
         added.cells[c].text = records::kEmptyMarker;
@@ -85,6 +100,74 @@ GridRows withRowDuplicated(GridRows rows, qint64 row) {
         added.cells[c].italic = false;  // a new analysis to enter, not a proposal
     }
     return rows;
+}
+
+GridRows withRowRestored(GridRows rows, qint64 row, const GridRow& deleted) {
+    at(rows, row);  // the row must exist
+    for (std::size_t k = rows.size() - 1; k >= static_cast<std::size_t>(row); --k) {
+        GridRow& down = rows[k];
+        const GridRow& up = rows[k - 1];
+        down.occurrence = up.occurrence;
+        for (int c = 0; c < kGridColumns; ++c) {
+            down.cells[c].text = up.cells[c].text;
+            if (c > 0) {
+                down.cells[c].colour = up.cells[c].colour;
+                down.cells[c].italic = up.cells[c].italic;
+            }
+        }
+    }
+    GridRow& back = at(rows, row);
+    back.occurrence = deleted.occurrence;
+    for (int c = 0; c < kGridColumns; ++c) {
+        back.cells[c].text = deleted.cells[c].text;
+        if (c > 0) {
+            back.cells[c].colour = deleted.cells[c].colour;
+            back.cells[c].italic = deleted.cells[c].italic;
+        }
+    }
+    return rows;
+}
+
+std::vector<MovedFormat> formatsMovedBy(const GridRows& rows, qint64 row) {
+    std::vector<MovedFormat> moved;
+    for (std::size_t k = static_cast<std::size_t>(row); k < rows.size(); ++k) {
+        MovedFormat format;
+        format.bold = rows[k][Column::Form].bold;
+        for (int c = 2; c < kGridColumns; ++c) {
+            format.colours[static_cast<std::size_t>(c - 2)] = rows[k].cells[c].colour;
+        }
+        moved.push_back(format);
+    }
+    return moved;
+}
+
+GridRows withDuplicateRemoved(GridRows rows, qint64 row, const std::vector<MovedFormat>& moved) {
+    rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(row));  // the added row
+    for (std::size_t i = 0; i < moved.size(); ++i) {
+        GridRow& r = rows.at(static_cast<std::size_t>(row) + i);
+        r[Column::Form].bold = moved[i].bold;
+        for (int c = 2; c < kGridColumns; ++c) {
+            r.cells[c].colour = moved[i].colours[static_cast<std::size_t>(c - 2)];
+        }
+    }
+    return rows;
+}
+
+void dropUnchangedRows(qint64& first, GridRows& before, GridRows& after) {
+    std::size_t head = 0;
+    while (head < before.size() && head < after.size() && before[head] == after[head]) {
+        ++head;
+    }
+    std::size_t tail = 0;
+    while (tail < before.size() - head && tail < after.size() - head &&
+           before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) {
+        ++tail;
+    }
+    for (GridRows* rows : {&before, &after}) {
+        rows->erase(rows->end() - static_cast<std::ptrdiff_t>(tail), rows->end());
+        rows->erase(rows->begin(), rows->begin() + static_cast<std::ptrdiff_t>(head));
+    }
+    first += static_cast<qint64>(head);
 }
 
 }  // namespace analysis

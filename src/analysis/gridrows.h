@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -32,6 +33,9 @@ constexpr quint32 kAmbiguityColour = 0x0080FF;
 
 using RowTexts = std::array<QString, kGridColumns>;
 
+// The texts of the header row: "Formes", "Lemme", ... "Indic.".
+const QStringList& gridHeaders();
+
 // The detail fields of a workspace, Text1 to Text6: the first six columns of the selected row.
 struct DetailFields {
     QString form;
@@ -52,6 +56,9 @@ struct Cell {
 
 struct GridRow {
     std::array<Cell, kGridColumns> cells;
+    // The word of the text this row analyses (its index in the text's word forms), which tells
+    // one occurrence of a form from the next; -1 when not known.
+    qint64 occurrence = -1;
 
     Cell& operator[](Column c) { return cells[static_cast<std::size_t>(index(c))]; }
     const Cell& operator[](Column c) const { return cells[static_cast<std::size_t>(index(c))]; }
@@ -75,5 +82,23 @@ GridRows withRowDeleted(GridRows rows, qint64 row);
 // below move down, each analysis cell taking the colour of its row's column 1 and keeping its
 // italics.
 GridRows withRowDuplicated(GridRows rows, qint64 row);
+
+// What undoing a deletion needs: the row as it was. Puts it back at `row`; the rows below move
+// down again, exactly as they were before the deletion.
+GridRows withRowRestored(GridRows rows, qint64 row, const GridRow& deleted);
+
+// What a duplication overwrites in each row it moves down (its form's bold flag and the colours
+// of columns 2 to 6, which take column 1's), kept so that it can be undone.
+struct MovedFormat {
+    bool bold = false;
+    std::array<std::optional<quint32>, kGridColumns - 2> colours;
+};
+std::vector<MovedFormat> formatsMovedBy(const GridRows& rows, qint64 row);
+// Undoes a duplication of `row`: the added row goes, the rows below move up with their formats.
+GridRows withDuplicateRemoved(GridRows rows, qint64 row, const std::vector<MovedFormat>& moved);
+
+// Narrows a change of rows `first` on from `before` to `after` to the rows that really differ:
+// the rows the two share at their start and at their end are dropped from both.
+void dropUnchangedRows(qint64& first, GridRows& before, GridRows& after);
 
 }  // namespace analysis

@@ -156,6 +156,7 @@ GridRows gridRowsOf(const LookupResult& result, const QStringList& words,
         const LookupRow& found = result.rows[i];
         const RowTexts texts = rowTexts(found, words, lists);
         GridRow& row = rows[i];
+        row.occurrence = found.word;
         for (int c = 0; c < kGridColumns; ++c) {
             row.cells[c].text = texts[c];
         }

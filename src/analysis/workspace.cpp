@@ -1,6 +1,7 @@
 #include "analysis/workspace.h"
 
 #include "about/frmAbout.h"
+#include "analysis/gridhistory.h"
 #include "analysis/listing.h"
 #include "analysis/normalise.h"
 #include "analysis/proposalspanel.h"
@@ -33,13 +34,6 @@
 namespace analysis {
 namespace {
 
-const QStringList kHeaders = {QStringLiteral("Formes"),
-                              QStringLiteral("Lemme"),
-                              QStringLiteral("Traduction"),
-                              QStringLiteral("Cat. gramm."),
-                              QStringLiteral("Cas, genre, nombre"),
-                              QStringLiteral("Mode, temps, voix"),
-                              QStringLiteral("Indic.")};
 // Starting widths in pixels; the user may widen any column.
 constexpr int kColumnPixels[kGridColumns] = {110, 110, 200, 82, 125, 140, 45};
 constexpr int kTwipsPerPixel = 15;
@@ -107,6 +101,7 @@ void Workspace::buildMenus(const WorkspaceDesign& design) {
     aide = menu(QStringLiteral("aide"), QStringLiteral("&Aide"));
     about = item(aide, QStringLiteral("about"), QStringLiteral("&A propos de"),
                  &Workspace::about_Click);
+    buildAddedMenus();
 }
 
 void Workspace::buildBody(const WorkspaceDesign& design) {
@@ -252,7 +247,7 @@ void Workspace::writeHeaderRow() {
     grille01->setRow(0);
     for (int c = 0; c < kGridColumns; ++c) {
         grille01->setCol(c);
-        grille01->setText(kHeaders[c]);
+        grille01->setText(gridHeaders()[c]);
         grille01->setCellAlignment(kCentre);
         grille01->setColWidth(c, kColumnPixels[c] * kTwipsPerPixel);
     }
@@ -273,6 +268,7 @@ GridRows Workspace::rows(qint64 first, qint64 last) const {
     GridRows rows(static_cast<std::size_t>(std::max<qint64>(last - first + 1, 0)));
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int r = static_cast<int>(first) + static_cast<int>(i);
+        rows[i].occurrence = model->rowTag(r);
         for (int c = 0; c < kGridColumns; ++c) {
             Cell& cell = rows[i].cells[c];
             cell.text = model->textAt(r, c);
@@ -301,6 +297,7 @@ void Workspace::showRows(const GridRows& rows, qint64 first) {
     }
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int r = static_cast<int>(first) + static_cast<int>(i);
+        model->setRowTag(r, rows[i].occurrence);
         for (int c = 0; c < kGridColumns; ++c) {
             const Cell& cell = rows[i].cells[c];
             model->setTextAt(r, c, cell.text);
@@ -448,12 +445,19 @@ void Workspace::Command2_Click() {
     }
     const QString formCell = grille01->textAt(static_cast<int>(selectedRow), 0);
     const DetailFields fields = detailFields();
+    const qint64 entriesBefore = lists.size();
     if (Check1->isChecked() && !storeAnalysis(fields, formCell)) {
         return;
     }
     // Each row command changes only the rows from the selected one down: it is given those.
-    showRows(validated(rows(selectedRow, selectedRow), 1, fields), selectedRow);
-    showRowSelected(selectedRow);
+    RowsChange change(selectedRow, rows(selectedRow, selectedRow), selectedRow, selectedRow);
+    change.after = validated(change.before, 1, fields);
+    change.refill = false;  // the detail fields already show what the row now holds
+    if (lists.size() > entriesBefore) {
+        change.undoneNote =
+            QStringLiteral("Ligne rétablie ; l'analyse enregistrée dans le Thesaurus y reste.");
+    }
+    pushChange(QStringLiteral("la validation de la ligne"), std::move(change));
     showProposals(selectedRow);
 }
 
@@ -494,11 +498,8 @@ void Workspace::Command3_Click() {
     if (!needsRow()) {
         return;
     }
-    {
-        ui::Hourglass hourglass(this);
-        showRows(withRowDeleted(rows(selectedRow, grille01->rows() - 1), 1), selectedRow);
-    }
-    selectRow(selectedRow);
+    ui::Hourglass hourglass(this);
+    history->push(new DeletionCommand(this, selectedRow));
 }
 
 void Workspace::dupliquer_Click() {
@@ -506,8 +507,7 @@ void Workspace::dupliquer_Click() {
         return;
     }
     ui::Hourglass hourglass(this);
-    showRows(withRowDuplicated(rows(selectedRow, grille01->rows() - 1), 1), selectedRow);
-    selectRow(selectedRow + 1);
+    history->push(new DuplicationCommand(this, selectedRow));
 }
 
 void Workspace::completer_Click() {
@@ -519,18 +519,20 @@ void Workspace::completer_Click() {
             kStatusMilliseconds);
         return;
     }
-    Completion done;
     {
         ui::Hourglass hourglass(this);
-        done = completedRows(rows(), database);
-        if (done.formsCompleted > 0) {
-            setAllRows(done.rows);
+        RowsChange change(1, rows(), selectedRow, selectedRow);
+        Completion done = completedRows(change.before, database);
+        if (selectedRow >= 1 && selectedRow <= static_cast<qint64>(done.newRowOf.size())) {
+            change.selectedAfter = done.newRowOf[static_cast<std::size_t>(selectedRow - 1)];
         }
+        const QString summary = completionSummary(done);
+        if (done.formsCompleted > 0) {
+            change.after = std::move(done.rows);
+            pushChange(QStringLiteral("la complétion des formes absentes"), std::move(change));
+        }
+        statusBar()->showMessage(summary, kStatusMilliseconds);
     }
-    if (selectedRow >= 1 && selectedRow <= static_cast<qint64>(done.newRowOf.size())) {
-        selectRow(done.newRowOf[static_cast<std::size_t>(selectedRow - 1)]);
-    }
-    statusBar()->showMessage(completionSummary(done), kStatusMilliseconds);
 }
 
 void Workspace::Enregistrer_Click() {

@@ -10,6 +10,7 @@
 #include <vector>
 
 class QAction;
+class QUndoStack;
 class QStatusBar;
 class QCheckBox;
 class QFrame;
@@ -27,6 +28,7 @@ class Grid;
 namespace analysis {
 
 class ProposalsPanel;
+struct RowsChange;
 
 // What tells the two analysis workspaces apart in their design.
 struct WorkspaceDesign {
@@ -76,9 +78,15 @@ class Workspace : public ui::Form<QMainWindow> {
     QAction* Enregistrer;
     QAction* imprimer;
     QAction* quitter;
+    QAction* apercu;    // "Aperçu avant impression..."
+    QAction* exporter;  // "Exporter en CSV..."
     QMenu* edition;
     QAction* dupliquer;
-    QAction* completer;  // "Compléter les formes absentes"
+    QAction* completer;      // "Compléter les formes absentes"
+    QAction* annuler;        // undoes the last change of the grid
+    QAction* retablir;       // does it again
+    QAction* garder;         // "Garder cette analyse"
+    QAction* garderPartout;  // "Garder cette analyse pour toutes les occurrences"
     QMenu* thesaurus;
     QAction* Thesaurusvorante;
     QAction* thesaurusautre;
@@ -89,6 +97,8 @@ class Workspace : public ui::Form<QMainWindow> {
 
     // The thesaurus lists List1 to List7.
     ThesaurusLists lists;
+    // The changes of the grid, for undo and redo.
+    QUndoStack* history;
     // The grid row shown in the detail panel; 0 until a row is clicked.
     qint64 selectedRow = 0;
 
@@ -104,13 +114,24 @@ class Workspace : public ui::Form<QMainWindow> {
     void completer_Click();
     // A proposal chosen in the list: its values go into Text2 to Text6, for validation.
     void propositions_Chosen(const DetailFields& fields);
+    void garder_Click();
+    void garderPartout_Click();
     void Enregistrer_Click();
     void imprimer_Click();
+    void apercu_Click();
+    void exporter_Click();
     void quitter_Click();
     void Thesaurusvorante_Click();
     void thesaurusautre_Click();
     void lexique_Click();
     void about_Click();
+
+    // Puts `rows` in place of the `count` rows from grid row `first` on (the rows after them
+    // follow), then selects grid row `select`, refilling the detail panel when asked.
+    void replaceRows(qint64 first, qint64 count, const GridRows& rows, qint64 select,
+                     bool refill = true);
+    // Says in the status bar what an undone change left as it was.
+    void tellUndone(const QString& note);
 
     DetailFields detailFields() const;
     std::vector<GridRowTexts> gridRows() const;
@@ -143,6 +164,11 @@ class Workspace : public ui::Form<QMainWindow> {
 
   private:
     void buildMenus(const WorkspaceDesign& design);
+    void buildAddedMenus();
+    // Applies a change of the grid and keeps it for undo; rows that stay the same are dropped
+    // from it first.
+    void pushChange(const QString& text, RowsChange change);
+    void keep(bool everywhere);
     void buildBody(const WorkspaceDesign& design);
     QWidget* buildDetailPanel(const WorkspaceDesign& design);
     QPushButton* pictureButton(const QString& name, const QString& accessible, const QIcon& icon);

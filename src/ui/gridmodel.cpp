@@ -25,7 +25,7 @@ QString withoutTrailingSpaces(const QString& text) {
 }  // namespace
 
 GridModel::GridModel(QObject* parent)
-    : QAbstractTableModel(parent), cells_(1), colAlignments_(1, -1) {}
+    : QAbstractTableModel(parent), cells_(1), colAlignments_(1, -1), rowTags_(1, -1) {}
 
 void GridModel::setRows(int rows) {
     rows = std::max(rows, 1);
@@ -65,7 +65,18 @@ void GridModel::setCols(int cols) {
 
 void GridModel::resizeRows(int rows) {
     cells_.resize(std::size_t(rows) * cols_);
+    rowTags_.resize(std::size_t(rows), -1);
     rows_ = rows;
+}
+
+qint64 GridModel::rowTag(int row) const {
+    return row >= 0 && row < rows_ ? rowTags_[std::size_t(row)] : -1;
+}
+
+void GridModel::setRowTag(int row, qint64 tag) {
+    if (row >= 0 && row < rows_) {
+        rowTags_[std::size_t(row)] = tag;
+    }
 }
 
 void GridModel::resizeCols(int cols) {
@@ -179,6 +190,7 @@ void GridModel::setColAlignment(int col, int alignment) {
 
 void GridModel::clear() {
     std::fill(cells_.begin(), cells_.end(), Cell{});
+    std::fill(rowTags_.begin(), rowTags_.end(), -1);
     if (!redraw_) {
         return;
     }

@@ -44,7 +44,13 @@ class GridModel : public QAbstractTableModel {
     void setAlignmentAt(int row, int col, int alignment);
     void setColAlignment(int col, int alignment);
 
-    // Empties text and formatting of every cell; counts and column alignments stay.
+    // A number the program keeps with each row, moved with nothing and shown nowhere: the
+    // analysis grids keep there the word of the text a row analyses. -1 when none was given.
+    qint64 rowTag(int row) const;
+    void setRowTag(int row, qint64 tag);
+
+    // Empties text and formatting of every cell, and the row tags; counts and column
+    // alignments stay.
     void clear();
 
     // While off, changes emit no signals; turning it back on emits one model reset.
@@ -83,6 +89,7 @@ class GridModel : public QAbstractTableModel {
 
     std::vector<Cell> cells_;  // row-major, cols_ per row
     std::vector<qint8> colAlignments_;
+    std::vector<qint64> rowTags_;
     int rows_ = 1;
     int cols_ = 1;
     bool redraw_ = true;

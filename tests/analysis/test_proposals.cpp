@@ -95,9 +95,9 @@ void TestProposals::clickedFormShowsItsProposals() {
     QListWidget* list = ws->propositions->lstPropositions;
     QCOMPARE(ws->propositions->title(), u"Analyses proposées"_qs);
     QCOMPARE(list->count(), 0);
-    // The command comes last in its menu, after the specified one.
-    QCOMPARE(ws->edition->actions().size(), 2);
-    QCOMPARE(ws->edition->actions().last(), ws->completer);
+    // The command comes after the specified one, before the later additions.
+    QCOMPARE(ws->edition->actions().first(), ws->dupliquer);
+    QCOMPARE(ws->edition->actions().at(1), ws->completer);
     QCOMPARE(ws->completer->text(), u"Compléter les formes absentes"_qs);
 
     drive::clickRow(ws, 1);  // Rosamque, not in the thesaurus: rosam + -que

@@ -1,0 +1,66 @@
+#include "analysis/gridhistory.h"
+
+#include "analysis/workspace.h"
+#include "ui/grid.h"
+
+namespace analysis {
+namespace {
+
+// The rows from `row` to the grid's last.
+GridRows rowsFrom(const Workspace* workspace, qint64 row) {
+    return workspace->rows(row, workspace->grille01->rows() - 1);
+}
+
+qint64 count(const GridRows& rows) {
+    return static_cast<qint64>(rows.size());
+}
+
+}  // namespace
+
+GridCommand::GridCommand(Workspace* workspace, const QString& text)
+    : QUndoCommand(text), workspace_(workspace) {}
+
+RowsCommand::RowsCommand(Workspace* workspace, const QString& text, RowsChange change)
+    : GridCommand(workspace, text), change_(std::move(change)) {}
+
+void RowsCommand::redo() {
+    workspace_->replaceRows(change_.first, count(change_.before), change_.after,
+                            change_.selectedAfter, change_.refill || done_);
+    done_ = true;
+}
+
+void RowsCommand::undo() {
+    workspace_->replaceRows(change_.first, count(change_.after), change_.before,
+                            change_.selectedBefore);
+    workspace_->tellUndone(change_.undoneNote);
+}
+
+DeletionCommand::DeletionCommand(Workspace* workspace, qint64 row)
+    : GridCommand(workspace, QStringLiteral("la suppression de la ligne")), row_(row) {}
+
+void DeletionCommand::redo() {
+    const GridRows rows = rowsFrom(workspace_, row_);
+    deleted_ = rows.front();
+    workspace_->replaceRows(row_, count(rows), withRowDeleted(rows, 1), row_);
+}
+
+void DeletionCommand::undo() {
+    const GridRows rows = rowsFrom(workspace_, row_);
+    workspace_->replaceRows(row_, count(rows), withRowRestored(rows, 1, deleted_), row_);
+}
+
+DuplicationCommand::DuplicationCommand(Workspace* workspace, qint64 row)
+    : GridCommand(workspace, QStringLiteral("la duplication de la ligne")), row_(row) {}
+
+void DuplicationCommand::redo() {
+    const GridRows rows = rowsFrom(workspace_, row_);
+    moved_ = formatsMovedBy(rows, 1);
+    workspace_->replaceRows(row_, count(rows), withRowDuplicated(rows, 1), row_ + 1);
+}
+
+void DuplicationCommand::undo() {
+    const GridRows rows = rowsFrom(workspace_, row_);
+    workspace_->replaceRows(row_, count(rows), withDuplicateRemoved(rows, 1, moved_), row_);
+}
+
+}  // namespace analysis

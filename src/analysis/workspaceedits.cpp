@@ -1,0 +1,155 @@
+// The workspace's commands beyond its design: undo and redo of every change of the grid,
+// keeping one analysis of an occurrence, print preview and CSV export.
+
+#include "analysis/gridhistory.h"
+#include "analysis/keeping.h"
+#include "analysis/listing.h"
+#include "analysis/workspace.h"
+#include "ui/exportcsv.h"
+#include "ui/grid.h"
+#include "ui/platform.h"
+#include "ui/printjob.h"
+#include "ui/widgets.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QStatusBar>
+#include <QUndoStack>
+
+namespace analysis {
+namespace {
+
+constexpr int kNoteMilliseconds = 15000;
+// Enough changes to go back a long way, without keeping every copy of a large grid.
+constexpr int kUndoLimit = 100;
+
+QString rowsRemoved(qint64 count) {
+    return count == 1 ? QStringLiteral("1 ligne supprimée")
+                      : QStringLiteral("%1 lignes supprimées").arg(count);
+}
+
+}  // namespace
+
+void Workspace::buildAddedMenus() {
+    history = new QUndoStack(this);
+    history->setUndoLimit(kUndoLimit);
+    auto item = [this](QMenu* m, const QString& name, const QString& caption, auto handler,
+                       const QKeySequence& keys = {}) {
+        QAction* a = ui::menuAction(this, name, caption);
+        a->setShortcut(keys);
+        m->addAction(a);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    fichier->addSeparator();
+    apercu = item(fichier, QStringLiteral("apercu"), QStringLiteral("Aperçu avant impression..."),
+                  &Workspace::apercu_Click);
+    exporter = item(fichier, QStringLiteral("exporter"), QStringLiteral("Exporter en CSV..."),
+                    &Workspace::exporter_Click);
+
+    edition->addSeparator();
+    annuler = history->createUndoAction(this, QStringLiteral("Annuler"));
+    annuler->setObjectName(QStringLiteral("annuler"));
+    annuler->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    retablir = history->createRedoAction(this, QStringLiteral("Rétablir"));
+    retablir->setObjectName(QStringLiteral("retablir"));
+    retablir->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    edition->addActions({annuler, retablir});
+    edition->addSeparator();
+    garder = item(edition, QStringLiteral("garder"), QStringLiteral("Garder cette analyse"),
+                  &Workspace::garder_Click, QKeySequence(Qt::CTRL | Qt::Key_G));
+    garderPartout =
+        item(edition, QStringLiteral("garderPartout"),
+             QStringLiteral("Garder cette analyse pour toutes les occurrences"),
+             &Workspace::garderPartout_Click, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
+}
+
+void Workspace::pushChange(const QString& text, RowsChange change) {
+    dropUnchangedRows(change.first, change.before, change.after);
+    if (change.before.empty() && change.after.empty()) {
+        // Nothing to undo: only the selection the command makes.
+        replaceRows(change.first, 0, {}, change.selectedAfter, change.refill);
+        return;
+    }
+    history->push(new RowsCommand(this, text, std::move(change)));
+}
+
+void Workspace::replaceRows(qint64 first, qint64 count, const GridRows& replacement, qint64 select,
+                            bool refill) {
+    if (count == static_cast<qint64>(replacement.size())) {
+        showRows(replacement, first);
+    } else {
+        GridRows moved = replacement;
+        const GridRows after = rows(first + count, grille01->rows() - 1);
+        moved.insert(moved.end(), after.begin(), after.end());
+        grille01->setRows(static_cast<int>(first + static_cast<qint64>(moved.size())));
+        showRows(moved, first);
+    }
+    if (select >= 1 && select < grille01->rows()) {
+        if (refill) {
+            selectRow(select);
+        } else {
+            selectedRow = select;
+            showRowSelected(select);
+        }
+    }
+}
+
+void Workspace::tellUndone(const QString& note) {
+    if (!note.isEmpty()) {
+        statusBar()->showMessage(note, kNoteMilliseconds);
+    }
+}
+
+void Workspace::garder_Click() {
+    keep(false);
+}
+
+void Workspace::garderPartout_Click() {
+    keep(true);
+}
+
+void Workspace::keep(bool everywhere) {
+    if (!needsRow() || selectedRow >= grille01->rows()) {
+        return;
+    }
+    ui::Hourglass hourglass(this);
+    RowsChange change(1, rows(), selectedRow, selectedRow);
+    Kept kept = everywhere ? keepingAnalysisEverywhere(change.before, selectedRow)
+                           : keepingAnalysis(change.before, selectedRow);
+    if (kept.removed == 0) {
+        statusBar()->showMessage(
+            QStringLiteral("Aucune autre analyse à retirer : la forme n'a ici qu'une analyse."),
+            kNoteMilliseconds);
+        return;
+    }
+    change.after = std::move(kept.rows);
+    change.selectedAfter = kept.keptRow;
+    pushChange(everywhere ? QStringLiteral("l'analyse gardée partout")
+                          : QStringLiteral("l'analyse gardée"),
+               std::move(change));
+    const QString occurrences = everywhere && kept.occurrences > 1
+                                    ? QStringLiteral(" à %1 occurrences").arg(kept.occurrences)
+                                    : QString();
+    statusBar()->showMessage(
+        QStringLiteral("Analyse gardée%1 : %2.").arg(occurrences, rowsRemoved(kept.removed)),
+        kNoteMilliseconds);
+}
+
+void Workspace::apercu_Click() {
+    ui::previewListing(this, analysisListing(gridRows()));
+}
+
+// One line per grid row, the empty rows at the bottom left out.
+void Workspace::exporter_Click() {
+    QList<QStringList> lines;
+    for (const GridRowTexts& row : gridRows()) {
+        lines << QStringList(row.begin(), row.end());
+    }
+    while (!lines.isEmpty() && lines.last().join(QString()).trimmed().isEmpty()) {
+        lines.removeLast();
+    }
+    ui::exportCsv(this, gridHeaders(), lines);
+}
+
+}  // namespace analysis
