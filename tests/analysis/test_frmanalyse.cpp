@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QtTest>
 
@@ -62,6 +63,7 @@ class TestFrmanalyse : public QObject {
     void missingBaseIsRestoredOrReported();
     void notAThesaurusIsReadButNeverWritten();
     void statusBarNamesTheReceivingThesaurus();
+    void everyColumnShowsAtTheDefaultSize();
 
   private:
     frmanalyse* chooseBase(const QString& text);
@@ -469,6 +471,20 @@ void TestFrmanalyse::statusBarNamesTheReceivingThesaurus() {
     // A later choice of the base thesaurus does not rebuild the grid but changes the target.
     drive::openThesaurusChoice()->Command1->click();
     QVERIFY(ws->storingLabel->text().startsWith(QStringLiteral("Thesaurus Vorante Lumivexa")));
+}
+
+// At the window's default size the seven columns show whole; a wider window widens the grid,
+// not the detail panel.
+void TestFrmanalyse::everyColumnShowsAtTheDefaultSize() {
+    frmanalyse* ws = chooseBase(kVirgil);
+    QVERIFY(QTest::qWaitForWindowExposed(ws));
+    QTableView* view = ws->grille01->view();
+    QCOMPARE(view->horizontalScrollBar()->maximum(), 0);
+    const int panel = ws->Frame2->width();
+    const int grid = ws->grille01->width();
+    ws->resize(ws->width() + 300, ws->height());
+    QTRY_COMPARE(ws->grille01->width(), grid + 300);
+    QCOMPARE(ws->Frame2->width(), panel);
 }
 
 QTEST_MAIN(TestFrmanalyse)
