@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
+#include <QVariant>
 
 #include <sqlite3.h>
 
@@ -20,6 +21,18 @@ const char* const kByForm =
     "l.category, c.case_gender_number, c.mood_tense_voice, l.frequency "
     "FROM analysis a JOIN lemma l ON l.id = a.lemma JOIN cell c ON c.id = a.cell "
     "WHERE a.folded = ?1 ORDER BY l.frequency DESC, a.rank";
+
+// The lemmas of a folded name. Folding is checked again on each row: the query lets through,
+// besides the names it can fold itself, every name with a letter beyond ASCII.
+const char* const kLemmasByName =
+    "SELECT id, lemma, category, translation, frequency FROM lemma "
+    "WHERE replace(replace(lower(lemma), 'j', 'i'), 'v', 'u') = ?1 OR lemma GLOB '*[^ -~]*' "
+    "ORDER BY frequency DESC, id";
+
+const char* const kFormsByLemma =
+    "SELECT COALESCE(a.form, a.folded), a.folded, c.grammatical_case, c.gender, c.person, "
+    "c.number, c.mood, c.tense, c.voice, c.degree, c.case_gender_number, c.mood_tense_voice "
+    "FROM analysis a JOIN cell c ON c.id = a.cell WHERE a.lemma = ?1";
 
 QString columnText(sqlite3_stmt* statement, int column) {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
@@ -81,7 +94,9 @@ MorphologyDatabase::MorphologyDatabase(const QString& path) : path_(path) {
                  .arg(QDir::toNativeSeparators(path))
                  .arg(found)
                  .arg(kSchemaVersion));
-    } else if (sqlite3_prepare_v2(db_, kByForm, -1, &byForm_, nullptr) != SQLITE_OK) {
+    } else if (sqlite3_prepare_v2(db_, kByForm, -1, &byForm_, nullptr) != SQLITE_OK ||
+               sqlite3_prepare_v2(db_, kLemmasByName, -1, &lemmasByName_, nullptr) != SQLITE_OK ||
+               sqlite3_prepare_v2(db_, kFormsByLemma, -1, &formsByLemma_, nullptr) != SQLITE_OK) {
         fail(unreadable(path));
     }
 }
@@ -91,8 +106,10 @@ MorphologyDatabase::~MorphologyDatabase() {
 }
 
 void MorphologyDatabase::close() {
-    sqlite3_finalize(byForm_);
-    byForm_ = nullptr;
+    for (sqlite3_stmt** statement : {&byForm_, &lemmasByName_, &formsByLemma_}) {
+        sqlite3_finalize(*statement);
+        *statement = nullptr;
+    }
     sqlite3_close(db_);
     db_ = nullptr;
 }
@@ -102,33 +119,88 @@ void MorphologyDatabase::fail(const QString& reason) {
     reason_ = reason;
 }
 
+template <class ReadRow>
+bool MorphologyDatabase::eachRow(sqlite3_stmt* statement, const QVariant& key, ReadRow readRow) {
+    sqlite3_reset(statement);
+    const QByteArray text = key.toString().toUtf8();
+    if (key.typeId() == QMetaType::LongLong) {
+        sqlite3_bind_int64(statement, 1, key.toLongLong());
+    } else {
+        sqlite3_bind_text(statement, 1, text.constData(), static_cast<int>(text.size()),
+                          SQLITE_STATIC);
+    }
+    int step = SQLITE_ROW;
+    while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
+        readRow(statement);
+    }
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
+    if (step != SQLITE_DONE) {
+        fail(unreadable(path_));
+        return false;
+    }
+    return true;
+}
+
 std::vector<ProposedAnalysis> MorphologyDatabase::analysesOfFolded(const QString& folded) {
     std::vector<ProposedAnalysis> found;
     if (!isOpen() || folded.isEmpty()) {
         return found;
     }
-    const QByteArray key = folded.toUtf8();
-    sqlite3_reset(byForm_);
-    sqlite3_bind_text(byForm_, 1, key.constData(), static_cast<int>(key.size()), SQLITE_STATIC);
-    int step = SQLITE_ROW;
-    while ((step = sqlite3_step(byForm_)) == SQLITE_ROW) {
+    const bool read = eachRow(byForm_, folded, [&found](sqlite3_stmt* row) {
         ProposedAnalysis a;
-        a.form = columnText(byForm_, 0);
-        a.lemma = orEmptyMarker(columnText(byForm_, 1));
-        a.translation = orEmptyMarker(columnText(byForm_, 2));
-        a.category = orEmptyMarker(columnText(byForm_, 3));
-        a.caseGenderNumber = orEmptyMarker(columnText(byForm_, 4));
-        a.moodTenseVoice = orEmptyMarker(columnText(byForm_, 5));
-        a.frequency = sqlite3_column_int(byForm_, 6);
+        a.form = columnText(row, 0);
+        a.lemma = orEmptyMarker(columnText(row, 1));
+        a.translation = orEmptyMarker(columnText(row, 2));
+        a.category = orEmptyMarker(columnText(row, 3));
+        a.caseGenderNumber = orEmptyMarker(columnText(row, 4));
+        a.moodTenseVoice = orEmptyMarker(columnText(row, 5));
+        a.frequency = sqlite3_column_int(row, 6);
         found.push_back(std::move(a));
+    });
+    return read ? found : std::vector<ProposedAnalysis>{};
+}
+
+std::vector<DatabaseLemma> MorphologyDatabase::lemmasNamed(const QString& lemma) {
+    std::vector<DatabaseLemma> found;
+    const QString folded = foldedForm(lemma.trimmed());
+    if (!isOpen() || folded.isEmpty()) {
+        return found;
     }
-    sqlite3_reset(byForm_);
-    sqlite3_clear_bindings(byForm_);
-    if (step != SQLITE_DONE) {
-        fail(unreadable(path_));
-        return {};
+    const bool read = eachRow(lemmasByName_, folded, [&](sqlite3_stmt* row) {
+        DatabaseLemma l;
+        l.lemma = columnText(row, 1);
+        if (foldsTo(l.lemma, folded)) {
+            l.id = sqlite3_column_int64(row, 0);
+            l.category = columnText(row, 2);
+            l.translation = columnText(row, 3);
+            l.frequency = sqlite3_column_int(row, 4);
+            found.push_back(std::move(l));
+        }
+    });
+    return read ? found : std::vector<DatabaseLemma>{};
+}
+
+std::vector<LemmaForm> MorphologyDatabase::formsOfLemma(qint64 lemmaId) {
+    std::vector<LemmaForm> found;
+    if (!isOpen()) {
+        return found;
     }
-    return found;
+    const bool read = eachRow(formsByLemma_, QVariant(lemmaId), [&found](sqlite3_stmt* row) {
+        LemmaForm f;
+        f.form = columnText(row, 0);
+        f.folded = columnText(row, 1);
+        CellFeatures& c = f.features;
+        QString* const fields[] = {
+            &c.grammaticalCase, &c.gender, &c.person, &c.number,           &c.mood,
+            &c.tense,           &c.voice,  &c.degree, &c.caseGenderNumber, &c.moodTenseVoice};
+        int column = 2;
+        for (QString* field : fields) {
+            *field = columnText(row, column++);
+        }
+        found.push_back(std::move(f));
+    });
+    return read ? found : std::vector<LemmaForm>{};
 }
 
 std::vector<ProposedAnalysis> MorphologyDatabase::proposals(const QString& form) {
