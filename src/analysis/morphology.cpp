@@ -22,12 +22,27 @@ const char* const kByForm =
     "FROM analysis a JOIN lemma l ON l.id = a.lemma JOIN cell c ON c.id = a.cell "
     "WHERE a.folded = ?1 ORDER BY l.frequency DESC, a.rank";
 
-// The lemmas of a folded name. Folding is checked again on each row: the query lets through,
-// besides the names it can fold itself, every name with a letter beyond ASCII.
+// The lemmas whose name matches a pattern that lemmaPattern() makes, and those whose name has
+// a letter beyond ASCII (its UTF-8 bytes outnumber its characters), which the pattern cannot
+// fold: the reader then compares them as foldedForm() does.
 const char* const kLemmasByName =
     "SELECT id, lemma, category, translation, frequency FROM lemma "
-    "WHERE replace(replace(lower(lemma), 'j', 'i'), 'v', 'u') = ?1 OR lemma GLOB '*[^ -~]*' "
+    "WHERE lemma GLOB ?1 OR length(lemma) <> length(CAST(lemma AS BLOB)) "
     "ORDER BY frequency DESC, id";
+
+// A folded name as a GLOB pattern over names in ASCII: each letter in either case, i also j
+// and u also v.
+QString lemmaPattern(const QString& folded) {
+    QString pattern;
+    for (const QChar c : folded) {
+        pattern += u'[' + c + c.toUpper();
+        if (c == u'i' || c == u'u') {
+            pattern += c == u'i' ? QStringLiteral("jJ") : QStringLiteral("vV");
+        }
+        pattern += u']';
+    }
+    return pattern;
+}
 
 const char* const kFormsByLemma =
     "SELECT COALESCE(a.form, a.folded), a.folded, c.grammatical_case, c.gender, c.person, "
@@ -125,7 +140,7 @@ bool MorphologyDatabase::eachRow(sqlite3_stmt* statement, const QVariant& key, R
     const QByteArray text = key.toString().toUtf8();
     if (key.typeId() == QMetaType::LongLong) {
         sqlite3_bind_int64(statement, 1, key.toLongLong());
-    } else {
+    } else if (key.isValid()) {
         sqlite3_bind_text(statement, 1, text.constData(), static_cast<int>(text.size()),
                           SQLITE_STATIC);
     }
@@ -167,14 +182,10 @@ std::vector<DatabaseLemma> MorphologyDatabase::lemmasNamed(const QString& lemma)
     if (!isOpen() || folded.isEmpty()) {
         return found;
     }
-    const bool read = eachRow(lemmasByName_, folded, [&](sqlite3_stmt* row) {
-        DatabaseLemma l;
-        l.lemma = columnText(row, 1);
+    const bool read = eachRow(lemmasByName_, lemmaPattern(folded), [&](sqlite3_stmt* row) {
+        DatabaseLemma l{sqlite3_column_int64(row, 0), columnText(row, 1), columnText(row, 2),
+                        columnText(row, 3), sqlite3_column_int(row, 4)};
         if (foldsTo(l.lemma, folded)) {
-            l.id = sqlite3_column_int64(row, 0);
-            l.category = columnText(row, 2);
-            l.translation = columnText(row, 3);
-            l.frequency = sqlite3_column_int(row, 4);
             found.push_back(std::move(l));
         }
     });

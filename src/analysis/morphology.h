@@ -93,8 +93,8 @@ class MorphologyDatabase {
     std::vector<LemmaForm> formsOfLemma(qint64 lemmaId);
 
   private:
-    // Runs a statement with its one parameter bound to key (a text, or a qint64 id) and reads
-    // each row; a failed read closes the database and returns false.
+    // Runs a statement with its one parameter bound to key (a text, or a qint64 id; none when
+    // key is null) and reads each row; a failed read closes the database and returns false.
     template <class ReadRow>
     bool eachRow(sqlite3_stmt* statement, const QVariant& key, ReadRow readRow);
     void fail(const QString& reason);

@@ -18,9 +18,11 @@ namespace {
 const QString kBuildDatabase =
     QDir(QStringLiteral(MORPHO_BUILD_DATA_DIR)).filePath(MorphologyDatabase::kFileName);
 
-// The database of the hand-written analyses alone, as a build without the Latin data has it.
-QString writeHandDatabase(const QString& folder) {
-    const QByteArray tsv = readFile(QStringLiteral(MORPHO_SOURCE_DATA_DIR "/donnees.tsv"));
+// The database of hand-written analyses alone, by default those a build without the Latin data
+// has.
+QString writeHandDatabase(const QString& folder,
+                          QByteArray tsv = readFile(QStringLiteral(MORPHO_SOURCE_DATA_DIR
+                                                                   "/donnees.tsv"))) {
     QStringList problems;
     latindata::MorphologyTables tables;
     latindata::addHandAnalyses(tables,
@@ -110,6 +112,7 @@ class TestParadigm : public QObject {
 
   private slots:
     void initTestCase();
+    void databaseGivesTheLemmasOfANameAndTheirForms();
     void nounsByCaseAndNumber();
     void verbByPersonAndTenseForEachMoodAndVoice();
     void sumHasNoVoice();
@@ -135,6 +138,40 @@ class TestParadigm : public QObject {
 
 void TestParadigm::initTestCase() {
     hand_ = writeHandDatabase(dir_.path());
+}
+
+void TestParadigm::databaseGivesTheLemmasOfANameAndTheirForms() {
+    MorphologyDatabase db(hand_);
+    // Names folded as forms are: capitals, u/v, i/j, accents; homographs apart.
+    const std::vector<DatabaseLemma> vir = db.lemmasNamed(u"  UIR "_qs);
+    QCOMPARE(vir.size(), std::size_t(1));
+    QCOMPARE(vir[0].lemma, u"vir"_qs);
+    QCOMPARE(vir[0].category, u"N2"_qs);
+    QCOMPARE(db.lemmasNamed(u"Cúm"_qs).size(), std::size_t(2));
+    for (const QString& none : {QString(), QStringLiteral("vi"), QStringLiteral("viri"),
+                                QStringLiteral("v%"), QStringLiteral("12")}) {
+        QVERIFY2(db.lemmasNamed(none).empty(), qPrintable(none));
+    }
+    // Every analysis of the lemma, with its features and its folded form.
+    const std::vector<LemmaForm> rosa = db.formsOfLemma(db.lemmasNamed("rosa").at(0).id);
+    QCOMPARE(rosa.size(), std::size_t(12));
+    const auto rosam = std::find_if(rosa.begin(), rosa.end(),
+                                    [](const LemmaForm& f) { return f.form == u"rosam"_qs; });
+    QVERIFY(rosam != rosa.end());
+    QCOMPARE(rosam->folded, u"rosam"_qs);
+    QCOMPARE((QStringList{rosam->features.grammaticalCase, rosam->features.gender,
+                          rosam->features.number, rosam->features.degree,
+                          rosam->features.caseGenderNumber, rosam->features.mood}),
+             (QStringList{"accusatif", u"féminin"_qs, "singulier", "positif", "acc. f. sg.", ""}));
+    QVERIFY(db.formsOfLemma(-1).empty());
+    QVERIFY(db.isOpen());
+    // A name written with letters beyond ASCII is folded as well.
+    QTemporaryDir other;
+    MorphologyDatabase aeneas(
+        writeHandDatabase(other.path(), u"Aeneas\tN1\tÆneas\tnom. m. sg.\t_\tÉnée\n"_qs.toUtf8()));
+    QCOMPARE(aeneas.lemmasNamed("aeneas").size(), std::size_t(1));
+    QCOMPARE(aeneas.lemmasNamed("AENEAS").front().lemma, u"Æneas"_qs);
+    QVERIFY(aeneas.lemmasNamed("aenea").empty());
 }
 
 void TestParadigm::nounsByCaseAndNumber() {
