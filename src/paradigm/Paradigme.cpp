@@ -140,8 +140,10 @@ void Paradigme::buildBody() {
 
     lblLemme = ui::named(new QLabel(central), QStringLiteral("lblLemme"), QStringLiteral("Lemme"));
     lblLemme->setWordWrap(true);
+    lblLemme->setTextFormat(Qt::RichText);
     lblLemme->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblForme = ui::named(new QLabel(central), QStringLiteral("lblForme"), QStringLiteral("Forme"));
+    lblForme->setTextFormat(Qt::PlainText);
     const QString homographs = QStringLiteral("Lemmes de ce nom :");
     Label3 = ui::named(new QLabel(homographs, central), QStringLiteral("Label3"), homographs);
     Combo1 = ui::named(new QComboBox(central), QStringLiteral("Combo1"), homographs);
@@ -154,6 +156,7 @@ void Paradigme::buildBody() {
 
     Labelparadigme = ui::named(new QLabel(central), QStringLiteral("Labelparadigme"),
                                QStringLiteral("Paradigme"));
+    Labelparadigme->setTextFormat(Qt::PlainText);
     Labelparadigme->setAlignment(Qt::AlignCenter);
     Labelparadigme->setWordWrap(true);
     Labelparadigme->setStyleSheet(QStringLiteral("QLabel { color: #800000; font-weight: bold; }"));
@@ -205,7 +208,7 @@ void Paradigme::showParadigm(const analysis::DatabaseLemma& lemma) {
     paradigm_ = analysis::paradigmOf(db, lemma, form_);
     lblLemme->setText(QStringLiteral("<b style=\"font-size: large\">%1</b> &nbsp; (%2) &nbsp; "
                                      "%3")
-                          .arg(lemma.lemma.toHtmlEscaped(), categoryText(lemma.category),
+                          .arg(lemma.lemma.toHtmlEscaped(), categoryText(lemma.category).toHtmlEscaped(),
                                lemma.translation.toHtmlEscaped()));
     if (form_.isEmpty()) {
         lblForme->clear();
