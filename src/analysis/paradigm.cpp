@@ -474,6 +474,17 @@ bool ParadigmTable::hasHighlight() const {
     });
 }
 
+bool isPluralOf(const ParadigmTable& singular, const ParadigmTable& plural) {
+    for (const auto& [sg, pl] :
+         {std::pair{QStringLiteral("singulier"), QStringLiteral("pluriel")},
+          std::pair{QStringLiteral("Singulier"), QStringLiteral("Pluriel")}}) {
+        if (singular.title.endsWith(sg) && singular.title.chopped(sg.size()) + pl == plural.title) {
+            return true;
+        }
+    }
+    return false;
+}
+
 Paradigm buildParadigm(const DatabaseLemma& lemma, const std::vector<LemmaForm>& forms,
                        const QString& form) {
     Paradigm paradigm{lemma, form, {}, {}};

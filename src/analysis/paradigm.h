@@ -56,6 +56,10 @@ struct Paradigm {
 Paradigm buildParadigm(const DatabaseLemma& lemma, const std::vector<LemmaForm>& forms,
                        const QString& form);
 
+// Whether the second table is the plural of the first, its singular ("Positif, singulier" and
+// "Positif, pluriel"): the grammars set them side by side.
+bool isPluralOf(const ParadigmTable& singular, const ParadigmTable& plural);
+
 // The lemmas a paradigm may be asked for by a lemma text, and the one to show first.
 struct ParadigmLookup {
     std::vector<DatabaseLemma> lemmas;  // homographs apart, the most frequent first

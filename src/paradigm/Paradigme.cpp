@@ -152,7 +152,8 @@ void Paradigme::buildBody() {
     connect(Combo1, &QComboBox::activated, this, &Paradigme::Combo1_Click);
     auto* choice = new QHBoxLayout;
     choice->addWidget(Label3);
-    choice->addWidget(Combo1, 1);
+    choice->addWidget(Combo1);
+    choice->addStretch(1);
 
     Labelparadigme = ui::named(new QLabel(central), QStringLiteral("Labelparadigme"),
                                QStringLiteral("Paradigme"));
@@ -189,6 +190,7 @@ void Paradigme::showLemma(const QString& lemma, const QString& form, const QStri
         paradigm_ = analysis::Paradigm{};
         lblLemme->setText(QStringLiteral("Lemme : %1").arg(lemma.trimmed().toHtmlEscaped()));
         lblForme->clear();
+        lblForme->hide();
         showMessage(lookup_.message);
         return;
     }
@@ -208,8 +210,10 @@ void Paradigme::showParadigm(const analysis::DatabaseLemma& lemma) {
     paradigm_ = analysis::paradigmOf(db, lemma, form_);
     lblLemme->setText(QStringLiteral("<b style=\"font-size: large\">%1</b> &nbsp; (%2) &nbsp; "
                                      "%3")
-                          .arg(lemma.lemma.toHtmlEscaped(), categoryText(lemma.category).toHtmlEscaped(),
+                          .arg(lemma.lemma.toHtmlEscaped(),
+                               categoryText(lemma.category).toHtmlEscaped(),
                                lemma.translation.toHtmlEscaped()));
+    lblForme->setVisible(!form_.isEmpty());
     if (form_.isEmpty()) {
         lblForme->clear();
     } else if (paradigm_.marked.isEmpty()) {
@@ -241,40 +245,68 @@ void Paradigme::showMessage(const QString& message) {
     }
 }
 
+QWidget* Paradigme::tableBlock(const analysis::ParadigmTable& table, QWidget* parent) {
+    const int number = int(grilles.size()) + 1;
+    auto* block = new QWidget(parent);
+    auto* layout = new QVBoxLayout(block);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* title = ui::named(new QLabel(table.title, block), QStringLiteral("Titre%1").arg(number),
+                            table.title);
+    title->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; color: #1c2f6b; }"));
+    layout->addWidget(title);
+    QTableWidget* grid = tableGrid(table, number, block);
+    layout->addWidget(grid);
+    if (!table.note.isEmpty()) {
+        auto* note = new QLabel(table.note, block);
+        note->setWordWrap(true);
+        note->setStyleSheet(QStringLiteral("QLabel { font-style: italic; }"));
+        layout->addWidget(note);
+    }
+    titres << title;
+    grilles << grid;
+    return block;
+}
+
 void Paradigme::showTables() {
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
+    layout->setSpacing(14);
     titres.clear();
     grilles.clear();
-    QPointer<QWidget> firstGrid;  // the first table that holds the form, and its title
-    QPointer<QWidget> firstTitle;
-    int number = 0;
-    for (const analysis::ParadigmTable& table : paradigm_.tables) {
-        ++number;
-        auto* title = ui::named(new QLabel(table.title, content),
-                                QStringLiteral("Titre%1").arg(number), table.title);
-        title->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; color: #1c2f6b; }"));
-        layout->addSpacing(number > 1 ? 10 : 0);
-        layout->addWidget(title);
-        QTableWidget* grid = tableGrid(table, number, content);
-        layout->addWidget(grid);
-        titres << title;
-        grilles << grid;
-        if (!table.note.isEmpty()) {
-            auto* note = new QLabel(table.note, content);
-            note->setWordWrap(true);
-            note->setStyleSheet(QStringLiteral("QLabel { font-style: italic; }"));
-            layout->addWidget(note);
+    // A plural beside its singular, as the grammars set them, where the window is wide enough.
+    const int room = width() - 80;
+    const std::vector<analysis::ParadigmTable>& tables = paradigm_.tables;
+    for (std::size_t i = 0; i < tables.size(); ++i) {
+        auto* row = new QHBoxLayout;
+        QWidget* block = tableBlock(tables[i], content);
+        row->addWidget(block, 0, Qt::AlignTop);
+        if (i + 1 < tables.size() && analysis::isPluralOf(tables[i], tables[i + 1])) {
+            QWidget* plural = tableBlock(tables[++i], content);
+            if (block->sizeHint().width() + plural->sizeHint().width() + 20 <= room) {
+                row->addSpacing(20);
+                row->addWidget(plural, 0, Qt::AlignTop);
+            } else {
+                row->addStretch(1);
+                layout->addLayout(row);
+                row = new QHBoxLayout;
+                row->addWidget(plural, 0, Qt::AlignTop);
+            }
         }
-        if (firstGrid.isNull() && table.hasHighlight()) {
-            firstGrid = grid;
-            firstTitle = title;
-        }
+        row->addStretch(1);
+        layout->addLayout(row);
     }
     layout->addStretch(1);
     Tableaux->setWidget(content);  // the tables of the previous lemma go with their widget
     showMessage(QString());
-    // Brought into view once the new tables are laid out.
+    // The first table that holds the form, brought into view once the tables are laid out.
+    QPointer<QWidget> firstGrid;
+    QPointer<QWidget> firstTitle;
+    for (qsizetype t = 0; t < grilles.size() && firstGrid.isNull(); ++t) {
+        if (tables[std::size_t(t)].hasHighlight()) {
+            firstGrid = grilles[t];
+            firstTitle = titres[t];
+        }
+    }
     QTimer::singleShot(0, this, [this, firstGrid, firstTitle] {
         if (firstGrid && firstTitle) {
             Tableaux->ensureWidgetVisible(firstGrid, 0, 0);

@@ -60,6 +60,8 @@ class Paradigme : public ui::Form<QMainWindow> {
     void showParadigm(const analysis::DatabaseLemma& lemma);
     void showMessage(const QString& message);
     void showTables();
+    // A table under its title, with its note below.
+    QWidget* tableBlock(const analysis::ParadigmTable& table, QWidget* parent);
 
     analysis::ParadigmLookup lookup_;
     QString form_;

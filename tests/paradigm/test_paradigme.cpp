@@ -142,7 +142,7 @@ void TestParadigme::opensOnceAndShowsTheTablesOfEachLemma() {
     QCOMPARE(highlighted(w), QStringList{u"Déclinaison (féminin): Accusatif / Pluriel = rosas"_qs});
     QCOMPARE(w->Tableaux->widget()->findChildren<QTableWidget*>().size(), 1);
     paradigm::openParadigm("rosa", QString(), caller_);
-    QVERIFY(w->lblForme->text().isEmpty());
+    QVERIFY(w->lblForme->isHidden());
     QVERIFY(highlighted(w).isEmpty());
     paradigm::openParadigm("rosa", "amabam", caller_);
     QCOMPARE(w->lblForme->text(), u"La forme « amabam » n'est pas dans ce paradigme."_qs);
@@ -175,6 +175,13 @@ void TestParadigme::tablesShowWholeAtTheDefaultSize() {
             QVERIFY(rows->fontMetrics().horizontalAdvance(label) < rows->width());
         }
     }
+    // A plural beside its singular.
+    const qsizetype singular = titles(w).indexOf(u"Participe parfait passif, singulier"_qs);
+    QVERIFY(singular >= 0);
+    const QPoint left = w->grilles[singular]->mapTo(w, QPoint());
+    const QPoint right = w->grilles[singular + 1]->mapTo(w, QPoint());
+    QCOMPARE(right.y(), left.y());
+    QVERIFY(right.x() > left.x() + w->grilles[singular]->width());
     QVERIFY(w->Tableaux->verticalScrollBar()->maximum() > 0);
     // The first table that holds the form is brought into view.
     QTRY_VERIFY(w->Tableaux->verticalScrollBar()->value() > 0);
