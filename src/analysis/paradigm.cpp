@@ -518,11 +518,6 @@ Paradigm buildParadigm(const DatabaseLemma& lemma, const std::vector<LemmaForm>&
 
 namespace {
 
-QString unavailable(const MorphologyDatabase& db) {
-    return QStringLiteral("La base morphologique n'est pas disponible : %1.")
-        .arg(db.unavailableReason());
-}
-
 bool hasForm(MorphologyDatabase& db, const DatabaseLemma& lemma, const QString& folded) {
     const std::vector<LemmaForm> forms = db.formsOfLemma(lemma.id);
     return std::any_of(forms.begin(), forms.end(),
@@ -544,7 +539,7 @@ ParadigmLookup lookUpParadigm(MorphologyDatabase& db, const QString& lemma, cons
     found.lemmas = db.lemmasNamed(name);
     if (!db.isOpen()) {
         found.lemmas.clear();
-        found.message = unavailable(db);
+        found.message = unavailableMessage(db);
         return found;
     }
     if (found.lemmas.empty()) {
@@ -569,6 +564,11 @@ ParadigmLookup lookUpParadigm(MorphologyDatabase& db, const QString& lemma, cons
         }
     }
     return found;
+}
+
+QString unavailableMessage(const MorphologyDatabase& db) {
+    return QStringLiteral("La base morphologique n'est pas disponible : %1.")
+        .arg(db.unavailableReason());
 }
 
 Paradigm paradigmOf(MorphologyDatabase& db, const DatabaseLemma& lemma, const QString& form) {

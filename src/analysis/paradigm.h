@@ -71,6 +71,8 @@ ParadigmLookup lookUpParadigm(MorphologyDatabase& db, const QString& lemma, cons
 
 // The paradigm of one of the lemmas found; no table when the database failed while read.
 Paradigm paradigmOf(MorphologyDatabase& db, const DatabaseLemma& lemma, const QString& form);
+// Why there is no paradigm when the database is not open, in French.
+QString unavailableMessage(const MorphologyDatabase& db);
 
 // A lemma as a list of homographs names it: "eo (V6) – aller".
 QString lemmaChoiceText(const DatabaseLemma& lemma);

@@ -224,8 +224,7 @@ void Paradigme::showParadigm(const analysis::DatabaseLemma& lemma) {
             QStringLiteral("Forme cherchée : %1 (surlignée dans les tableaux)").arg(form_));
     }
     if (!db.isOpen()) {
-        showMessage(QStringLiteral("La base morphologique n'est pas disponible : %1.")
-                        .arg(db.unavailableReason()));
+        showMessage(analysis::unavailableMessage(db));
     } else if (paradigm_.tables.empty()) {
         showMessage(QStringLiteral("La base morphologique n'a aucune forme de ce lemme."));
     } else {
