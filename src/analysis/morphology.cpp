@@ -11,6 +11,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 namespace analysis {
 namespace {
 
@@ -22,26 +24,28 @@ const char* const kByForm =
     "FROM analysis a JOIN lemma l ON l.id = a.lemma JOIN cell c ON c.id = a.cell "
     "WHERE a.folded = ?1 ORDER BY l.frequency DESC, a.rank";
 
-// The lemmas whose name matches a pattern that lemmaPattern() makes, and those whose name has
-// a letter beyond ASCII (its UTF-8 bytes outnumber its characters), which the pattern cannot
-// fold: the reader then compares them as foldedForm() does.
-const char* const kLemmasByName =
-    "SELECT id, lemma, category, translation, frequency FROM lemma "
-    "WHERE lemma GLOB ?1 OR length(lemma) <> length(CAST(lemma AS BLOB)) "
-    "ORDER BY frequency DESC, id";
+// Every lemma name, read once and compared in memory; then each lemma found, by its id.
+const char* const kLemmaNames = "SELECT id, lemma FROM lemma";
+const char* const kLemmaById =
+    "SELECT id, lemma, category, translation, frequency FROM lemma WHERE id = ?1";
 
-// A folded name as a GLOB pattern over names in ASCII: each letter in either case, i also j
-// and u also v.
-QString lemmaPattern(const QString& folded) {
-    QString pattern;
-    for (const QChar c : folded) {
-        pattern += u'[' + c + c.toUpper();
-        if (c == u'i' || c == u'u') {
-            pattern += c == u'i' ? QStringLiteral("jJ") : QStringLiteral("vV");
-        }
-        pattern += u']';
+// Whether a name in UTF-8 folds to a folded name (in ASCII): a name in ASCII letter by letter,
+// any other as foldedForm() folds it.
+bool nameFoldsTo(const char* name, qsizetype size, const QByteArray& folded) {
+    if (std::any_of(name, name + size, [](char c) { return (c & 0x80) != 0; })) {
+        return foldsTo(QString::fromUtf8(name, size), QString::fromLatin1(folded));
     }
-    return pattern;
+    if (size != folded.size()) {
+        return false;
+    }
+    for (qsizetype i = 0; i < size; ++i) {
+        char c = name[i] >= 'A' && name[i] <= 'Z' ? char(name[i] - 'A' + 'a') : name[i];
+        c = c == 'j' ? 'i' : c == 'v' ? 'u' : c;
+        if (c != folded[i]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 const char* const kFormsByLemma =
@@ -110,7 +114,8 @@ MorphologyDatabase::MorphologyDatabase(const QString& path) : path_(path) {
                  .arg(found)
                  .arg(kSchemaVersion));
     } else if (sqlite3_prepare_v2(db_, kByForm, -1, &byForm_, nullptr) != SQLITE_OK ||
-               sqlite3_prepare_v2(db_, kLemmasByName, -1, &lemmasByName_, nullptr) != SQLITE_OK ||
+               sqlite3_prepare_v2(db_, kLemmaNames, -1, &lemmaNames_, nullptr) != SQLITE_OK ||
+               sqlite3_prepare_v2(db_, kLemmaById, -1, &lemmaById_, nullptr) != SQLITE_OK ||
                sqlite3_prepare_v2(db_, kFormsByLemma, -1, &formsByLemma_, nullptr) != SQLITE_OK) {
         fail(unreadable(path));
     }
@@ -121,7 +126,10 @@ MorphologyDatabase::~MorphologyDatabase() {
 }
 
 void MorphologyDatabase::close() {
-    for (sqlite3_stmt** statement : {&byForm_, &lemmasByName_, &formsByLemma_}) {
+    names_.clear();
+    nameIndex_.clear();
+    namesRead_ = false;
+    for (sqlite3_stmt** statement : {&byForm_, &lemmaNames_, &lemmaById_, &formsByLemma_}) {
         sqlite3_finalize(*statement);
         *statement = nullptr;
     }
@@ -176,20 +184,41 @@ std::vector<ProposedAnalysis> MorphologyDatabase::analysesOfFolded(const QString
     return read ? found : std::vector<ProposedAnalysis>{};
 }
 
+bool MorphologyDatabase::readLemmaNames() {
+    if (!namesRead_) {
+        namesRead_ = eachRow(lemmaNames_, QVariant(), [this](sqlite3_stmt* row) {
+            const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(row, 1));
+            const int size = sqlite3_column_bytes(row, 1);
+            nameIndex_.push_back({sqlite3_column_int64(row, 0), names_.size(), size});
+            names_.append(name, size);
+        });
+    }
+    return namesRead_;
+}
+
 std::vector<DatabaseLemma> MorphologyDatabase::lemmasNamed(const QString& lemma) {
     std::vector<DatabaseLemma> found;
     const QString folded = foldedForm(lemma.trimmed());
-    if (!isOpen() || folded.isEmpty()) {
+    if (!isOpen() || folded.isEmpty() || !readLemmaNames()) {
         return found;
     }
-    const bool read = eachRow(lemmasByName_, lemmaPattern(folded), [&](sqlite3_stmt* row) {
-        DatabaseLemma l{sqlite3_column_int64(row, 0), columnText(row, 1), columnText(row, 2),
-                        columnText(row, 3), sqlite3_column_int(row, 4)};
-        if (foldsTo(l.lemma, folded)) {
-            found.push_back(std::move(l));
+    const QByteArray key = folded.toLatin1();
+    for (const LemmaName& name : nameIndex_) {
+        if (!nameFoldsTo(names_.constData() + name.offset, name.size, key)) {
+            continue;
         }
-    });
-    return read ? found : std::vector<DatabaseLemma>{};
+        const bool read = eachRow(lemmaById_, QVariant(name.id), [&found](sqlite3_stmt* row) {
+            found.push_back({sqlite3_column_int64(row, 0), columnText(row, 1), columnText(row, 2),
+                             columnText(row, 3), sqlite3_column_int(row, 4)});
+        });
+        if (!read) {
+            return {};
+        }
+    }
+    std::stable_sort(
+        found.begin(), found.end(),
+        [](const DatabaseLemma& a, const DatabaseLemma& b) { return a.frequency > b.frequency; });
+    return found;
 }
 
 std::vector<LemmaForm> MorphologyDatabase::formsOfLemma(qint64 lemmaId) {

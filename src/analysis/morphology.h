@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class QVariant;
@@ -97,6 +98,8 @@ class MorphologyDatabase {
     // key is null) and reads each row; a failed read closes the database and returns false.
     template <class ReadRow>
     bool eachRow(sqlite3_stmt* statement, const QVariant& key, ReadRow readRow);
+    // Reads the names of all lemmas once, for lemmasNamed().
+    bool readLemmaNames();
     void fail(const QString& reason);
     void close();
 
@@ -104,7 +107,17 @@ class MorphologyDatabase {
     QString reason_;
     sqlite3* db_ = nullptr;
     sqlite3_stmt* byForm_ = nullptr;
-    sqlite3_stmt* lemmasByName_ = nullptr;
+    sqlite3_stmt* lemmaNames_ = nullptr;
+    sqlite3_stmt* lemmaById_ = nullptr;
+    // The lemma names in UTF-8, one after another, and where each lemma's name lies.
+    struct LemmaName {
+        qint64 id;
+        qsizetype offset;
+        qsizetype size;
+    };
+    QByteArray names_;
+    std::vector<LemmaName> nameIndex_;
+    bool namesRead_ = false;
     sqlite3_stmt* formsByLemma_ = nullptr;
 };
 
