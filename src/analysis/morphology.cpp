@@ -7,8 +7,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
+#include <QVariant>
 
 #include <sqlite3.h>
+
+#include <algorithm>
 
 namespace analysis {
 namespace {
@@ -20,6 +23,35 @@ const char* const kByForm =
     "l.category, c.case_gender_number, c.mood_tense_voice, l.frequency "
     "FROM analysis a JOIN lemma l ON l.id = a.lemma JOIN cell c ON c.id = a.cell "
     "WHERE a.folded = ?1 ORDER BY l.frequency DESC, a.rank";
+
+// Every lemma name, read once and compared in memory; then each lemma found, by its id.
+const char* const kLemmaNames = "SELECT id, lemma FROM lemma";
+const char* const kLemmaById =
+    "SELECT id, lemma, category, translation, frequency FROM lemma WHERE id = ?1";
+
+// Whether a name in UTF-8 folds to a folded name (in ASCII): a name in ASCII letter by letter,
+// any other as foldedForm() folds it.
+bool nameFoldsTo(const char* name, qsizetype size, const QByteArray& folded) {
+    if (std::any_of(name, name + size, [](char c) { return (c & 0x80) != 0; })) {
+        return foldsTo(QString::fromUtf8(name, size), QString::fromLatin1(folded));
+    }
+    if (size != folded.size()) {
+        return false;
+    }
+    for (qsizetype i = 0; i < size; ++i) {
+        char c = name[i] >= 'A' && name[i] <= 'Z' ? char(name[i] - 'A' + 'a') : name[i];
+        c = c == 'j' ? 'i' : c == 'v' ? 'u' : c;
+        if (c != folded[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+const char* const kFormsByLemma =
+    "SELECT COALESCE(a.form, a.folded), a.folded, c.grammatical_case, c.gender, c.person, "
+    "c.number, c.mood, c.tense, c.voice, c.degree, c.case_gender_number, c.mood_tense_voice "
+    "FROM analysis a JOIN cell c ON c.id = a.cell WHERE a.lemma = ?1";
 
 QString columnText(sqlite3_stmt* statement, int column) {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
@@ -81,7 +113,10 @@ MorphologyDatabase::MorphologyDatabase(const QString& path) : path_(path) {
                  .arg(QDir::toNativeSeparators(path))
                  .arg(found)
                  .arg(kSchemaVersion));
-    } else if (sqlite3_prepare_v2(db_, kByForm, -1, &byForm_, nullptr) != SQLITE_OK) {
+    } else if (sqlite3_prepare_v2(db_, kByForm, -1, &byForm_, nullptr) != SQLITE_OK ||
+               sqlite3_prepare_v2(db_, kLemmaNames, -1, &lemmaNames_, nullptr) != SQLITE_OK ||
+               sqlite3_prepare_v2(db_, kLemmaById, -1, &lemmaById_, nullptr) != SQLITE_OK ||
+               sqlite3_prepare_v2(db_, kFormsByLemma, -1, &formsByLemma_, nullptr) != SQLITE_OK) {
         fail(unreadable(path));
     }
 }
@@ -91,8 +126,13 @@ MorphologyDatabase::~MorphologyDatabase() {
 }
 
 void MorphologyDatabase::close() {
-    sqlite3_finalize(byForm_);
-    byForm_ = nullptr;
+    names_.clear();
+    nameIndex_.clear();
+    namesRead_ = false;
+    for (sqlite3_stmt** statement : {&byForm_, &lemmaNames_, &lemmaById_, &formsByLemma_}) {
+        sqlite3_finalize(*statement);
+        *statement = nullptr;
+    }
     sqlite3_close(db_);
     db_ = nullptr;
 }
@@ -102,33 +142,105 @@ void MorphologyDatabase::fail(const QString& reason) {
     reason_ = reason;
 }
 
+template <class ReadRow>
+bool MorphologyDatabase::eachRow(sqlite3_stmt* statement, const QVariant& key, ReadRow readRow) {
+    sqlite3_reset(statement);
+    const QByteArray text = key.toString().toUtf8();
+    if (key.typeId() == QMetaType::LongLong) {
+        sqlite3_bind_int64(statement, 1, key.toLongLong());
+    } else if (key.isValid()) {
+        sqlite3_bind_text(statement, 1, text.constData(), static_cast<int>(text.size()),
+                          SQLITE_STATIC);
+    }
+    int step = SQLITE_ROW;
+    while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
+        readRow(statement);
+    }
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
+    if (step != SQLITE_DONE) {
+        fail(unreadable(path_));
+        return false;
+    }
+    return true;
+}
+
 std::vector<ProposedAnalysis> MorphologyDatabase::analysesOfFolded(const QString& folded) {
     std::vector<ProposedAnalysis> found;
     if (!isOpen() || folded.isEmpty()) {
         return found;
     }
-    const QByteArray key = folded.toUtf8();
-    sqlite3_reset(byForm_);
-    sqlite3_bind_text(byForm_, 1, key.constData(), static_cast<int>(key.size()), SQLITE_STATIC);
-    int step = SQLITE_ROW;
-    while ((step = sqlite3_step(byForm_)) == SQLITE_ROW) {
+    const bool read = eachRow(byForm_, folded, [&found](sqlite3_stmt* row) {
         ProposedAnalysis a;
-        a.form = columnText(byForm_, 0);
-        a.lemma = orEmptyMarker(columnText(byForm_, 1));
-        a.translation = orEmptyMarker(columnText(byForm_, 2));
-        a.category = orEmptyMarker(columnText(byForm_, 3));
-        a.caseGenderNumber = orEmptyMarker(columnText(byForm_, 4));
-        a.moodTenseVoice = orEmptyMarker(columnText(byForm_, 5));
-        a.frequency = sqlite3_column_int(byForm_, 6);
+        a.form = columnText(row, 0);
+        a.lemma = orEmptyMarker(columnText(row, 1));
+        a.translation = orEmptyMarker(columnText(row, 2));
+        a.category = orEmptyMarker(columnText(row, 3));
+        a.caseGenderNumber = orEmptyMarker(columnText(row, 4));
+        a.moodTenseVoice = orEmptyMarker(columnText(row, 5));
+        a.frequency = sqlite3_column_int(row, 6);
         found.push_back(std::move(a));
+    });
+    return read ? found : std::vector<ProposedAnalysis>{};
+}
+
+bool MorphologyDatabase::readLemmaNames() {
+    if (!namesRead_) {
+        namesRead_ = eachRow(lemmaNames_, QVariant(), [this](sqlite3_stmt* row) {
+            const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(row, 1));
+            const int size = sqlite3_column_bytes(row, 1);
+            nameIndex_.push_back({sqlite3_column_int64(row, 0), names_.size(), size});
+            names_.append(name, size);
+        });
     }
-    sqlite3_reset(byForm_);
-    sqlite3_clear_bindings(byForm_);
-    if (step != SQLITE_DONE) {
-        fail(unreadable(path_));
-        return {};
+    return namesRead_;
+}
+
+std::vector<DatabaseLemma> MorphologyDatabase::lemmasNamed(const QString& lemma) {
+    std::vector<DatabaseLemma> found;
+    const QString folded = foldedForm(lemma.trimmed());
+    if (!isOpen() || folded.isEmpty() || !readLemmaNames()) {
+        return found;
     }
+    const QByteArray key = folded.toLatin1();
+    for (const LemmaName& name : nameIndex_) {
+        if (!nameFoldsTo(names_.constData() + name.offset, name.size, key)) {
+            continue;
+        }
+        const bool read = eachRow(lemmaById_, QVariant(name.id), [&found](sqlite3_stmt* row) {
+            found.push_back({sqlite3_column_int64(row, 0), columnText(row, 1), columnText(row, 2),
+                             columnText(row, 3), sqlite3_column_int(row, 4)});
+        });
+        if (!read) {
+            return {};
+        }
+    }
+    std::stable_sort(
+        found.begin(), found.end(),
+        [](const DatabaseLemma& a, const DatabaseLemma& b) { return a.frequency > b.frequency; });
     return found;
+}
+
+std::vector<LemmaForm> MorphologyDatabase::formsOfLemma(qint64 lemmaId) {
+    std::vector<LemmaForm> found;
+    if (!isOpen()) {
+        return found;
+    }
+    const bool read = eachRow(formsByLemma_, QVariant(lemmaId), [&found](sqlite3_stmt* row) {
+        LemmaForm f;
+        f.form = columnText(row, 0);
+        f.folded = columnText(row, 1);
+        CellFeatures& c = f.features;
+        QString* const fields[] = {
+            &c.grammaticalCase, &c.gender, &c.person, &c.number,           &c.mood,
+            &c.tense,           &c.voice,  &c.degree, &c.caseGenderNumber, &c.moodTenseVoice};
+        int column = 2;
+        for (QString* field : fields) {
+            *field = columnText(row, column++);
+        }
+        found.push_back(std::move(f));
+    });
+    return read ? found : std::vector<LemmaForm>{};
 }
 
 std::vector<ProposedAnalysis> MorphologyDatabase::proposals(const QString& form) {

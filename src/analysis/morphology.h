@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+
+class QVariant;
 
 #include <memory>
 #include <vector>
@@ -25,6 +28,37 @@ struct ProposedAnalysis {
     int frequency = 0;  // of the lemma, in the corpus the data was counted on
 
     bool operator==(const ProposedAnalysis&) const = default;
+};
+
+// A lemma as the database holds it.
+struct DatabaseLemma {
+    qint64 id = 0;
+    QString lemma;
+    QString category;
+    QString translation;
+    int frequency = 0;
+};
+
+// The features of an analysis as the keypads describe them ("accusatif", "féminin"), each empty
+// when the analysis lacks it; degree is "positif", "comparatif" or "superlatif".
+struct CellFeatures {
+    QString grammaticalCase;
+    QString gender;
+    QString person;
+    QString number;
+    QString mood;
+    QString tense;
+    QString voice;
+    QString degree;
+    QString caseGenderNumber;  // the coded values, as a record holds them
+    QString moodTenseVoice;
+};
+
+// One form of a lemma with the features of its analysis.
+struct LemmaForm {
+    QString form;    // as the data prints it
+    QString folded;  // as foldedForm() writes it
+    CellFeatures features;
 };
 
 class MorphologyDatabase {
@@ -53,7 +87,19 @@ class MorphologyDatabase {
     // The analyses stored under one folded form.
     std::vector<ProposedAnalysis> analysesOfFolded(const QString& folded);
 
+    // The lemmas written as this text, compared as foldedForm() compares forms: homographs
+    // apart, the most frequent first. None for a text that cannot be folded.
+    std::vector<DatabaseLemma> lemmasNamed(const QString& lemma);
+    // Every analysis of one lemma, in no particular order.
+    std::vector<LemmaForm> formsOfLemma(qint64 lemmaId);
+
   private:
+    // Runs a statement with its one parameter bound to key (a text, or a qint64 id; none when
+    // key is null) and reads each row; a failed read closes the database and returns false.
+    template <class ReadRow>
+    bool eachRow(sqlite3_stmt* statement, const QVariant& key, ReadRow readRow);
+    // Reads the names of all lemmas once, for lemmasNamed().
+    bool readLemmaNames();
     void fail(const QString& reason);
     void close();
 
@@ -61,6 +107,18 @@ class MorphologyDatabase {
     QString reason_;
     sqlite3* db_ = nullptr;
     sqlite3_stmt* byForm_ = nullptr;
+    sqlite3_stmt* lemmaNames_ = nullptr;
+    sqlite3_stmt* lemmaById_ = nullptr;
+    // The lemma names in UTF-8, one after another, and where each lemma's name lies.
+    struct LemmaName {
+        qint64 id;
+        qsizetype offset;
+        qsizetype size;
+    };
+    QByteArray names_;
+    std::vector<LemmaName> nameIndex_;
+    bool namesRead_ = false;
+    sqlite3_stmt* formsByLemma_ = nullptr;
 };
 
 // The database installed with the program, looked for where its other data is shipped and

@@ -1,8 +1,16 @@
 #include "lexicon/frmlexique.h"
 
 #include "lexicon/dictionary.h"
+#include "paradigm/Paradigme.h"
 #include "records/paths.h"
+#include "ui/grid.h"
 #include "ui/platform.h"
+#include "ui/widgets.h"
+
+#include <QAction>
+#include <QItemSelectionModel>
+#include <QMenu>
+#include <QTableView>
 
 namespace lexicon {
 
@@ -14,7 +22,29 @@ frmlexique::frmlexique()
            QStringLiteral("Aucune information n'est disponible pour le lemme demandée"),
            {QStringLiteral("Lemme"), QStringLiteral("Traduction"), QStringLiteral("Catégorie"),
             QStringLiteral("Fam. française"), QStringLiteral("Fam. latine")},
-           {2000, 2500, 1000, 2000, 2000}}) {}
+           {2000, 2500, 1000, 2000, 2000}}) {
+    recherche->addSeparator();
+    paradigme =
+        ui::menuAction(this, QStringLiteral("paradigme"), QStringLiteral("Paradigme du lemme..."));
+    recherche->addAction(paradigme);
+    connect(paradigme, &QAction::triggered, this, &frmlexique::paradigme_Click);
+}
+
+void frmlexique::paradigme_Click() {
+    // A row the user chose among the listed ones: a new listing leaves none chosen.
+    const int row = grille02->row();
+    const bool chosen = !grille02->isHidden() &&
+                        grille02->view()->selectionModel()->hasSelection() && row >= 1 &&
+                        row < rowCounter;
+    if (!chosen) {
+        ui::msgBox(this,
+                   QStringLiteral("Aucun lemme n'est sélectionné : cliquez d'abord sur un lemme "
+                                  "de la liste."),
+                   ui::Buttons::Ok, ui::Icon::Information, QStringLiteral("Paradigme"));
+        return;
+    }
+    paradigm::openParadigm(grille02->textAt(row, 0), QString(), this, grille02->textAt(row, 2));
+}
 
 void frmlexique::Form_Load() {
     headerSetUp();

@@ -15,6 +15,11 @@ class frmlexique : public ui::ResultBrowser {
     // List1 to List5 and List7 (List6 is never filled).
     LexiconLists lists;
 
+    // "Paradigme du lemme...", at the end of "&Recherche": the paradigm of the lemma of the
+    // selected row.
+    QAction* paradigme;
+    void paradigme_Click();
+
     void Form_Load() override;
 
   protected:
