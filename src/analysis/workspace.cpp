@@ -126,6 +126,12 @@ void Workspace::buildBody(const WorkspaceDesign& design) {
     body->addWidget(Frame1, 1);
     auto* side = new QVBoxLayout;
     side->addWidget(buildDetailPanel(design), 0);
+    cmdParadigme = ui::named(new QPushButton(QStringLiteral("Paradigme du lemme..."), central),
+                             QStringLiteral("cmdParadigme"), QStringLiteral("Paradigme du lemme"));
+    cmdParadigme->setToolTip(
+        QStringLiteral("Toute la flexion du lemme de la ligne choisie, la forme en évidence"));
+    connect(cmdParadigme, &QPushButton::clicked, this, &Workspace::paradigme_Click);
+    side->addWidget(cmdParadigme, 0, Qt::AlignRight);
     propositions = new ProposalsPanel(central);
     propositions->setFixedWidth(Frame2->width());
     connect(propositions, &ProposalsPanel::chosen, this, &Workspace::propositions_Chosen);

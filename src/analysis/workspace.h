@@ -71,6 +71,8 @@ class Workspace : public ui::Form<QMainWindow> {
     QPushButton* Command5;
     QList<QFrame*> lines;  // Line1 to Line6
     QLabel* storingLabel;  // in the status bar: the thesaurus that receives analyses
+    // Below the detail panel: opens the paradigm of the lemma it shows.
+    QPushButton* cmdParadigme;
     // Below the detail panel: the morphology database's analyses for the selected row's form.
     ProposalsPanel* propositions;
 
@@ -92,6 +94,7 @@ class Workspace : public ui::Form<QMainWindow> {
     QAction* thesaurusautre;
     QMenu* lex;
     QAction* lexique;
+    QAction* paradigme;  // "Paradigme du lemme..."
     QMenu* aide;
     QAction* about;
 
@@ -124,6 +127,8 @@ class Workspace : public ui::Form<QMainWindow> {
     void Thesaurusvorante_Click();
     void thesaurusautre_Click();
     void lexique_Click();
+    // The paradigm of the lemma in Text2, the form in Text1 highlighted.
+    void paradigme_Click();
     void about_Click();
 
     // Puts `rows` in place of the `count` rows from grid row `first` on (the rows after them

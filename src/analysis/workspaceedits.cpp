@@ -1,10 +1,12 @@
 // The workspace's commands beyond its design: undo and redo of every change of the grid,
-// keeping one analysis of an occurrence, print preview and CSV export.
+// keeping one analysis of an occurrence, print preview, CSV export and the paradigm of a lemma.
 
 #include "analysis/gridhistory.h"
 #include "analysis/keeping.h"
 #include "analysis/listing.h"
 #include "analysis/workspace.h"
+#include "paradigm/Paradigme.h"
+#include "records/records.h"
 #include "ui/exportcsv.h"
 #include "ui/grid.h"
 #include "ui/platform.h"
@@ -12,7 +14,9 @@
 #include "ui/widgets.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QUndoStack>
 
@@ -62,6 +66,26 @@ void Workspace::buildAddedMenus() {
         item(edition, QStringLiteral("garderPartout"),
              QStringLiteral("Garder cette analyse pour toutes les occurrences"),
              &Workspace::garderPartout_Click, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
+
+    lex->addSeparator();
+    paradigme = item(lex, QStringLiteral("paradigme"), QStringLiteral("Paradigme du lemme..."),
+                     &Workspace::paradigme_Click);
+}
+
+void Workspace::paradigme_Click() {
+    if (!needsRow()) {
+        return;
+    }
+    const QString lemma = records::trimmedRight(Text2->toPlainText()).trimmed();
+    if (lemma.isEmpty() || lemma == records::kEmptyMarker) {
+        ui::msgBox(this,
+                   QStringLiteral("Le lemme de cette ligne est vide : complétez-le ou choisissez "
+                                  "une autre ligne."),
+                   ui::Buttons::Ok, ui::Icon::Information, QStringLiteral("Paradigme"));
+        return;
+    }
+    paradigm::openParadigm(lemma, Text1->text(), this,
+                           records::trimmedRight(Text4->toPlainText()).trimmed());
 }
 
 void Workspace::pushChange(const QString& text, RowsChange change) {

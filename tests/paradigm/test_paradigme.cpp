@@ -1,8 +1,10 @@
+#include "analysis/frmanalyse.h"
 #include "analysis/morphology.h"
 #include "lexicon/frmlexique.h"
 #include "paradigm/Paradigme.h"
 #include "records/paths.h"
 #include "shell/Morphologique.h"
+#include "shell/ThesaurusChoix.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
 #include "support/workspacedriver.h"
@@ -83,6 +85,7 @@ class TestParadigme : public QObject {
     void saysWhyThereIsNoParadigm();
     void printsPreviewsAndExportsTheParadigm();
     void opensFromTheLexiconOnTheSelectedLemma();
+    void opensFromTheWorkspaceOnTheClickedRow();
 
   private:
     TestDataHome home_;
@@ -297,6 +300,51 @@ void TestParadigme::opensFromTheLexiconOnTheSelectedLemma() {
     lexicon->Command1->click();
     lexicon->paradigme->trigger();
     QCOMPARE(platform_->messageTexts().last(), noneSelected);
+}
+
+void TestParadigme::opensFromTheWorkspaceOnTheClickedRow() {
+    QVERIFY(home_.installShippedData());
+    drive::mainWindowWithText(QStringLiteral("Dominus xyzzy amat."));
+    drive::openThesaurusChoice()->Command1->click();
+    analysis::frmanalyse* ws = drive::workspace();
+    QVERIFY(ws);
+    // At the end of the lexicon menu, and as a button below the detail panel.
+    QCOMPARE(ws->lex->actions().last(), ws->paradigme);
+    QCOMPARE(ws->paradigme->text(), u"Paradigme du lemme..."_qs);
+    QCOMPARE(ws->cmdParadigme->text(), u"Paradigme du lemme..."_qs);
+    ws->paradigme->trigger();  // no row clicked yet
+    QCOMPARE(platform_->messages.size(), 1);
+    QVERIFY(!ui::Forms::instance().find<Paradigme>());
+
+    // The not-found form has no lemma to inflect ("_" marks the empty field).
+    const auto rowOf = [ws](const QString& form) {
+        for (int r = 1; r < ws->grille01->rows(); ++r) {
+            if (ws->grille01->textAt(r, 0).trimmed() == form) {
+                return r;
+            }
+        }
+        return -1;
+    };
+    drive::clickRow(ws, rowOf(u"xyzzy"_qs));
+    ws->cmdParadigme->click();
+    QCOMPARE(platform_->messageTexts().last(),
+             u"Le lemme de cette ligne est vide : complétez-le ou choisissez une autre ligne."_qs);
+    QVERIFY(!ui::Forms::instance().find<Paradigme>());
+
+    // The lemma of the clicked row, its form highlighted whatever its capitals.
+    drive::clickRow(ws, rowOf(u"Dominus"_qs));
+    ws->cmdParadigme->click();
+    auto* w = ui::Forms::instance().find<Paradigme>();
+    QVERIFY(w && w->isVisible());
+    QCOMPARE(w->paradigm().lemma.lemma, u"dominus"_qs);
+    QCOMPARE(highlighted(w).size(), 1);
+    QVERIFY(highlighted(w).first().endsWith(u"Nominatif / Singulier = dominus"_qs));
+    drive::clickRow(ws, rowOf(u"amat"_qs));
+    ws->paradigme->trigger();
+    QCOMPARE(ui::Forms::instance().find<Paradigme>(), w);
+    QCOMPARE(w->paradigm().lemma.lemma, u"amo"_qs);
+    QCOMPARE(highlighted(w), QStringList{u"Indicatif actif: 3e pers. sg. / Présent = amat"_qs});
+    QCOMPARE(platform_->messages.size(), 2);
 }
 
 QTEST_MAIN(TestParadigme)
