@@ -24,6 +24,19 @@ void moveDown(const GridRow& from, GridRow& to) {
     }
 }
 
+// A row moved by a deletion, or put back by its undoing: texts, and the analysis cells' colours
+// and italics; the form keeps the colour and bold of the place it lands in.
+void shiftInto(const GridRow& from, GridRow& to) {
+    to.occurrence = from.occurrence;
+    for (int c = 0; c < kGridColumns; ++c) {
+        to.cells[c].text = from.cells[c].text;
+        if (c > 0) {
+            to.cells[c].colour = from.cells[c].colour;
+            to.cells[c].italic = from.cells[c].italic;
+        }
+    }
+}
+
 }  // namespace
 
 const QStringList& gridHeaders() {
@@ -62,16 +75,7 @@ GridRows validated(GridRows rows, qint64 row, const DetailFields& f) {
 GridRows withRowDeleted(GridRows rows, qint64 row) {
     at(rows, row);  // the row must exist
     for (std::size_t k = static_cast<std::size_t>(row); k < rows.size(); ++k) {
-        GridRow& up = rows[k - 1];
-        const GridRow& down = rows[k];
-        up.occurrence = down.occurrence;
-        for (int c = 0; c < kGridColumns; ++c) {
-            up.cells[c].text = down.cells[c].text;
-            if (c > 0) {
-                up.cells[c].colour = down.cells[c].colour;
-                up.cells[c].italic = down.cells[c].italic;
-            }
-        }
+        shiftInto(rows[k], rows[k - 1]);
     }
     for (Cell& cell : rows.back().cells) {
         cell.text.clear();
@@ -105,26 +109,9 @@ GridRows withRowDuplicated(GridRows rows, qint64 row) {
 GridRows withRowRestored(GridRows rows, qint64 row, const GridRow& deleted) {
     at(rows, row);  // the row must exist
     for (std::size_t k = rows.size() - 1; k >= static_cast<std::size_t>(row); --k) {
-        GridRow& down = rows[k];
-        const GridRow& up = rows[k - 1];
-        down.occurrence = up.occurrence;
-        for (int c = 0; c < kGridColumns; ++c) {
-            down.cells[c].text = up.cells[c].text;
-            if (c > 0) {
-                down.cells[c].colour = up.cells[c].colour;
-                down.cells[c].italic = up.cells[c].italic;
-            }
-        }
+        shiftInto(rows[k - 1], rows[k]);
     }
-    GridRow& back = at(rows, row);
-    back.occurrence = deleted.occurrence;
-    for (int c = 0; c < kGridColumns; ++c) {
-        back.cells[c].text = deleted.cells[c].text;
-        if (c > 0) {
-            back.cells[c].colour = deleted.cells[c].colour;
-            back.cells[c].italic = deleted.cells[c].italic;
-        }
-    }
+    shiftInto(deleted, at(rows, row));
     return rows;
 }
 
