@@ -89,10 +89,7 @@ void TestEntering::cleanup() {
 }
 
 frmanalyse* TestEntering::open(const QString& text) {
-    drive::mainWindowWithText(text);
-    platform_->fileNames.push_back(mine_);
-    drive::openThesaurusChoice()->Command2->click();
-    return drive::workspace();
+    return drive::analyseWithThesaurus(*platform_, text, mine_);
 }
 
 void TestEntering::keypadsComposeIntoTheDetailFields() {

@@ -71,10 +71,7 @@ void TestHistory::cleanup() {
 }
 
 frmanalyse* TestHistory::open(const QString& text) {
-    drive::mainWindowWithText(text);
-    platform_->fileNames.push_back(mine_);
-    drive::openThesaurusChoice()->Command2->click();
-    return drive::workspace();
+    return drive::analyseWithThesaurus(*platform_, text, mine_);
 }
 
 // Validating (and storing), deleting, duplicating and keeping, then undoing all of it and

@@ -84,10 +84,7 @@ void TestProposals::cleanup() {
 }
 
 frmanalyse* TestProposals::open(const QString& text) {
-    drive::mainWindowWithText(text);
-    platform_->fileNames.push_back(mine_);
-    drive::openThesaurusChoice()->Command2->click();
-    return drive::workspace();
+    return drive::analyseWithThesaurus(*platform_, text, mine_);
 }
 
 void TestProposals::clickedFormShowsItsProposals() {

@@ -4,6 +4,7 @@
 #include "records/recordfile.h"
 #include "shell/Morphologique.h"
 #include "shell/ThesaurusChoix.h"
+#include "support/fakeplatform.h"
 #include "ui/forms.h"
 #include "ui/grid.h"
 #include "ui/gridmodel.h"
@@ -11,6 +12,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <QtTest>
 
@@ -49,6 +51,14 @@ shell::ThesaurusChoix* openThesaurusChoice() {
 
 analysis::frmanalyse* workspace() {
     return ui::Forms::instance().find<analysis::frmanalyse>();
+}
+
+analysis::frmanalyse* analyseWithThesaurus(FakePlatform& platform, const QString& text,
+                                           const QString& thesaurus) {
+    mainWindowWithText(text);
+    platform.fileNames.push_back(thesaurus);
+    openThesaurusChoice()->Command2->click();
+    return workspace();
 }
 
 QStringList rowCells(const ui::Grid* grid, int row) {

@@ -18,6 +18,8 @@ namespace ui {
 class Grid;
 }
 
+class FakePlatform;
+
 // One analysis as a test writes it: form, category, lemma, case-gender-number,
 // mood-tense-voice, translation.
 struct Analysis {
@@ -39,6 +41,10 @@ namespace drive {
 shell::Morphologique* mainWindowWithText(const QString& text);
 shell::ThesaurusChoix* openThesaurusChoice();
 analysis::frmanalyse* workspace();
+// Opens a text and analyses it with an existing thesaurus, chosen through the platform's file
+// dialog: the workspace that opens.
+analysis::frmanalyse* analyseWithThesaurus(FakePlatform& platform, const QString& text,
+                                           const QString& thesaurus);
 // Every cell of a grid row: its text, and "b" for bold and the 0xBBGGRR colour when set.
 QStringList rowCells(const ui::Grid* grid, int row);
 void clickRow(analysis::frmanalyse* ws, int row);
