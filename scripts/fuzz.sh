@@ -12,7 +12,7 @@ cmake --build "$root/build-fuzz" --target fuzz_targets -j"$(nproc)"
 [ $# -ge 1 ] || exit 0
 if [ "$1" = check ]; then
     for target in records textfile lookup; do
-        "$root/build-fuzz/fuzz/fuzz_$target" -runs=0 "$root/fuzz/corpus/$target" 2>/dev/null ||
+        "$root/build-fuzz/fuzz/fuzz_$target" -runs=0 "$root/fuzz/corpus/$target" ||
             { echo "fuzz_$target fails on its seed corpus"; exit 1; }
     done
     exit 0

@@ -5,7 +5,7 @@ set -eu
 
 packages="cmake g++ ninja-build pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
 qt6-qpa-plugins libsqlite3-dev libgl-dev libxkbcommon-dev libbenchmark-dev xvfb xauth
-poppler-utils fonts-dejavu-core x11-utils qt6-svg-dev desktop-file-utils appstream dpkg-dev"
+poppler-utils fonts-dejavu-core x11-utils qt6-svg-dev desktop-file-utils appstream dpkg-dev file"
 
 if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
 

@@ -20,7 +20,9 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cd "$root/build-asan"
 ctest --output-on-failure -j2 "$@"
 
-# The fuzz targets keep compiling, and pass their seed corpus, wherever clang is installed.
-if command -v clang++ >/dev/null 2>&1; then
+# The fuzz targets keep compiling, and pass their seed corpus, wherever clang is installed with
+# its libFuzzer runtime (a clang without recommended packages lacks it).
+if command -v clang++ >/dev/null 2>&1 &&
+    [ -f "$(clang++ -print-resource-dir)/lib/linux/libclang_rt.fuzzer-$(uname -m).a" ]; then
     sh "$root/scripts/fuzz.sh" check
 fi
