@@ -40,9 +40,6 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int kCentre = 4;
 constexpr int kLeftTop = 0;
 
-// How long the status bar tells what a completion did, before it names the thesaurus again.
-constexpr int kStatusMilliseconds = 15000;
-
 const QString kSelectForm = QStringLiteral("Veuillez sélectionner une forme.");
 const QString kSaveFilter = QStringLiteral("Fichiers de données (*.DAT)|*.DAT");
 
@@ -522,7 +519,7 @@ void Workspace::completer_Click() {
         noticeMorphology();
         statusBar()->showMessage(
             QStringLiteral("Aucune analyse proposée : %1.").arg(database.unavailableReason()),
-            kStatusMilliseconds);
+            kStatusNoteMilliseconds);
         return;
     }
     {
@@ -537,7 +534,7 @@ void Workspace::completer_Click() {
             change.after = std::move(done.rows);
             pushChange(QStringLiteral("la complétion des formes absentes"), std::move(change));
         }
-        statusBar()->showMessage(summary, kStatusMilliseconds);
+        statusBar()->showMessage(summary, kStatusNoteMilliseconds);
     }
 }
 

@@ -30,6 +30,9 @@ namespace analysis {
 class ProposalsPanel;
 struct RowsChange;
 
+// How long the status bar shows what a command did, before it names the thesaurus again.
+inline constexpr int kStatusNoteMilliseconds = 15000;
+
 // What tells the two analysis workspaces apart in their design.
 struct WorkspaceDesign {
     QString moodButtonName;  // the button beside Text6

@@ -23,7 +23,6 @@
 namespace analysis {
 namespace {
 
-constexpr int kNoteMilliseconds = 15000;
 // Enough changes to go back a long way, without keeping every copy of a large grid.
 constexpr int kUndoLimit = 100;
 
@@ -76,7 +75,7 @@ void Workspace::paradigme_Click() {
     if (!needsRow()) {
         return;
     }
-    const QString lemma = records::trimmedRight(Text2->toPlainText()).trimmed();
+    const QString lemma = Text2->toPlainText().trimmed();
     if (lemma.isEmpty() || lemma == records::kEmptyMarker) {
         ui::msgBox(this,
                    QStringLiteral("Le lemme de cette ligne est vide : complétez-le ou choisissez "
@@ -84,8 +83,7 @@ void Workspace::paradigme_Click() {
                    ui::Buttons::Ok, ui::Icon::Information, QStringLiteral("Paradigme"));
         return;
     }
-    paradigm::openParadigm(lemma, Text1->text(), this,
-                           records::trimmedRight(Text4->toPlainText()).trimmed());
+    paradigm::openParadigm(lemma, Text1->text(), this, Text4->toPlainText().trimmed());
 }
 
 void Workspace::pushChange(const QString& text, RowsChange change) {
@@ -121,7 +119,7 @@ void Workspace::replaceRows(qint64 first, qint64 count, const GridRows& replacem
 
 void Workspace::tellUndone(const QString& note) {
     if (!note.isEmpty()) {
-        statusBar()->showMessage(note, kNoteMilliseconds);
+        statusBar()->showMessage(note, kStatusNoteMilliseconds);
     }
 }
 
@@ -144,7 +142,7 @@ void Workspace::keep(bool everywhere) {
     if (kept.removed == 0) {
         statusBar()->showMessage(
             QStringLiteral("Aucune autre analyse à retirer : la forme n'a ici qu'une analyse."),
-            kNoteMilliseconds);
+            kStatusNoteMilliseconds);
         return;
     }
     change.after = std::move(kept.rows);
@@ -157,7 +155,7 @@ void Workspace::keep(bool everywhere) {
                                     : QString();
     statusBar()->showMessage(
         QStringLiteral("Analyse gardée%1 : %2.").arg(occurrences, rowsRemoved(kept.removed)),
-        kNoteMilliseconds);
+        kStatusNoteMilliseconds);
 }
 
 void Workspace::apercu_Click() {
