@@ -118,12 +118,14 @@ void frmrecherche02::Command2_Click() {
 // The rows below move up; the empty row left at the bottom is dropped, so that the grid
 // still ends with exactly one empty row and printing shows only the remaining entries.
 void frmrecherche02::removeResultRow(int row) {
+    grille02->setRedraw(false);
     for (int i = row + 1; i < grille02->rows(); ++i) {
         for (int c = 0; c < grille02->cols(); ++c) {
             grille02->setTextAt(i - 1, c, grille02->textAt(i, c));
         }
     }
     grille02->setRows(grille02->rows() - 1);
+    grille02->setRedraw(true);
     List8.removeAt(row - 1);
 }
 

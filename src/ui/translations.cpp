@@ -11,6 +11,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <cstring>
+
 namespace ui {
 namespace {
 
@@ -21,24 +23,20 @@ class MissingFrenchWords : public QTranslator {
 
     bool isEmpty() const override { return false; }
 
+    // Asked first for every text of the program: it answers at once for the other contexts.
     QString translate(const char* context, const char* sourceText, const char*,
                       int) const override {
+        if (context == nullptr || sourceText == nullptr ||
+            std::strcmp(context, "QAbstractFileIconProvider") != 0) {
+            return {};
+        }
         static const QHash<QString, QString> words = {
-            {QStringLiteral("QAbstractFileIconProvider\x1f"
-                            "Folder"),
-             QStringLiteral("Dossier")},
-            {QStringLiteral("QAbstractFileIconProvider\x1f"
-                            "File"),
-             QStringLiteral("Fichier")},
-            {QStringLiteral("QAbstractFileIconProvider\x1f"
-                            "%1 File"),
-             QStringLiteral("Fichier %1")},
-            {QStringLiteral("QAbstractFileIconProvider\x1f"
-                            "Drive"),
-             QStringLiteral("Lecteur")},
+            {QStringLiteral("Folder"), QStringLiteral("Dossier")},
+            {QStringLiteral("File"), QStringLiteral("Fichier")},
+            {QStringLiteral("%1 File"), QStringLiteral("Fichier %1")},
+            {QStringLiteral("Drive"), QStringLiteral("Lecteur")},
         };
-        return words.value(QString::fromLatin1(context) + QChar(0x1f) +
-                           QString::fromLatin1(sourceText));
+        return words.value(QString::fromLatin1(sourceText));
     }
 };
 
@@ -54,7 +52,7 @@ class FrenchFileList : public QIdentityProxyModel {
             return QIdentityProxyModel::data(index, role);
         }
         const QFileInfo info = files->fileInfo(mapToSource(index));
-        const QLocale french(QLocale::French, QLocale::France);
+        static const QLocale french(QLocale::French, QLocale::France);
         switch (index.column()) {
             case 1:
                 return info.isDir() ? QVariant(QString())
