@@ -34,9 +34,7 @@ frmAbout::frmAbout() {
     picIcon->setPixmap(ui::logoPixmap(72));
     picIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
-    const ui::ShadowTitle title =
-        ui::shadowTitle(QStringLiteral("Analyse morphologique"), QStringLiteral("Label2"),
-                        QStringLiteral("Label1"), 18, this);
+    const ui::ShadowTitle title = ui::programTitle(this);
     Label1 = title.face;
     Label2 = title.shadow;
     lblVersion = ui::named(new QLabel(QStringLiteral("Version 3.5"), this),

@@ -1,14 +1,10 @@
 #include "analysis/keeping.h"
 
-#include "records/cp1252.h"
+#include "analysis/thesauruslists.h"
 #include "records/records.h"
 
 namespace analysis {
 namespace {
-
-QString folded(const QString& text) {
-    return records::cp1252::toLower(records::trimmedRight(text));
-}
 
 bool sameOccurrence(const GridRow& a, const GridRow& b) {
     if (a.occurrence >= 0 || b.occurrence >= 0) {
@@ -24,8 +20,9 @@ struct AnalysisKey {
 };
 
 AnalysisKey keyOf(const GridRow& row) {
-    return {folded(row[Column::Lemma].text), folded(row[Column::Category].text),
-            folded(row[Column::CaseGenderNumber].text), folded(row[Column::MoodTenseVoice].text)};
+    return {comparable(row[Column::Lemma].text), comparable(row[Column::Category].text),
+            comparable(row[Column::CaseGenderNumber].text),
+            comparable(row[Column::MoodTenseVoice].text)};
 }
 
 // The row left alone for its occurrence shows no ambiguity any more.
@@ -74,7 +71,7 @@ Kept keepingAnalysis(const GridRows& rows, qint64 row) {
 
 Kept keepingAnalysisEverywhere(const GridRows& rows, qint64 row) {
     const GridRow& chosen = rows[static_cast<std::size_t>(row - 1)];
-    const QString form = folded(chosen[Column::Form].text);
+    const QString form = comparable(chosen[Column::Form].text);
     const AnalysisKey key = keyOf(chosen);
     Kept kept;
     kept.rows.reserve(rows.size());
@@ -85,7 +82,7 @@ Kept keepingAnalysisEverywhere(const GridRows& rows, qint64 row) {
         std::size_t keep = end;
         if (end - i > 1 && chosenHere) {
             keep = chosenAt;
-        } else if (end - i > 1 && folded(rows[i][Column::Form].text) == form) {
+        } else if (end - i > 1 && comparable(rows[i][Column::Form].text) == form) {
             for (std::size_t k = i; k < end && keep == end; ++k) {
                 keep = keyOf(rows[k]) == key ? k : end;
             }

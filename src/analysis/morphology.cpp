@@ -58,10 +58,6 @@ QString columnText(sqlite3_stmt* statement, int column) {
     return text != nullptr ? QString::fromUtf8(text) : QString();
 }
 
-QString orEmptyMarker(const QString& value) {
-    return value.isEmpty() ? records::kEmptyMarker : value;
-}
-
 // Reference data is never written: no lock, no journal, nothing created beside it.
 QByteArray readOnlyUri(const QString& path) {
     QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
@@ -173,11 +169,11 @@ std::vector<ProposedAnalysis> MorphologyDatabase::analysesOfFolded(const QString
     const bool read = eachRow(byForm_, folded, [&found](sqlite3_stmt* row) {
         ProposedAnalysis a;
         a.form = columnText(row, 0);
-        a.lemma = orEmptyMarker(columnText(row, 1));
-        a.translation = orEmptyMarker(columnText(row, 2));
-        a.category = orEmptyMarker(columnText(row, 3));
-        a.caseGenderNumber = orEmptyMarker(columnText(row, 4));
-        a.moodTenseVoice = orEmptyMarker(columnText(row, 5));
+        a.lemma = records::orEmptyMarker(columnText(row, 1));
+        a.translation = records::orEmptyMarker(columnText(row, 2));
+        a.category = records::orEmptyMarker(columnText(row, 3));
+        a.caseGenderNumber = records::orEmptyMarker(columnText(row, 4));
+        a.moodTenseVoice = records::orEmptyMarker(columnText(row, 5));
         a.frequency = sqlite3_column_int(row, 6);
         found.push_back(std::move(a));
     });

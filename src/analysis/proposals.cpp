@@ -1,7 +1,7 @@
 #include "analysis/proposals.h"
 
 #include "analysis/normalise.h"
-#include "records/cp1252.h"
+#include "analysis/thesauruslists.h"
 #include "records/records.h"
 
 #include <QHash>
@@ -20,16 +20,17 @@ bool isEmptyValue(const QString& text) {
     return value.isEmpty() || value == records::kEmptyMarker;
 }
 
-// A value as the duplicate test of a validation compares it.
-QString comparable(const QString& text) {
-    return isEmptyValue(text) ? QString() : records::cp1252::toLower(records::trimmedRight(text));
+// A value as the duplicate test of a validation compares it, the empty marker as nothing.
+QString comparableValue(const QString& text) {
+    return isEmptyValue(text) ? QString() : comparable(text);
 }
 
 bool sameAnalysis(const GridRow& row, const DetailFields& f) {
-    return comparable(row[Column::Lemma].text) == comparable(f.lemma) &&
-           comparable(row[Column::Category].text) == comparable(f.category) &&
-           comparable(row[Column::CaseGenderNumber].text) == comparable(f.caseGenderNumber) &&
-           comparable(row[Column::MoodTenseVoice].text) == comparable(f.moodTenseVoice);
+    return comparableValue(row[Column::Lemma].text) == comparableValue(f.lemma) &&
+           comparableValue(row[Column::Category].text) == comparableValue(f.category) &&
+           comparableValue(row[Column::CaseGenderNumber].text) ==
+               comparableValue(f.caseGenderNumber) &&
+           comparableValue(row[Column::MoodTenseVoice].text) == comparableValue(f.moodTenseVoice);
 }
 
 QString describe(const ProposedAnalysis& a) {
@@ -48,10 +49,6 @@ QString describe(const ProposedAnalysis& a) {
     return text;
 }
 
-QString quoted(const QString& form) {
-    return QStringLiteral("« %1 »").arg(form);
-}
-
 // Why a form has no proposal at all; empty when it may have some.
 QString noProposalReason(const MorphologyDatabase& database, const QString& form) {
     if (!database.isOpen()) {
@@ -64,12 +61,12 @@ QString noProposalReason(const MorphologyDatabase& database, const QString& form
         return QStringLiteral(
                    "Aucune analyse proposée : la forme %1 dépasse les %2 caractères "
                    "d'une forme du Thesaurus.")
-            .arg(quoted(form))
+            .arg(records::quoted(form))
             .arg(records::fields::kForm.width);
     }
     if (foldedForm(form).isEmpty()) {
         return QStringLiteral("Aucune analyse proposée : %1 n'est pas un mot latin.")
-            .arg(quoted(form));
+            .arg(records::quoted(form));
     }
     return {};
 }
@@ -151,13 +148,13 @@ ProposalList proposalList(MorphologyDatabase& database, const GridRows& rows, qi
         list.items.push_back(std::move(item));
     }
     if (list.items.empty()) {
-        list.status = QStringLiteral("Aucune analyse proposée pour %1.").arg(quoted(form));
+        list.status = QStringLiteral("Aucune analyse proposée pour %1.").arg(records::quoted(form));
     } else {
         list.status = QStringLiteral("%1 pour %2 (double-clic ou Entrée pour la reprendre).")
                           .arg(list.items.size() == 1
                                    ? QStringLiteral("1 analyse proposée")
                                    : QStringLiteral("%1 analyses proposées").arg(list.items.size()),
-                               quoted(form));
+                               records::quoted(form));
     }
     return list;
 }

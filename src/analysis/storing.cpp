@@ -3,14 +3,6 @@
 namespace analysis {
 namespace {
 
-QString comparable(const QString& value) {
-    return lowerCased(records::trimmedRight(value));
-}
-
-QString orEmptyMarker(const QString& value) {
-    return value.isEmpty() ? records::kEmptyMarker : value;
-}
-
 struct TypedField {
     const char* label;
     const QString& value;
@@ -21,9 +13,10 @@ struct TypedField {
 
 records::ThesaurusRecord recordToStore(const QString& formCell, const DetailFields& f) {
     records::ThesaurusRecord r;
-    r.setAnalysis(formCell.isEmpty() ? records::kEmptyMarker : f.form, orEmptyMarker(f.category),
-                  orEmptyMarker(f.lemma), orEmptyMarker(f.caseGenderNumber),
-                  orEmptyMarker(f.moodTenseVoice), orEmptyMarker(f.translation));
+    r.setAnalysis(formCell.isEmpty() ? records::kEmptyMarker : f.form,
+                  records::orEmptyMarker(f.category), records::orEmptyMarker(f.lemma),
+                  records::orEmptyMarker(f.caseGenderNumber),
+                  records::orEmptyMarker(f.moodTenseVoice), records::orEmptyMarker(f.translation));
     return r;
 }
 

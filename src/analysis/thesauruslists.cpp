@@ -94,4 +94,8 @@ QString lowerCased(const QString& text) {
     return std::any_of(text.begin(), text.end(), changes) ? records::cp1252::toLower(text) : text;
 }
 
+QString comparable(const QString& text) {
+    return lowerCased(records::trimmedRight(text));
+}
+
 }  // namespace analysis

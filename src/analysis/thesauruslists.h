@@ -49,5 +49,7 @@ LoadedLists loadThesaurusLists(const QString& path);
 // A form or field lower-cased as the thesaurus compares them (records::cp1252::toLower);
 // a text that is lower-case already is shared rather than copied.
 QString lowerCased(const QString& text);
+// A stored or typed value as analyses are compared: without its trailing spaces, lower-cased.
+QString comparable(const QString& text);
 
 }  // namespace analysis

@@ -103,9 +103,7 @@ void Workspace::buildMenus(const WorkspaceDesign& design) {
 
 void Workspace::buildBody(const WorkspaceDesign& design) {
     auto* central = new QWidget(this);
-    const ui::ShadowTitle title =
-        ui::shadowTitle(QStringLiteral("Analyse morphologique"), QStringLiteral("Label2"),
-                        QStringLiteral("Label1"), 18, central);
+    const ui::ShadowTitle title = ui::programTitle(central);
     Label1 = title.face;
     Label2 = title.shadow;
 

@@ -1,5 +1,7 @@
 #include "app/commandline.h"
 
+#include "records/records.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -41,10 +43,6 @@ CommandLine mistake(const QString& what) {
                 QStringLiteral("\nPour en savoir plus : morphologique --help\n")};
 }
 
-QString quoted(const QString& text) {
-    return QStringLiteral("« ") + text + QStringLiteral(" »");
-}
-
 }  // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments) {
@@ -62,12 +60,13 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                    (argument == QStringLiteral("-V") || argument == QStringLiteral("--version"))) {
             return {CommandLine::Action::Version, QString(), versionText()};
         } else if (option) {
-            return mistake(QStringLiteral("option inconnue ") + quoted(argument));
+            return mistake(QStringLiteral("option inconnue ") + records::quoted(argument));
         } else if (argument.isEmpty()) {
             return mistake(QStringLiteral("nom de fichier vide"));
         } else if (!given.isEmpty()) {
-            return mistake(QStringLiteral("un seul fichier texte à la fois (") + quoted(given) +
-                           QStringLiteral(" puis ") + quoted(argument) + QStringLiteral(")"));
+            return mistake(QStringLiteral("un seul fichier texte à la fois (") +
+                           records::quoted(given) + QStringLiteral(" puis ") +
+                           records::quoted(argument) + QStringLiteral(")"));
         } else {
             given = argument;
             command.textPath = QFileInfo(argument).absoluteFilePath();

@@ -15,10 +15,6 @@
 namespace records {
 namespace {
 
-QString quoted(const QString& path) {
-    return QStringLiteral("« %1 »").arg(path);
-}
-
 QByteArray nativePath(const QString& path) {
     return QFile::encodeName(path);
 }

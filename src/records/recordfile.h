@@ -29,7 +29,6 @@ class RecordFile {
     bool open();
     void close();
     bool isOpen() const { return fd_ >= 0; }
-    bool isWritable() const { return writable_; }
 
     qint64 length() const;
     qint64 count() const { return length() / recordLength_; }

@@ -169,12 +169,16 @@ inline const QString kEmptyMarker = QStringLiteral("_");
 inline const QString kNotFoundMark = QStringLiteral("*");
 inline const QString kDeletedForm = QStringLiteral("$$$");
 
+// A value as a record stores it: an empty one as the empty marker.
+inline QString orEmptyMarker(const QString& value) {
+    return value.isEmpty() ? kEmptyMarker : value;
+}
+
 QString trimmedRight(const QString& s);
 QString trimmedLeft(const QString& s);
 
-// What a text field keeps of a value, without its padding: the first `width` characters, each
-// character that Windows-1252 lacks read back as '?'.
-QString storedValue(const QString& value, int width);
+// A file name or a text as the program's messages quote it: « text ».
+QString quoted(const QString& text);
 // Whether a value fits its field whole: no longer than the width, every character encodable.
 bool isCut(const QString& value, int width);
 bool hasUnencodable(const QString& value);

@@ -20,8 +20,8 @@ QString trimmedLeft(const QString& s) {
     return s.mid(start);
 }
 
-QString storedValue(const QString& value, int width) {
-    return cp1252::decode(cp1252::encode(value.left(width)));
+QString quoted(const QString& text) {
+    return QStringLiteral("« %1 »").arg(text);
 }
 
 bool isCut(const QString& value, int width) {

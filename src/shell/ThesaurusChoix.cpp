@@ -37,9 +37,7 @@ ThesaurusChoix::ThesaurusChoix() {
     setWindowTitle(QStringLiteral("Vorante Lumivexa - Choix du Thesaurus"));
     setAccessibleName(windowTitle());
 
-    const ui::ShadowTitle title =
-        ui::shadowTitle(QStringLiteral("Analyse morphologique"), QStringLiteral("Label2"),
-                        QStringLiteral("Label1"), 18, this);
+    const ui::ShadowTitle title = ui::programTitle(this);
     Label1 = title.face;
     Label2 = title.shadow;
 

@@ -52,10 +52,6 @@ class ListReader {
     std::string_view lastForm_;
 };
 
-QString quoted(const QString& text) {
-    return QStringLiteral("« %1 »").arg(text);
-}
-
 // Reads record `number`, checks it is still the entry the browser showed, lets `change` fill
 // it and writes it back in place; on a failed write the old bytes are put back.
 WriteResult rewriteRecord(const QString& path, qint64 number, const QString& form,
@@ -67,7 +63,8 @@ WriteResult rewriteRecord(const QString& path, qint64 number, const QString& for
         return result;
     };
     if (!QFileInfo::exists(path)) {
-        return refuse(QStringLiteral("Le Thesaurus %1 est introuvable.").arg(quoted(path)));
+        return refuse(
+            QStringLiteral("Le Thesaurus %1 est introuvable.").arg(records::quoted(path)));
     }
     records::RecordFile file(path, records::ThesaurusRecord::Length);
     if (!file.open()) {
@@ -87,9 +84,9 @@ WriteResult rewriteRecord(const QString& path, qint64 number, const QString& for
     if (!inRange || record.number() != number || records::trimmedRight(record.form()) != form) {
         return refuse(QStringLiteral("Le Thesaurus %1 a changé depuis sa lecture : "
                                      "l'enregistrement n° %2 ne contient plus la forme %3.")
-                          .arg(quoted(path))
+                          .arg(records::quoted(path))
                           .arg(number)
-                          .arg(quoted(form)));
+                          .arg(records::quoted(form)));
     }
     const records::ThesaurusRecord old = record;
     change(record);
