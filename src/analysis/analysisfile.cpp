@@ -38,17 +38,18 @@ SaveResult saveAnalysisFile(const QString& path, const std::vector<GridRowTexts>
     return result;
 }
 
-AnalysisFileShape analysisFileShape(const QByteArray& bytes) {
+AnalysisFileShape analysisFileShape(const QByteArray& wholeRecords, qint64 fileLength) {
+    using records::fields::kForm;
+    using records::fields::kIndicator;
     AnalysisFileShape shape;
-    shape.length = bytes.size();
-    shape.wholeRecords = bytes.size() % records::AnalysisRecord::Length == 0;
-    const qsizetype count = bytes.size() / records::AnalysisRecord::Length;
+    shape.length = fileLength;
+    shape.wholeRecords = fileLength % records::AnalysisRecord::Length == 0;
+    const qsizetype count = wholeRecords.size() / records::AnalysisRecord::Length;
     for (qsizetype i = 0; i < count; ++i) {
-        const char* record = bytes.constData() + i * records::AnalysisRecord::Length;
-        const QByteArray indicator(record + records::fields::kIndicator.offset,
-                                   records::fields::kIndicator.width);
+        const char* record = wholeRecords.constData() + i * records::AnalysisRecord::Length;
+        const QByteArrayView indicator(record + kIndicator.offset, kIndicator.width);
         shape.indicatorsValid = shape.indicatorsValid && (indicator == "  " || indicator == "* ");
-        for (int b = records::fields::kForm.offset; b < records::fields::kIndicator.offset; ++b) {
+        for (int b = kForm.offset; b < kIndicator.offset; ++b) {
             const auto c = static_cast<unsigned char>(record[b]);
             shape.textOnly = shape.textOnly && (c >= 0x20 || c == '\n' || c == '\r' || c == '\t');
         }
@@ -78,16 +79,11 @@ LoadedAnalysis loadAnalysisFile(const QString& path) {
         result.error = file.error();
         return result;
     }
-    AnalysisFileShape shape = analysisFileShape(bytes);
-    shape.length = file.length();
-    shape.wholeRecords = shape.length % records::AnalysisRecord::Length == 0;
-    result.notAnAnalysisFile = notAnAnalysisFileReason(path, shape);
-    records::AnalysisRecord record;
-    const qsizetype count = bytes.size() / records::AnalysisRecord::Length;
-    result.rows.reserve(static_cast<std::size_t>(count));
-    for (qsizetype i = 0; i < count; ++i) {
-        record.fromBytes(
-            bytes.mid(i * records::AnalysisRecord::Length, records::AnalysisRecord::Length));
+    result.notAnAnalysisFile =
+        notAnAnalysisFileReason(path, analysisFileShape(bytes, file.length()));
+    const auto records = records::recordsOf<records::AnalysisRecord>(bytes);
+    result.rows.reserve(records.size());
+    for (const records::AnalysisRecord& record : records) {
         result.rows.push_back(gridRow(record));
     }
     result.ok = true;

@@ -36,7 +36,7 @@ struct AnalysisFileShape {
 
     bool isAnalysisFile() const { return wholeRecords && indicatorsValid && textOnly; }
 };
-AnalysisFileShape analysisFileShape(const QByteArray& bytes);
+AnalysisFileShape analysisFileShape(const QByteArray& wholeRecords, qint64 fileLength);
 
 // Why a file does not look like an analysis file, in French; empty when it does.
 QString notAnAnalysisFileReason(const QString& path, const AnalysisFileShape& shape);
