@@ -3,6 +3,8 @@
 #include "analysis/workspace.h"
 #include "ui/grid.h"
 
+#include <utility>
+
 namespace analysis {
 namespace {
 
@@ -39,28 +41,32 @@ DeletionCommand::DeletionCommand(Workspace* workspace, qint64 row)
     : GridCommand(workspace, QStringLiteral("la suppression de la ligne")), row_(row) {}
 
 void DeletionCommand::redo() {
-    const GridRows rows = rowsFrom(workspace_, row_);
+    GridRows rows = rowsFrom(workspace_, row_);
     deleted_ = rows.front();
-    workspace_->replaceRows(row_, count(rows), withRowDeleted(rows, 1), row_);
+    const qint64 n = count(rows);
+    workspace_->replaceRows(row_, n, withRowDeleted(std::move(rows), 1), row_);
 }
 
 void DeletionCommand::undo() {
-    const GridRows rows = rowsFrom(workspace_, row_);
-    workspace_->replaceRows(row_, count(rows), withRowRestored(rows, 1, deleted_), row_);
+    GridRows rows = rowsFrom(workspace_, row_);
+    const qint64 n = count(rows);
+    workspace_->replaceRows(row_, n, withRowRestored(std::move(rows), 1, deleted_), row_);
 }
 
 DuplicationCommand::DuplicationCommand(Workspace* workspace, qint64 row)
     : GridCommand(workspace, QStringLiteral("la duplication de la ligne")), row_(row) {}
 
 void DuplicationCommand::redo() {
-    const GridRows rows = rowsFrom(workspace_, row_);
+    GridRows rows = rowsFrom(workspace_, row_);
     moved_ = formatsMovedBy(rows, 1);
-    workspace_->replaceRows(row_, count(rows), withRowDuplicated(rows, 1), row_ + 1);
+    const qint64 n = count(rows);
+    workspace_->replaceRows(row_, n, withRowDuplicated(std::move(rows), 1), row_ + 1);
 }
 
 void DuplicationCommand::undo() {
-    const GridRows rows = rowsFrom(workspace_, row_);
-    workspace_->replaceRows(row_, count(rows), withDuplicateRemoved(rows, 1, moved_), row_);
+    GridRows rows = rowsFrom(workspace_, row_);
+    const qint64 n = count(rows);
+    workspace_->replaceRows(row_, n, withDuplicateRemoved(std::move(rows), 1, moved_), row_);
 }
 
 }  // namespace analysis
