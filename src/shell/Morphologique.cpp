@@ -127,6 +127,7 @@ void Morphologique::buildBody() {
 }
 
 void Morphologique::enterNoTextState() {
+    textPath_.clear();
     lblFichier->setText(kNoTextLabel);
     ouvrir->setEnabled(true);
     fermer->setEnabled(false);
@@ -134,6 +135,7 @@ void Morphologique::enterNoTextState() {
 }
 
 void Morphologique::enterTextLoadedState(const QString& path) {
+    textPath_ = path;
     lblFichier->setText(path);
     ouvrir->setEnabled(false);
     fermer->setEnabled(true);
@@ -187,8 +189,12 @@ void Morphologique::quitter_Click() {
     close();
 }
 
+bool Morphologique::mayClose() {
+    return ui::Forms::instance().mayCloseAll(this);
+}
+
 void Morphologique::Form_Unload() {
-    // Closing the main window ends the program: every window closes, nothing is asked.
+    // Closing the main window ends the program: every window closes.
     ui::Forms::instance().unloadAll();
     QApplication::quit();
 }

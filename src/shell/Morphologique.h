@@ -23,7 +23,7 @@ QString textSizeWarning();
 QString textTooLargeMessage();
 
 // The main window: holds the loaded Latin text and opens every other window.
-class Morphologique : public ui::Form<QMainWindow> {
+class Morphologique : public ui::Form<QMainWindow>, public ui::ClosingGuard {
     Q_OBJECT
   public:
     Morphologique();
@@ -65,6 +65,12 @@ class Morphologique : public ui::Form<QMainWindow> {
     void thesaurusautre_Click();
     void about_Click();
 
+    // The path of the loaded text; empty when none is loaded.
+    QString textPath() const { return textPath_; }
+
+    // Ending the program: every window with unsaved work asks first, and may keep it running.
+    bool mayClose() override;
+
   protected:
     void Form_Unload() override;
 
@@ -74,6 +80,8 @@ class Morphologique : public ui::Form<QMainWindow> {
     void enterNoTextState();
     void enterTextLoadedState(const QString& path);
     void showTextFailure(const TextFile& file, const QString& path);
+
+    QString textPath_;
 };
 
 }  // namespace shell

@@ -135,6 +135,17 @@ void Forms::unload(const QString& name) {
     }
 }
 
+bool Forms::mayCloseAll(const QWidget* asking) const {
+    const QList<QPointer<QWidget>> windows = windows_;
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
+        auto* guard = dynamic_cast<ClosingGuard*>(it->data());
+        if (guard && *it != asking && !guard->mayClose()) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void Forms::unloadAll() {
     const QScopedValueRollback<bool> closing(closingAll_, true);
     const QList<QPointer<QWidget>> windows = windows_;

@@ -10,6 +10,15 @@
 
 namespace ui {
 
+// A window that may hold work the user has not saved: asked before it closes, and before the
+// program ends.
+class ClosingGuard {
+  public:
+    virtual ~ClosingGuard() = default;
+    // False when the user chose to keep the window open.
+    virtual bool mayClose() = 0;
+};
+
 // The home of the single-instance windows: a window is created and loaded on first use, kept
 // (shown or hidden) until it is closed, and found by name by the windows that read its controls.
 class Forms : public QObject {
@@ -60,6 +69,9 @@ class Forms : public QObject {
     void unload(const QString& name);
     // Closes every window, the most recently loaded first.
     void unloadAll();
+    // Asks every window that may hold unsaved work but `asking` whether it may close; false as
+    // soon as one is to stay open.
+    bool mayCloseAll(const QWidget* asking) const;
     // True while unloadAll() runs: the program is ending.
     bool closingAll() const { return closingAll_; }
 
@@ -93,6 +105,13 @@ class Form : public Base {
     virtual void Form_Unload() {}
 
     void closeEvent(QCloseEvent* event) override {
+        // Ending the program asks once, before any window closes.
+        if (!unloading_ && !Forms::instance().closingAll()) {
+            if (auto* guard = dynamic_cast<ClosingGuard*>(this); guard && !guard->mayClose()) {
+                event->ignore();
+                return;
+            }
+        }
         Base::closeEvent(event);
         if (!event->isAccepted() || unloading_) {
             return;

@@ -11,8 +11,9 @@ class QWidget;
 // the hourglass, the file system and starting programs. Tests replace it with a scripted double.
 namespace ui {
 
-enum class Buttons { Ok, YesNo };
-enum class Answer { Ok, Yes, No };
+// SaveDiscardCancel: "Enregistrer", "Ne pas enregistrer", "Annuler", for unsaved work.
+enum class Buttons { Ok, YesNo, SaveDiscardCancel };
+enum class Answer { Ok, Yes, No, Save, Discard, Cancel };
 enum class Icon { None, Information };
 
 inline const QString kApplicationTitle = QStringLiteral("Analyse morphologique");

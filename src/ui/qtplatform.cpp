@@ -1,8 +1,10 @@
 #include "ui/qtplatform.h"
 
 #include "ui/printjob.h"
+#include "ui/printpreview.h"
 #include "ui/translations.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
@@ -10,7 +12,6 @@
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
 
@@ -57,15 +58,47 @@ QString runFileDialog(QWidget* parent, const QString& filter, QFileDialog::Accep
     return dialog.selectedFiles().constFirst();
 }
 
+QMessageBox::StandardButtons standardButtons(Buttons buttons) {
+    switch (buttons) {
+        case Buttons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case Buttons::SaveDiscardCancel:
+            return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+        case Buttons::Ok:
+            break;
+    }
+    return QMessageBox::Ok;
+}
+
+// A box closed without a button (Escape, the close box) answers No, or Cancel.
+Answer answerOf(QMessageBox::StandardButton clicked, Buttons buttons) {
+    switch (buttons) {
+        case Buttons::YesNo:
+            return clicked == QMessageBox::Yes ? Answer::Yes : Answer::No;
+        case Buttons::SaveDiscardCancel:
+            return clicked == QMessageBox::Save      ? Answer::Save
+                   : clicked == QMessageBox::Discard ? Answer::Discard
+                                                     : Answer::Cancel;
+        case Buttons::Ok:
+            break;
+    }
+    return Answer::Ok;
+}
+
 }  // namespace
 
 Answer QtPlatform::message(QWidget* parent, const QString& text, Buttons buttons, Icon icon,
                            const QString& title) {
-    QMessageBox box(
-        icon == Icon::Information ? QMessageBox::Information : QMessageBox::NoIcon, title,
-        displayText(text),
-        buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    QMessageBox box(icon == Icon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
+                    title, displayText(text), standardButtons(buttons), parent);
     box.setTextFormat(Qt::PlainText);
+    if (buttons == Buttons::SaveDiscardCancel) {
+        box.button(QMessageBox::Save)->setText(QStringLiteral("&Enregistrer"));
+        box.button(QMessageBox::Discard)->setText(QStringLiteral("&Ne pas enregistrer"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+    }
     // A short message must not cut its title: the box is made at least as wide as the title
     // with room for the window's buttons.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
@@ -74,11 +107,8 @@ Answer QtPlatform::message(QWidget* parent, const QString& text, Buttons buttons
                       grid->rowCount(), 0, 1, grid->columnCount());
     }
     ArrowWhileAsking arrow;
-    const int result = box.exec();
-    if (buttons == Buttons::Ok) {
-        return Answer::Ok;
-    }
-    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    box.exec();
+    return answerOf(box.standardButton(box.clickedButton()), buttons);
 }
 
 QString QtPlatform::openFileName(QWidget* parent, const QString& filter) {
@@ -105,13 +135,11 @@ std::unique_ptr<PrintJob> QtPlatform::startPrinting(QWidget* parent) {
 
 void QtPlatform::showPrintPreview(QWidget* parent, const QList<QStringList>& pages) {
     QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Aperçu avant impression"));
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&pages](QPrinter* target) {
-                         PrinterJob job(target);
-                         printPages(job, pages);
-                     });
+    PrintPreview dialog(&printer, parent);
+    QObject::connect(&dialog, &PrintPreview::paintRequested, &dialog, [&pages](QPrinter* target) {
+        PrinterJob job(target);
+        printPages(job, pages);
+    });
     dialog.resize(900, 700);
     ArrowWhileAsking arrow;
     dialog.exec();

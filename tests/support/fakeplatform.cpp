@@ -42,7 +42,8 @@ ui::Answer FakePlatform::message(QWidget*, const QString& text, ui::Buttons butt
     }
     if (answers.empty()) {
         ++unansweredQuestions;
-        return ui::Answer::No;
+        // Unsaved work is left unsaved, as a window closed without a question leaves it.
+        return buttons == ui::Buttons::SaveDiscardCancel ? ui::Answer::Discard : ui::Answer::No;
     }
     const ui::Answer answer = answers.front();
     answers.pop_front();
