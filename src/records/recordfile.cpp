@@ -83,6 +83,18 @@ mode_t modeForNewFile() {
 
 }  // namespace
 
+FileStamp fileStamp(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        return {};
+    }
+    constexpr qint64 kNs = 1000000000;
+    return {static_cast<quint64>(info.st_dev), static_cast<quint64>(info.st_ino),
+            static_cast<qint64>(info.st_size),
+            static_cast<qint64>(info.st_mtim.tv_sec) * kNs + info.st_mtim.tv_nsec,
+            static_cast<qint64>(info.st_ctim.tv_sec) * kNs + info.st_ctim.tv_nsec};
+}
+
 QString systemReason(int error) {
     switch (error) {
         case ENOSPC:
@@ -249,10 +261,9 @@ ThesaurusShape thesaurusShape(const QByteArray& wholeRecords, qint64 fileLength)
 QString notAThesaurusReason(const QString& path, const ThesaurusShape& shape) {
     if (!shape.wholeRecords) {
         return QStringLiteral(
-                   "Le fichier %1 ne semble pas être un Thesaurus : sa taille (%2 octets) "
+                   "Le fichier %1 ne semble pas être un Thesaurus : sa taille (%2) "
                    "n'est pas un multiple de %3 octets.")
-            .arg(quoted(path))
-            .arg(shape.length)
+            .arg(quoted(path), byteCount(shape.length))
             .arg(ThesaurusRecord::Length);
     }
     if (!shape.numberedByPosition) {

@@ -13,6 +13,18 @@ namespace records {
 // The reason of a failed system call (an errno value), in French.
 QString systemReason(int error);
 
+// What tells whether a file changed since it was read: its identity, size and times, to the
+// nanosecond. A missing file has the null stamp.
+struct FileStamp {
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = -1;
+    qint64 modifiedNs = 0;
+    qint64 changedNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+FileStamp fileStamp(const QString& path);
+
 // A file of fixed-length records, opened for one command and closed at its end.
 // Record n (from 1) occupies bytes (n - 1) * L to n * L - 1; a trailing partial record is
 // never read. Every failure is reported to the caller, with a French message in error() that

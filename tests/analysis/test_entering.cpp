@@ -207,7 +207,8 @@ void TestEntering::failedAppendKeepsListsAndReports() {
     ws->Command2->click();
     QCOMPARE(platform_->messages.size(), 1);
     QVERIFY(platform_->messages[0].text.contains(QStringLiteral("32767")));
-    QCOMPARE(ws->lists.size(), 3);
+    // The lists follow the file as it is now, without the analysis that could not be stored.
+    QCOMPARE(ws->lists.size(), 32767);
     QCOMPARE(QFileInfo(mine_).size(), qint64(32767) * 216);
     QCOMPARE(ws->grille01->textAt(1, 1), QStringLiteral("primus"));
 
