@@ -2,11 +2,30 @@
 
 #include "records/records.h"
 
+#include <QRegularExpression>
+
 namespace analysis {
 namespace {
 
+// A plain number such as "-3" or "-2,5", which a spreadsheet shows as a number, not a formula.
+bool isPlainNumber(const QString& text) {
+    static const QRegularExpression number(QStringLiteral("^[-+]?[0-9]+([.,][0-9]+)?$"));
+    return number.match(text).hasMatch();
+}
+
+// A cell that a spreadsheet would run as a formula is written as text: a leading apostrophe.
+// A lone "-" and plain numbers stay as they are.
+QString neutralised(const QString& text) {
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    if (text.isEmpty() || !formulaStarts.contains(text.front()) || text == QStringLiteral("-") ||
+        isPlainNumber(text)) {
+        return text;
+    }
+    return QLatin1Char('\'') + text;
+}
+
 QString field(const QString& value) {
-    const QString text = records::trimmedRight(value);
+    const QString text = neutralised(records::trimmedRight(value));
     const bool quoted = text.contains(QLatin1Char('"')) || text.contains(QLatin1Char(',')) ||
                         text.contains(QLatin1Char(';')) || text.contains(QLatin1Char('\n')) ||
                         text.contains(QLatin1Char('\r'));

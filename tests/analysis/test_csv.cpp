@@ -12,6 +12,8 @@ class TestCsv : public QObject {
   private slots:
     void bytes();
     void readBackByACsvParser();
+    void formulasAreWrittenAsText_data();
+    void formulasAreWrittenAsText();
 };
 
 void TestCsv::bytes() {
@@ -28,6 +30,30 @@ void TestCsv::bytes() {
                              "\xC3\xA6ternus,,\xC3\xA9ternel\r\n"));
     QCOMPARE(analysis::csvBytes({"a"}, {}), QByteArray("\xEF\xBB\xBF"
                                                        "a\r\n"));
+}
+
+void TestCsv::formulasAreWrittenAsText_data() {
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("hyperlink") << R"x(=HYPERLINK("http://x";"y"))x"
+                               << QByteArray(R"x("'=HYPERLINK(""http://x"";""y"")")x");
+    QTest::newRow("at") << "@SUM(A1)" << QByteArray("'@SUM(A1)");
+    QTest::newRow("plus") << "+cmd" << QByteArray("'+cmd");
+    QTest::newRow("minus") << "-2+3" << QByteArray("'-2+3");
+    QTest::newRow("tab") << "\t=1" << QByteArray("'\t=1");
+    QTest::newRow("carriage return") << "\r=1" << QByteArray("\"'\r=1\"");
+    QTest::newRow("negative number") << "-3" << QByteArray("-3");
+    QTest::newRow("negative decimal") << "-2,5" << QByteArray("\"-2,5\"");
+    QTest::newRow("lone hyphen") << "-" << QByteArray("-");
+    QTest::newRow("inner equals") << "a=b" << QByteArray("a=b");
+    QTest::newRow("semicolon alone is quoted") << "a;b" << QByteArray("\"a;b\"");
+}
+
+void TestCsv::formulasAreWrittenAsText() {
+    QFETCH(QString, cell);
+    QFETCH(QByteArray, written);
+    QCOMPARE(analysis::csvBytes({"h"}, {{cell}}),
+             QByteArray("\xEF\xBB\xBFh\r\n") + written + "\r\n");
 }
 
 // What a spreadsheet program's reader makes of it: Python's csv module, when there is one.
