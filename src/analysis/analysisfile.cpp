@@ -62,9 +62,10 @@ QString notAnAnalysisFileReason(const QString& path, const AnalysisFileShape& sh
         return {};
     }
     const QString why =
-        !shape.wholeRecords
-            ? QStringLiteral("sa taille (%1 octets) n'est pas un multiple de %2 octets")
-                  .arg(shape.length)
+        shape.length == 0 ? QStringLiteral("il est vide")
+        : !shape.wholeRecords
+            ? QStringLiteral("sa taille (%1) n'est pas un multiple de %2 octets")
+                  .arg(records::byteCount(shape.length))
                   .arg(records::AnalysisRecord::Length)
             : QStringLiteral("ses enregistrements ne sont pas ceux d'une analyse enregistrée");
     return QStringLiteral("Le fichier « %1 » ne semble pas être un fichier d'analyse : %2.")

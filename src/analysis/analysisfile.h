@@ -34,7 +34,10 @@ struct AnalysisFileShape {
     bool indicatorsValid = true;
     bool textOnly = true;
 
-    bool isAnalysisFile() const { return wholeRecords && indicatorsValid && textOnly; }
+    // An empty file holds no analysis: it is told, as other files that are not analyses.
+    bool isAnalysisFile() const {
+        return length > 0 && wholeRecords && indicatorsValid && textOnly;
+    }
 };
 AnalysisFileShape analysisFileShape(const QByteArray& wholeRecords, qint64 fileLength);
 

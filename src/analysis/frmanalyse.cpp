@@ -35,6 +35,7 @@ void frmanalyse::Form_Load() {
     writeHeaderRow();
     if (const auto* main = ui::Forms::instance().find<shell::Morphologique>()) {
         words = cutWordForms(main->txtfichier->toPlainText());
+        showDocumentName(main->textPath());
     }
     grille01->setCol(0);
     grille01->setRows(static_cast<int>(words.size()) + 1);
@@ -44,6 +45,7 @@ void frmanalyse::Form_Load() {
     const LookupKind kind =
         choice && choice->Text2->text() == shell::kKindBase ? LookupKind::Sorted : LookupKind::Full;
     ui::Hourglass hourglass(this);
+    const records::FileStamp stamp = records::fileStamp(loadedThesaurusPath_);
     LoadedLists loaded = loadThesaurusLists(loadedThesaurusPath_);
     if (!loaded.ok) {
         loadFailed_ = true;
@@ -51,7 +53,7 @@ void frmanalyse::Form_Load() {
                    QStringLiteral("Thesaurus illisible"));
         return;
     }
-    lists = std::move(loaded.lists);
+    takeLists(std::move(loaded.lists), loadedThesaurusPath_, stamp);
     setAllRows(gridRowsOf(lookup(words, lists, kind), words, lists));
     Frame2->show();
     setUpStoring(kind);

@@ -35,6 +35,7 @@ void frmanalyse02::Form_Load() {
     writeHeaderRow();
     thesaurusChoiceFlag = 0;
     const QString path = chosenAnalysisFile();
+    showDocumentName(path);
     LoadedAnalysis loaded;
     {
         ui::Hourglass hourglass(this);
@@ -73,6 +74,7 @@ void frmanalyse02::loadThesaurus() {
     }
     chosenThesaurusPath = path;
     updateStoringStatus();
+    const records::FileStamp stamp = records::fileStamp(path);
     records::RecordFile file(path, records::ThesaurusRecord::Length);
     QByteArray bytes;
     if (!file.open() || !file.readAllRaw(bytes)) {
@@ -91,7 +93,7 @@ void frmanalyse02::loadThesaurus() {
         ui::msgBox(this, notAThesaurus, ui::Buttons::Ok, ui::Icon::Information,
                    QStringLiteral("Thesaurus"));
     }
-    lists = trimmedListsFromRecords(records::recordsOf<records::ThesaurusRecord>(bytes));
+    takeLists(listsOf(records::recordsOf<records::ThesaurusRecord>(bytes)), path, stamp);
 }
 
 QString frmanalyse02::storingThesaurusPath() {

@@ -26,6 +26,9 @@ class frmanalyse02 : public Workspace {
     QString storingThesaurusPath() override;
     QString storingStatus() const override;
     void cannotStore() override;
+    ThesaurusLists listsOf(const std::vector<records::ThesaurusRecord>& records) const override {
+        return trimmedListsFromRecords(records);
+    }
 
   private:
     void loadThesaurus();

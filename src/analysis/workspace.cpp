@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -30,6 +31,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableView>
+#include <QUndoStack>
 
 namespace analysis {
 namespace {
@@ -50,10 +52,12 @@ QPlainTextEdit* detailField(QWidget* parent, const QString& name, const QString&
     return field;
 }
 
+const QString kWorkspaceTitle = QStringLiteral("Vorante Lumivexa - Analyse morphologique");
+
 }  // namespace
 
 Workspace::Workspace(const WorkspaceDesign& design) : keypadSuffix_(design.keypadSuffix) {
-    setWindowTitle(QStringLiteral("Vorante Lumivexa - Analyse morphologique"));
+    setWindowTitle(kWorkspaceTitle);
     setAccessibleName(windowTitle());
     buildMenus(design);
     buildBody(design);
@@ -85,7 +89,7 @@ void Workspace::buildMenus(const WorkspaceDesign& design) {
     dupliquer = item(edition, QStringLiteral("dupliquer"), QStringLiteral("&Dupliquer une ligne"),
                      &Workspace::dupliquer_Click);
     completer = item(edition, QStringLiteral("completer"),
-                     QStringLiteral("Compléter les formes absentes"), &Workspace::completer_Click);
+                     QStringLiteral("&Compléter les formes absentes"), &Workspace::completer_Click);
     thesaurus = menu(QStringLiteral("thesaurus"), QStringLiteral("&Thesaurus"));
     Thesaurusvorante =
         item(thesaurus, QStringLiteral("Thesaurusvorante"), QStringLiteral("&Vorante Lumivexa"),
@@ -121,7 +125,7 @@ void Workspace::buildBody(const WorkspaceDesign& design) {
     body->addWidget(Frame1, 1);
     auto* side = new QVBoxLayout;
     side->addWidget(buildDetailPanel(design), 0);
-    cmdParadigme = ui::named(new QPushButton(QStringLiteral("Paradigme du lemme..."), central),
+    cmdParadigme = ui::named(new QPushButton(QStringLiteral("&Paradigme du lemme..."), central),
                              QStringLiteral("cmdParadigme"), QStringLiteral("Paradigme du lemme"));
     cmdParadigme->setToolTip(
         QStringLiteral("Toute la flexion du lemme de la ligne choisie, la forme en évidence"));
@@ -244,6 +248,13 @@ QWidget* Workspace::buildDetailPanel(const WorkspaceDesign& design) {
     return Frame2;
 }
 
+void Workspace::showDocumentName(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    setWindowTitle(name.isEmpty() ? kWorkspaceTitle
+                                  : QStringLiteral("%1 - %2").arg(kWorkspaceTitle, name));
+    setAccessibleName(windowTitle());
+}
+
 void Workspace::writeHeaderRow() {
     grille01->setRow(0);
     for (int c = 0; c < kGridColumns; ++c) {
@@ -313,7 +324,7 @@ void Workspace::showRows(const GridRows& rows, qint64 first) {
 }
 
 void Workspace::updateStoringStatus() {
-    storingLabel->setText(storingStatus());
+    ui::setLabelText(storingLabel, storingStatus());
 }
 
 std::vector<GridRowTexts> Workspace::gridRows() const {
@@ -462,7 +473,29 @@ void Workspace::Command2_Click() {
     showProposals(selectedRow);
 }
 
+void Workspace::takeLists(ThesaurusLists read, const QString& path,
+                          const records::FileStamp& stamp) {
+    lists = std::move(read);
+    listsPath_ = path;
+    listsStamp_ = stamp;
+}
+
+void Workspace::rereadListsIfChanged() {
+    if (listsPath_.isEmpty()) {
+        return;
+    }
+    const records::FileStamp stamp = records::fileStamp(listsPath_);
+    if (stamp == listsStamp_) {
+        return;
+    }
+    const auto read = records::readAllRecords<records::ThesaurusRecord>(listsPath_);
+    if (read.ok) {
+        takeLists(listsOf(read.records), listsPath_, stamp);
+    }
+}
+
 bool Workspace::storeAnalysis(const DetailFields& fields, const QString& formCell) {
+    rereadListsIfChanged();
     records::ThesaurusRecord record = recordToStore(formCell, fields);
     if (holdsAnalysis(lists, record)) {
         ui::msgBox(this, QStringLiteral("FORME (+ analyses) déjà présente dans le Thesaurus."),
@@ -492,6 +525,9 @@ bool Workspace::storeAnalysis(const DetailFields& fields, const QString& formCel
     }
     record.setNumber(static_cast<qint16>(appended.position));
     lists.append(record);
+    if (path == listsPath_) {
+        listsStamp_ = records::fileStamp(path);
+    }
     return true;
 }
 
@@ -537,9 +573,13 @@ void Workspace::completer_Click() {
 }
 
 void Workspace::Enregistrer_Click() {
+    saveGrid();
+}
+
+bool Workspace::saveGrid() {
     const QString path = ui::platform().saveFileName(this, kSaveFilter);
     if (path.isEmpty() || !ui::mayOverwrite(this, path)) {
-        return;
+        return false;
     }
     SaveResult saved;
     {
@@ -549,9 +589,30 @@ void Workspace::Enregistrer_Click() {
     if (!saved.ok) {
         ui::msgBox(this, saved.error, ui::Buttons::Ok, ui::Icon::Information,
                    QStringLiteral("Enregistrement impossible"));
-        return;
+        return false;
     }
+    history->setClean();
     ui::msgBox(this, QStringLiteral("L'enregistrement est terminé."));
+    return true;
+}
+
+bool Workspace::hasUnsavedChanges() const {
+    return !history->isClean();
+}
+
+bool Workspace::mayClose() {
+    if (!hasUnsavedChanges()) {
+        return true;
+    }
+    switch (ui::msgBox(this, QStringLiteral("Enregistrer les modifications de l'analyse ?"),
+                       ui::Buttons::SaveDiscardCancel, ui::Icon::None, windowTitle())) {
+        case ui::Answer::Save:
+            return saveGrid();
+        case ui::Answer::Discard:
+            return true;
+        default:
+            return false;
+    }
 }
 
 void Workspace::imprimer_Click() {

@@ -3,6 +3,7 @@
 #include "analysis/analysisfile.h"
 #include "analysis/storing.h"
 #include "analysis/thesauruslists.h"
+#include "records/recordfile.h"
 #include "ui/forms.h"
 
 #include <QMainWindow>
@@ -44,7 +45,7 @@ struct WorkspaceDesign {
 
 // The analysis grid with its detail panel, its menus, and the commands that select, validate,
 // delete and duplicate rows, save the grid as an analysis file and print it.
-class Workspace : public ui::Form<QMainWindow> {
+class Workspace : public ui::Form<QMainWindow>, public ui::ClosingGuard {
     Q_OBJECT
   public:
     QLabel* Label1;
@@ -92,6 +93,7 @@ class Workspace : public ui::Form<QMainWindow> {
     QAction* retablir;       // does it again
     QAction* garder;         // "Garder cette analyse"
     QAction* garderPartout;  // "Garder cette analyse pour toutes les occurrences"
+    QAction* basculer;       // F6: from the grid to the detail panel and back
     QMenu* thesaurus;
     QAction* Thesaurusvorante;
     QAction* thesaurusautre;
@@ -122,6 +124,7 @@ class Workspace : public ui::Form<QMainWindow> {
     void propositions_Chosen(const DetailFields& fields);
     void garder_Click();
     void garderPartout_Click();
+    void basculer_Click();
     void Enregistrer_Click();
     void imprimer_Click();
     void apercu_Click();
@@ -141,6 +144,12 @@ class Workspace : public ui::Form<QMainWindow> {
     // Says in the status bar what an undone change left as it was.
     void tellUndone(const QString& note);
 
+    // True when the grid holds changes not saved to an analysis file.
+    bool hasUnsavedChanges() const;
+    // With unsaved changes, asks whether to save them first: false when the user keeps the
+    // window open (Annuler, or a save that did not happen).
+    bool mayClose() override;
+
     DetailFields detailFields() const;
     std::vector<GridRowTexts> gridRows() const;
     // The grid's rows below the header, with their colours and bold flags: all of them, or
@@ -155,6 +164,17 @@ class Workspace : public ui::Form<QMainWindow> {
     // in which case cannotStore() has told the user why.
     virtual QString storingThesaurusPath() = 0;
     virtual void cannotStore() {}
+
+    // Takes the lists just read from a thesaurus file: they are read again before a validation
+    // whenever the file has changed since (another window or program deleted or added entries).
+    void takeLists(ThesaurusLists read, const QString& path, const records::FileStamp& stamp);
+    // The lists of a thesaurus's records, as this workspace keeps them.
+    virtual ThesaurusLists listsOf(const std::vector<records::ThesaurusRecord>& records) const {
+        return listsFromRecords(records);
+    }
+
+    // Names the text or analysis file in the window's title, after the program's own title.
+    void showDocumentName(const QString& path);
 
     void writeHeaderRow();
     // Shows all the rows below the header.
@@ -189,7 +209,12 @@ class Workspace : public ui::Form<QMainWindow> {
     void noticeMorphology();
     // False when the user chose not to store values that the record would cut or change.
     bool storeAnalysis(const DetailFields& fields, const QString& formCell);
+    // Saves the grid as an analysis file chosen by the user; true once it is written.
+    bool saveGrid();
+    void rereadListsIfChanged();
     QString keypadSuffix_;
+    QString listsPath_;
+    records::FileStamp listsStamp_;
 };
 
 }  // namespace analysis

@@ -14,10 +14,13 @@
 #include "ui/widgets.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QTableView>
 #include <QUndoStack>
 
 namespace analysis {
@@ -44,11 +47,15 @@ void Workspace::buildAddedMenus() {
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
+    // Quitter stays the last entry of the file menu.
+    fichier->removeAction(quitter);
     fichier->addSeparator();
-    apercu = item(fichier, QStringLiteral("apercu"), QStringLiteral("Aperçu avant impression..."),
+    apercu = item(fichier, QStringLiteral("apercu"), QStringLiteral("&Aperçu avant impression..."),
                   &Workspace::apercu_Click);
-    exporter = item(fichier, QStringLiteral("exporter"), QStringLiteral("Exporter en CSV..."),
+    exporter = item(fichier, QStringLiteral("exporter"), QStringLiteral("E&xporter en CSV..."),
                     &Workspace::exporter_Click);
+    fichier->addSeparator();
+    fichier->addAction(quitter);
 
     edition->addSeparator();
     annuler = history->createUndoAction(this, QStringLiteral("Annuler"));
@@ -59,16 +66,30 @@ void Workspace::buildAddedMenus() {
     retablir->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     edition->addActions({annuler, retablir});
     edition->addSeparator();
-    garder = item(edition, QStringLiteral("garder"), QStringLiteral("Garder cette analyse"),
+    garder = item(edition, QStringLiteral("garder"), QStringLiteral("&Garder cette analyse"),
                   &Workspace::garder_Click, QKeySequence(Qt::CTRL | Qt::Key_G));
     garderPartout =
         item(edition, QStringLiteral("garderPartout"),
-             QStringLiteral("Garder cette analyse pour toutes les occurrences"),
+             QStringLiteral("Garder cette analyse pour &toutes les occurrences"),
              &Workspace::garderPartout_Click, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
+    edition->addSeparator();
+    basculer = item(edition, QStringLiteral("basculer"),
+                    QStringLiteral("&Basculer entre la grille et le détail"),
+                    &Workspace::basculer_Click, QKeySequence(Qt::Key_F6));
 
     lex->addSeparator();
-    paradigme = item(lex, QStringLiteral("paradigme"), QStringLiteral("Paradigme du lemme..."),
+    paradigme = item(lex, QStringLiteral("paradigme"), QStringLiteral("&Paradigme du lemme..."),
                      &Workspace::paradigme_Click);
+}
+
+// F6 goes from the grid to the first field of the detail panel, and from anywhere else back
+// to the grid.
+void Workspace::basculer_Click() {
+    if (grille01->isAncestorOf(QApplication::focusWidget()) && Frame2->isVisible()) {
+        Text2->setFocus(Qt::ShortcutFocusReason);
+    } else {
+        grille01->view()->setFocus(Qt::ShortcutFocusReason);
+    }
 }
 
 void Workspace::paradigme_Click() {

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace keypads {
@@ -39,6 +40,12 @@ KeypadWindow::KeypadWindow(Keypad keypad, const QString& title, Target target)
     // Outside a dialog no button is the default: Enter presses only the focused button.
     for (QPushButton* button : {Command1, Command2}) {
         button->setAutoDefault(true);
+    }
+    // Ctrl+Enter writes the composition from any row, without going to "OK" first.
+    Command1->setToolTip(QStringLiteral("Écrire la composition (Ctrl+Entrée)"));
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+        connect(new QShortcut(QKeySequence(Qt::CTRL | key), this), &QShortcut::activated, this,
+                &KeypadWindow::Command1_Click);
     }
     connect(Command1, &QPushButton::clicked, this, &KeypadWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &KeypadWindow::Command2_Click);

@@ -119,13 +119,15 @@ void Paradigme::buildMenus() {
     fichier->setObjectName(QStringLiteral("fichier"));
     imprimer = item(fichier, QStringLiteral("imprimer"), QStringLiteral("&Imprimer"),
                     &Paradigme::imprimer_Click);
-    apercu = item(fichier, QStringLiteral("apercu"), QStringLiteral("Aperçu avant impression..."),
+    apercu = item(fichier, QStringLiteral("apercu"), QStringLiteral("&Aperçu avant impression..."),
                   &Paradigme::apercu_Click);
-    exporter = item(fichier, QStringLiteral("exporter"), QStringLiteral("Exporter en CSV..."),
+    exporter = item(fichier, QStringLiteral("exporter"), QStringLiteral("E&xporter en CSV..."),
                     &Paradigme::exporter_Click);
     fichier->addSeparator();
     quitter = item(fichier, QStringLiteral("quitter"), QStringLiteral("&Quitter"),
                    &Paradigme::quitter_Click);
+    // A window only looked at closes with Escape, as a dialog does.
+    quitter->setShortcut(QKeySequence(Qt::Key_Escape));
     aide = menuBar()->addMenu(QStringLiteral("&Aide"));
     aide->setObjectName(QStringLiteral("aide"));
     about = item(aide, QStringLiteral("about"), QStringLiteral("&A propos de"),

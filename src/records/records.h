@@ -179,6 +179,8 @@ QString trimmedLeft(const QString& s);
 
 // A file name or a text as the program's messages quote it: « text ».
 QString quoted(const QString& text);
+// A size in bytes as a message says it: "0 octet", "1 octet", "216 octets".
+QString byteCount(qint64 bytes);
 // Whether a value fits its field whole: no longer than the width, every character encodable.
 bool isCut(const QString& value, int width);
 bool hasUnencodable(const QString& value);

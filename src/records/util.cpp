@@ -24,6 +24,11 @@ QString quoted(const QString& text) {
     return QStringLiteral("« %1 »").arg(text);
 }
 
+QString byteCount(qint64 bytes) {
+    return bytes <= 1 ? QStringLiteral("%1 octet").arg(bytes)
+                      : QStringLiteral("%1 octets").arg(bytes);
+}
+
 bool isCut(const QString& value, int width) {
     return value.size() > width;
 }

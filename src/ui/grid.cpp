@@ -84,6 +84,8 @@ void Grid::setUpView() {
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
     view_->setSelectionBehavior(QAbstractItemView::SelectItems);
     view_->setWordWrap(false);
+    // Tab leaves the grid for the next control instead of walking through every cell.
+    view_->setTabKeyNavigation(false);
     view_->setCornerButtonEnabled(false);
     view_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     view_->horizontalHeader()->setSectionsClickable(false);

@@ -14,6 +14,11 @@
 
 namespace ui {
 
+void setLabelText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->setAccessibleName(text);
+}
+
 QAction* menuAction(QWidget* owner, const QString& objectName, const QString& caption) {
     auto* action = new QAction(caption, owner);
     action->setObjectName(objectName);

@@ -20,6 +20,10 @@ W* named(W* widget, const QString& objectName, const QString& accessibleName) {
     return widget;
 }
 
+// Changes a label's text and the name screen readers announce for it together, so that they
+// hear what the user sees.
+void setLabelText(QLabel* label, const QString& text);
+
 // A menu entry with its design name; the caption's '&' marks the access key.
 QAction* menuAction(QWidget* owner, const QString& objectName, const QString& caption);
 

@@ -95,7 +95,7 @@ void TestProposals::clickedFormShowsItsProposals() {
     // The command comes after the specified one, before the later additions.
     QCOMPARE(ws->edition->actions().first(), ws->dupliquer);
     QCOMPARE(ws->edition->actions().at(1), ws->completer);
-    QCOMPARE(ws->completer->text(), u"Compléter les formes absentes"_qs);
+    QCOMPARE(ws->completer->text(), u"&Compléter les formes absentes"_qs);
 
     drive::clickRow(ws, 1);  // Rosamque, not in the thesaurus: rosam + -que
     QVERIFY(list->count() >= 1);

@@ -92,6 +92,7 @@ class TestKeypads : public QObject {
     void clickedCompositions_data();
     void clickedCompositions();
     void openingsAfreshAndReopeningAsIs();
+    void ctrlEnterWritesFromAnyRow();
     void leavingWritesNothing_data();
     void leavingWritesNothing();
 
@@ -356,6 +357,15 @@ void TestKeypads::openingsAfreshAndReopeningAsIs() {
     QVERIFY(k->option(QStringLiteral("Option20"))->isChecked());
     k->Command1->click();
     QCOMPARE(text(kAnalysis, QStringLiteral("Text6")), QStringLiteral("ind. fut."));
+}
+
+// Beside the buttons: Ctrl+Enter writes the composition without going to "OK".
+void TestKeypads::ctrlEnterWritesFromAnyRow() {
+    KeypadWindow* k = open(QStringLiteral("pave03_b"));
+    click(k, QStringLiteral("Option16"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(text(kAnalysis, QStringLiteral("Text6")), QStringLiteral("ind. prés."));
+    QVERIFY(!loaded(QStringLiteral("pave03_b")));
 }
 
 void TestKeypads::leavingWritesNothing_data() {

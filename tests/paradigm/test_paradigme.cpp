@@ -86,6 +86,7 @@ class TestParadigme : public QObject {
     void printsPreviewsAndExportsTheParadigm();
     void opensFromTheLexiconOnTheSelectedLemma();
     void opensFromTheWorkspaceOnTheClickedRow();
+    void escapeClosesIt();
 
   private:
     TestDataHome home_;
@@ -114,7 +115,7 @@ void TestParadigme::opensOnceAndShowsTheTablesOfEachLemma() {
     QCOMPARE(w->windowTitle(), u"Vorante Lumivexa - Paradigme"_qs);
     QCOMPARE(menuTexts(w),
              (QStringList{"&Fichier:", "imprimer=&Imprimer",
-                          u"apercu=Aperçu avant impression..."_qs, "exporter=Exporter en CSV...",
+                          u"apercu=&Aperçu avant impression..."_qs, "exporter=E&xporter en CSV...",
                           "=", "quitter=&Quitter", "&Aide:", "about=&A propos de"}));
     QVERIFY(w->lblLemme->text().contains(u"V1, verbe 1re conjugaison"_qs));
     QCOMPARE(w->lblForme->text(), u"Forme cherchée : amabam (surlignée dans les tableaux)"_qs);
@@ -310,8 +311,8 @@ void TestParadigme::opensFromTheWorkspaceOnTheClickedRow() {
     QVERIFY(ws);
     // At the end of the lexicon menu, and as a button below the detail panel.
     QCOMPARE(ws->lex->actions().last(), ws->paradigme);
-    QCOMPARE(ws->paradigme->text(), u"Paradigme du lemme..."_qs);
-    QCOMPARE(ws->cmdParadigme->text(), u"Paradigme du lemme..."_qs);
+    QCOMPARE(ws->paradigme->text(), u"&Paradigme du lemme..."_qs);
+    QCOMPARE(ws->cmdParadigme->text(), u"&Paradigme du lemme..."_qs);
     ws->paradigme->trigger();  // no row clicked yet
     QCOMPARE(platform_->messages.size(), 1);
     QVERIFY(!ui::Forms::instance().find<Paradigme>());
@@ -345,6 +346,15 @@ void TestParadigme::opensFromTheWorkspaceOnTheClickedRow() {
     QCOMPARE(w->paradigm().lemma.lemma, u"amo"_qs);
     QCOMPARE(highlighted(w), QStringList{u"Indicatif actif: 3e pers. sg. / Présent = amat"_qs});
     QCOMPARE(platform_->messages.size(), 2);
+}
+
+// A window one only looks at closes from the keyboard, as a dialog does.
+void TestParadigme::escapeClosesIt() {
+    Paradigme* w = paradigm::openParadigm("amo", "amo", caller_);
+    QVERIFY(w && QTest::qWaitForWindowActive(w));
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!ui::Forms::instance().find<Paradigme>());
 }
 
 QTEST_MAIN(TestParadigme)
