@@ -34,6 +34,7 @@ class TestRecords : public QObject {
     void seedingFailsWhole();
     void fileSizeLimitFailsTheWriteOnly();
     void numberingStopsAtSixteenBits();
+    void sizesAgreeInNumber();
 
   private:
     TestDataHome home_;
@@ -371,6 +372,15 @@ void TestRecords::numberingStopsAtSixteenBits() {
     recs.front().setNumber(0);
     QVERIFY(!numberByPosition(recs));
     QCOMPARE(recs.front().number(), qint16(0));  // nothing numbered
+}
+
+// "1 octet", never "1 octets", in the messages about files that are not thesauri.
+void TestRecords::sizesAgreeInNumber() {
+    QCOMPARE(records::byteCount(0), QStringLiteral("0 octet"));
+    QCOMPARE(records::byteCount(1), QStringLiteral("1 octet"));
+    QCOMPARE(records::byteCount(217), QStringLiteral("217 octets"));
+    ThesaurusShape shape = thesaurusShape(QByteArray(1, 'x'));
+    QVERIFY(notAThesaurusReason(QStringLiteral("x.dat"), shape).contains("(1 octet)"));
 }
 
 QTEST_GUILESS_MAIN(TestRecords)
