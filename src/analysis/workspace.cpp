@@ -25,6 +25,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -61,6 +62,7 @@ Workspace::Workspace(const WorkspaceDesign& design) : keypadSuffix_(design.keypa
     setAccessibleName(windowTitle());
     buildMenus(design);
     buildBody(design);
+    followVisualOrder();
     storingLabel = ui::named(new QLabel(this), QStringLiteral("storingLabel"),
                              QStringLiteral("Thesaurus de travail"));
     statusBar()->addWidget(storingLabel, 1);
@@ -253,6 +255,32 @@ void Workspace::showDocumentName(const QString& path) {
     setWindowTitle(name.isEmpty() ? kWorkspaceTitle
                                   : QStringLiteral("%1 - %2").arg(kWorkspaceTitle, name));
     setAccessibleName(windowTitle());
+}
+
+// Tab goes through the detail panel as it reads: each field, then the keypad beside it.
+void Workspace::followVisualOrder() {
+    const QList<QWidget*> order = {grille01,
+                                   Text1,
+                                   Text2,
+                                   Text3,
+                                   Text4,
+                                   Command1_b,
+                                   Text5,
+                                   Command1_a,
+                                   Text6,
+                                   moodButton,
+                                   Check1,
+                                   Command2,
+                                   Command3,
+                                   Command4,
+                                   Command5,
+                                   cmdParadigme,
+                                   propositions->lstPropositions};
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+    // The detail panel keeps its height; the proposals list takes what is left.
+    Frame2->setMinimumHeight(Frame2->sizeHint().height());
 }
 
 void Workspace::writeHeaderRow() {

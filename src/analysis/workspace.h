@@ -198,6 +198,7 @@ class Workspace : public ui::Form<QMainWindow>, public ui::ClosingGuard {
     void pushChange(const QString& text, RowsChange change);
     void keep(bool everywhere);
     void buildBody(const WorkspaceDesign& design);
+    void followVisualOrder();
     QWidget* buildDetailPanel(const WorkspaceDesign& design);
     QPushButton* pictureButton(const QString& name, const QString& accessible, const QIcon& icon);
     bool needsForm();

@@ -87,6 +87,7 @@ void Workspace::buildAddedMenus() {
 void Workspace::basculer_Click() {
     if (grille01->isAncestorOf(QApplication::focusWidget()) && Frame2->isVisible()) {
         Text2->setFocus(Qt::ShortcutFocusReason);
+        Text2->selectAll();  // typing replaces the lemma, as in a field reached by Tab
     } else {
         grille01->view()->setFocus(Qt::ShortcutFocusReason);
     }

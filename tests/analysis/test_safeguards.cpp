@@ -198,6 +198,13 @@ void TestSafeguards::keyboardReachesTheDetailPanelAndBack() {
     QVERIFY(ws->basculer->text().contains(QLatin1Char('&')));
     QCOMPARE(ws->basculer->shortcut(), QKeySequence(Qt::Key_F6));
 
+    // Tab goes through the detail panel as it reads: a field, then its keypad.
+    ws->Text4->setFocus();
+    QTest::keyClick(ws->Text4, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), ws->Command1_b);
+    QTest::keyClick(ws->Command1_b, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), ws->Text5);
+
     // Tab leaves the grid rather than walking through its cells.
     const QModelIndex before = grid->currentIndex();
     QTest::keyClick(grid, Qt::Key_Tab);
