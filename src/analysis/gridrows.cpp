@@ -68,6 +68,9 @@ GridRows validated(GridRows rows, qint64 row, const DetailFields& f) {
     r[Column::MoodTenseVoice].text = f.moodTenseVoice;
     for (Cell& cell : r.cells) {
         cell.italic = false;
+        if (cell.colour == kChosenColour) {
+            cell.colour.reset();
+        }
     }
     return rows;
 }

@@ -30,6 +30,9 @@ constexpr int index(Column c) {
 // form with several analyses.
 constexpr quint32 kFormColour = 0xC00000;
 constexpr quint32 kAmbiguityColour = 0x0080FF;
+// The analysis cells of a row the program chose as the most probable in context (green), until
+// the user validates it.
+constexpr quint32 kChosenColour = 0x008000;
 
 using RowTexts = std::array<QString, kGridColumns>;
 
@@ -70,7 +73,8 @@ struct GridRow {
 using GridRows = std::vector<GridRow>;
 
 // Validation: the detail fields replace the texts of columns 0 to 5 as they stand; the
-// indicator and every colour stay. The row is no longer a proposal: its italics go.
+// indicator and every colour stay, but the program's choice: the user has made it theirs. The row
+// is no longer a proposal: its italics go.
 GridRows validated(GridRows rows, qint64 row, const DetailFields& fields);
 
 // Deletion: the rows below move up one (texts, and the colours and italics of columns 1 to 6);

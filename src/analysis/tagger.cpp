@@ -240,6 +240,14 @@ void TagModel::smooth(const std::vector<double>& unigrams, const std::vector<dou
     for (std::size_t t = 0; t < n; ++t) {
         unigram_[t] = std::max(unigrams[t], 0.5) / smoothedTotal;
     }
+    const auto boundary = static_cast<std::size_t>(indexOf(kSentenceTag));
+    const double bigramShare =
+        middle[boundary] > 0 ? lambdas_[1] / std::max(lambdas_[0] + lambdas_[1], 1e-9) : 0;
+    afterBoundary_.resize(n);
+    for (std::size_t c = 0; c < n; ++c) {
+        afterBoundary_[c] = (1 - bigramShare) * unigram_[c] +
+                            bigramShare * ratio(bigram[boundary * n + c], middle[boundary]);
+    }
     transition_.resize(n * n * n);
     for (std::size_t a = 0; a < n; ++a) {
         for (std::size_t b = 0; b < n; ++b) {
@@ -263,6 +271,10 @@ double TagModel::transition(int t1, int t2, int t3) const {
     }
     return transition_[(static_cast<std::size_t>(t1) * n + static_cast<std::size_t>(t2)) * n +
                        static_cast<std::size_t>(t3)];
+}
+
+double TagModel::afterBoundary(int tag) const {
+    return tag < 0 ? unigram(tag) : afterBoundary_[static_cast<std::size_t>(tag)];
 }
 
 double TagModel::unigram(int tag) const {
@@ -339,7 +351,9 @@ std::vector<std::vector<double>> tagProbabilities(const TagModel& model,
                     const double before =
                         i == 0 ? 1.0
                                : alpha[static_cast<std::size_t>(i - 1)][w * prev.tags.size() + u];
-                    into += before * model.transition(prev2.tags[w], prev.tags[u], here.tags[v]);
+                    into += before *
+                            (i == 0 ? model.afterBoundary(here.tags[v])
+                                    : model.transition(prev2.tags[w], prev.tags[u], here.tags[v]));
                 }
                 a[u * here.tags.size() + v] = into * here.emission[v];
                 sum += a[u * here.tags.size() + v];

@@ -36,6 +36,9 @@ class TagModel {
     double transition(int t1, int t2, int t3) const;
     // The tag's share of the corpus, never zero.
     double unigram(int tag) const;
+    // P(t | a sentence boundary before it), whatever came before the boundary: the bigram and
+    // unigram orders alone, the corpus having no reliable count of two boundaries in a row.
+    double afterBoundary(int tag) const;
     // The index of a tag, or -1 when the statistics lack it.
     int indexOf(const QString& tag) const;
     int tagCount() const { return static_cast<int>(tags_.size()); }
@@ -48,6 +51,7 @@ class TagModel {
     std::vector<QString> tags_;
     std::vector<double> unigram_;
     std::vector<float> transition_;  // tags^3, row-major (t1, t2, t3)
+    std::vector<double> afterBoundary_;
     double lambdas_[3] = {0, 0, 0};
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/analysisfile.h"
+#include "analysis/keeping.h"
 #include "analysis/storing.h"
 #include "analysis/thesauruslists.h"
 #include "records/recordfile.h"
@@ -94,6 +95,8 @@ class Workspace : public ui::Form<QMainWindow>, public ui::ClosingGuard {
     QAction* garder;         // "Garder cette analyse"
     QAction* garderPartout;  // "Garder cette analyse pour toutes les occurrences"
     QAction* basculer;       // F6: from the grid to the detail panel and back
+    QAction* choisir;        // "Choisir l'analyse la plus probable"
+    QAction* choisirIci;     // the same for the selected row's occurrence only
     QMenu* thesaurus;
     QAction* Thesaurusvorante;
     QAction* thesaurusautre;
@@ -125,6 +128,8 @@ class Workspace : public ui::Form<QMainWindow>, public ui::ClosingGuard {
     void garder_Click();
     void garderPartout_Click();
     void basculer_Click();
+    void choisir_Click();
+    void choisirIci_Click();
     void Enregistrer_Click();
     void imprimer_Click();
     void apercu_Click();
@@ -176,6 +181,9 @@ class Workspace : public ui::Form<QMainWindow>, public ui::ClosingGuard {
     // Names the text or analysis file in the window's title, after the program's own title.
     void showDocumentName(const QString& path);
 
+    // The word indices where the sentences of the text begin; none when they are not known.
+    virtual std::vector<qint64> sentenceStarts() const { return {}; }
+
     void writeHeaderRow();
     // Shows all the rows below the header.
     void setAllRows(const GridRows& rows);
@@ -197,6 +205,9 @@ class Workspace : public ui::Form<QMainWindow>, public ui::ClosingGuard {
     // from it first.
     void pushChange(const QString& text, RowsChange change);
     void keep(bool everywhere);
+    // Keeps the most probable row of every untouched ambiguous occurrence within `span` (all
+    // occurrences when its first row is 0).
+    void chooseMostProbable(RowSpan span);
     void buildBody(const WorkspaceDesign& design);
     void followVisualOrder();
     QWidget* buildDetailPanel(const WorkspaceDesign& design);

@@ -1,6 +1,7 @@
 // The workspace's commands beyond its design: undo and redo of every change of the grid,
 // keeping one analysis of an occurrence, print preview, CSV export and the paradigm of a lemma.
 
+#include "analysis/choosing.h"
 #include "analysis/gridhistory.h"
 #include "analysis/keeping.h"
 #include "analysis/listing.h"
@@ -72,6 +73,12 @@ void Workspace::buildAddedMenus() {
         item(edition, QStringLiteral("garderPartout"),
              QStringLiteral("Garder cette analyse pour &toutes les occurrences"),
              &Workspace::garderPartout_Click, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
+    choisir =
+        item(edition, QStringLiteral("choisir"),
+             QStringLiteral("C&hoisir l'analyse la plus probable"), &Workspace::choisir_Click);
+    choisirIci = item(edition, QStringLiteral("choisirIci"),
+                      QStringLiteral("Choisir l'analyse la plus probable pour cette &occurrence"),
+                      &Workspace::choisirIci_Click);
     edition->addSeparator();
     basculer = item(edition, QStringLiteral("basculer"),
                     QStringLiteral("&Basculer entre la grille et le détail"),
@@ -177,6 +184,53 @@ void Workspace::keep(bool everywhere) {
                                     : QString();
     statusBar()->showMessage(
         QStringLiteral("Analyse gardée%1 : %2.").arg(occurrences, rowsRemoved(kept.removed)),
+        kStatusNoteMilliseconds);
+}
+
+void Workspace::choisir_Click() {
+    chooseMostProbable({});
+}
+
+void Workspace::choisirIci_Click() {
+    if (!needsRow() || selectedRow >= grille01->rows()) {
+        return;
+    }
+    chooseMostProbable(occurrenceOf(rows(), selectedRow));
+}
+
+void Workspace::chooseMostProbable(RowSpan span) {
+    const TagModel* model = installedTagModel();
+    if (!model) {
+        statusBar()->showMessage(
+            QStringLiteral("Aucune analyse choisie : les statistiques du contexte (tags.la) ne "
+                           "sont pas installées."),
+            kStatusNoteMilliseconds);
+        return;
+    }
+    ui::Hourglass hourglass(this);
+    RowsChange change(1, rows(), selectedRow, selectedRow);
+    LemmaFrequencies frequencies(&installedMorphology());
+    const std::vector<double> probabilities =
+        rowProbabilities(change.before, *model, frequencies, sentenceStarts());
+    Choice done = choosingMostProbable(change.before, probabilities, span);
+    if (done.occurrences == 0) {
+        statusBar()->showMessage(
+            QStringLiteral("Aucune occurrence ambiguë à trancher : chacune n'a qu'une analyse, "
+                           "ou a déjà été traitée."),
+            kStatusNoteMilliseconds);
+        return;
+    }
+    if (selectedRow >= 1 && selectedRow <= static_cast<qint64>(done.newRowOf.size())) {
+        change.selectedAfter = done.newRowOf[static_cast<std::size_t>(selectedRow - 1)];
+    }
+    change.after = std::move(done.rows);
+    pushChange(QStringLiteral("le choix des analyses les plus probables"), std::move(change));
+    statusBar()->showMessage(
+        QStringLiteral("Analyse la plus probable choisie pour %1 : %2 (en vert jusqu'à la "
+                       "validation).")
+            .arg(done.occurrences == 1 ? QStringLiteral("1 occurrence")
+                                       : QStringLiteral("%1 occurrences").arg(done.occurrences),
+                 rowsRemoved(done.removed)),
         kStatusNoteMilliseconds);
 }
 

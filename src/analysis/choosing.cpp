@@ -1,0 +1,172 @@
+#include "analysis/choosing.h"
+
+#include "analysis/normalise.h"
+#include "analysis/thesauruslists.h"
+#include "records/records.h"
+
+#include <QHash>
+
+#include <algorithm>
+
+namespace analysis {
+namespace {
+
+// A row whose analysis cells the lookup or the completion coloured as one of several.
+bool stillAmbiguous(const GridRow& row) {
+    for (int c = index(Column::Lemma); c <= index(Column::MoodTenseVoice); ++c) {
+        if (row.cells[static_cast<std::size_t>(c)].colour != kAmbiguityColour) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QString cellText(const GridRow& row, Column c) {
+    const QString text = records::trimmedRight(row[c].text);
+    return text == records::kEmptyMarker ? QString() : text;
+}
+
+// The occurrences of the grid in order: where each begins and ends (rows 1 and up).
+std::vector<RowSpan> occurrences(const GridRows& rows) {
+    std::vector<RowSpan> spans;
+    for (qint64 row = 1; row <= static_cast<qint64>(rows.size());) {
+        const RowSpan span = occurrenceOf(rows, row);
+        spans.push_back(span);
+        row = span.last + 1;
+    }
+    return spans;
+}
+
+}  // namespace
+
+std::vector<TaggedCandidate> taggedCandidates(const std::vector<WeighedAnalysis>& analyses) {
+    QHash<QString, int> analysesOfLemma;
+    for (const WeighedAnalysis& a : analyses) {
+        ++analysesOfLemma[a.lemma.toLower()];
+    }
+    std::vector<TaggedCandidate> candidates;
+    candidates.reserve(analyses.size());
+    for (const WeighedAnalysis& a : analyses) {
+        double weight = (a.frequency + 1.0) / std::max(1, analysesOfLemma.value(a.lemma.toLower()));
+        if (a.stored) {
+            weight *= kStoredWeight;
+        }
+        candidates.push_back(
+            {tagOfAnalysis(a.category, a.caseGenderNumber, a.moodTenseVoice), weight});
+    }
+    return candidates;
+}
+
+int LemmaFrequencies::of(const QString& form, const QString& lemma) {
+    if (!database_ || !database_->isOpen()) {
+        return 0;
+    }
+    const QString folded = foldedForm(form);
+    auto it = byForm_.find(folded);
+    if (it == byForm_.end()) {
+        QHash<QString, int> counts;
+        for (const ProposedAnalysis& a : database_->proposals(form)) {
+            int& count = counts[a.lemma.toLower()];
+            count = std::max(count, a.frequency);
+        }
+        it = byForm_.insert(folded, counts);
+    }
+    return it->value(lemma.toLower(), 0);
+}
+
+std::vector<double> rowProbabilities(const GridRows& rows, const TagModel& model,
+                                     LemmaFrequencies& frequencies,
+                                     const std::vector<qint64>& sentenceStarts) {
+    std::vector<double> probabilities(rows.size(), 0);
+    const std::vector<RowSpan> spans = occurrences(rows);
+    auto nextStart = sentenceStarts.begin();
+    std::vector<std::vector<TaggedCandidate>> sentence;
+    std::vector<RowSpan> sentenceSpans;
+    auto decode = [&] {
+        const auto p = candidateProbabilities(model, sentence);
+        for (std::size_t w = 0; w < sentence.size(); ++w) {
+            for (std::size_t k = 0; k < p[w].size(); ++k) {
+                probabilities[static_cast<std::size_t>(sentenceSpans[w].first - 1) + k] = p[w][k];
+            }
+        }
+        sentence.clear();
+        sentenceSpans.clear();
+    };
+    for (const RowSpan& span : spans) {
+        const GridRow& first = rows[static_cast<std::size_t>(span.first - 1)];
+        // A new sentence begins at its first word.
+        bool begins = false;
+        while (nextStart != sentenceStarts.end() && first.occurrence >= 0 &&
+               *nextStart <= first.occurrence) {
+            begins = true;
+            ++nextStart;
+        }
+        if (begins && !sentence.empty()) {
+            decode();
+        }
+        const QString form = records::trimmedRight(first[Column::Form].text);
+        if (form.isEmpty()) {
+            continue;
+        }
+        std::vector<WeighedAnalysis> analyses;
+        for (qint64 r = span.first; r <= span.last; ++r) {
+            const GridRow& row = rows[static_cast<std::size_t>(r - 1)];
+            const QString lemma = cellText(row, Column::Lemma);
+            analyses.push_back(
+                {lemma, cellText(row, Column::Category), cellText(row, Column::CaseGenderNumber),
+                 cellText(row, Column::MoodTenseVoice), frequencies.of(form, lemma), false});
+        }
+        sentence.push_back(taggedCandidates(analyses));
+        sentenceSpans.push_back(span);
+    }
+    if (!sentence.empty()) {
+        decode();
+    }
+    return probabilities;
+}
+
+Choice choosingMostProbable(const GridRows& rows, const std::vector<double>& probabilities,
+                            RowSpan span) {
+    Choice choice;
+    choice.rows.reserve(rows.size());
+    choice.newRowOf.resize(rows.size());
+    const qint64 first = span.first > 0 ? span.first : 1;
+    const qint64 last = span.first > 0 ? span.last : static_cast<qint64>(rows.size());
+    for (const RowSpan& occurrence : occurrences(rows)) {
+        const auto begin = static_cast<std::size_t>(occurrence.first - 1);
+        const auto end = static_cast<std::size_t>(occurrence.last);
+        const bool inSpan = occurrence.last >= first && occurrence.first <= last;
+        const bool untouched =
+            occurrence.size() > 1 &&
+            std::all_of(rows.begin() + static_cast<qsizetype>(begin),
+                        rows.begin() + static_cast<qsizetype>(end), stillAmbiguous);
+        if (!inSpan || !untouched) {
+            for (std::size_t i = begin; i < end; ++i) {
+                choice.newRowOf[i] = static_cast<qint64>(choice.rows.size()) + 1;
+                choice.rows.push_back(rows[i]);
+            }
+            continue;
+        }
+        // The first of equally probable rows, as the grid lists them.
+        std::size_t best = begin;
+        for (std::size_t i = begin + 1; i < end; ++i) {
+            if (probabilities[i] > probabilities[best]) {
+                best = i;
+            }
+        }
+        GridRow chosen = rows[best];
+        for (int c = index(Column::Lemma); c <= index(Column::MoodTenseVoice); ++c) {
+            chosen.cells[static_cast<std::size_t>(c)].colour = kChosenColour;
+        }
+        const auto at = static_cast<qint64>(choice.rows.size()) + 1;
+        for (std::size_t i = begin; i < end; ++i) {
+            choice.newRowOf[i] = at;
+        }
+        choice.rows.push_back(std::move(chosen));
+        ++choice.occurrences;
+        choice.removed += occurrence.size() - 1;
+    }
+    return choice;
+}
+
+}  // namespace analysis
