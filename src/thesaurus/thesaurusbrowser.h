@@ -21,6 +21,8 @@ class ThesaurusBrowser : public ui::ResultBrowser {
   public:
     // List1 to List7.
     analysis::ThesaurusLists lists;
+    // The file's bytes as the lists were read from them, record after record.
+    QByteArray fileRecords;
 
   protected:
     explicit ThesaurusBrowser(const ThesaurusBrowserDesign& design);
@@ -32,8 +34,11 @@ class ThesaurusBrowser : public ui::ResultBrowser {
     std::vector<QStringList> rowsWithInitial(QChar letter) override;
     std::vector<QStringList> rowsFoundFor(const QString& text) override;
     QList<QStringList> printedPages(const std::vector<QStringList>& rows) const override;
-    // The record numbers of the rows a listing is about to show.
-    virtual void listing(const QStringList& numbers) { Q_UNUSED(numbers); }
+    // The rows a listing is about to show: their record numbers and their list entries.
+    virtual void listing(const QStringList& numbers, const std::vector<qint64>& entries) {
+        Q_UNUSED(numbers);
+        Q_UNUSED(entries);
+    }
 
   private:
     std::vector<QStringList> rowsOf(const std::vector<qint64>& entries);
