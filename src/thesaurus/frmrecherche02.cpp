@@ -22,7 +22,7 @@ constexpr int kLastColumn = 5;
 
 frmrecherche02::frmrecherche02()
     : ThesaurusBrowser({QStringLiteral("Vorante Lumivexa - Autre Thesaurus"), Trimming::Other,
-                        Scan::Whole, ui::kDefaultWidth}) {
+                        Scan::Whole, ui::kDefaultWidth, true}) {
     auto button = [this](const QString& name, const QString& tip, QStyle::StandardPixmap icon) {
         auto* b =
             ui::named(new QPushButton(style()->standardIcon(icon), QString(), this), name, tip);

@@ -8,9 +8,10 @@ namespace thesaurus {
 // What tells the two thesaurus browsers apart.
 struct ThesaurusBrowserDesign {
     QString caption;
-    Trimming trimming;  // what the lists keep of each field
-    Scan scan;          // whether the letter listing stops at a later initial
-    int categoryWidth;  // column 3 "Cat. gramm.", in twips, or ui::kDefaultWidth
+    Trimming trimming;          // what the lists keep of each field
+    Scan scan;                  // whether the letter listing stops at a later initial
+    int categoryWidth;          // column 3 "Cat. gramm.", in twips, or ui::kDefaultWidth
+    bool keepsRecords = false;  // whether fileRecords is kept, for the writes in place
 };
 
 // A browser over one thesaurus file read whole into the thesaurus lists when the window
@@ -21,7 +22,8 @@ class ThesaurusBrowser : public ui::ResultBrowser {
   public:
     // List1 to List7.
     analysis::ThesaurusLists lists;
-    // The file's bytes as the lists were read from them, record after record.
+    // The file's bytes as the lists were read from them, record after record, when the
+    // browser writes in place; empty otherwise.
     QByteArray fileRecords;
 
   protected:
@@ -45,6 +47,7 @@ class ThesaurusBrowser : public ui::ResultBrowser {
 
     Trimming trimming_;
     Scan scan_;
+    bool keepsRecords_;
 };
 
 }  // namespace thesaurus
