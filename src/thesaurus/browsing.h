@@ -69,8 +69,8 @@ struct WriteResult {
 // fields, its own number; the reserved field keeps what the file holds.
 WriteResult markDeleted(const QString& path, qint64 number, const QByteArray& listed);
 
-// Rewrites record `number` in place with these values (the form kept), each padded or cut to
-// its field; an empty value becomes spaces.
+// Rewrites record `number` in place with these values, each padded or cut to its field; an
+// empty value becomes spaces.
 WriteResult rewriteEntry(const QString& path, qint64 number, const QByteArray& listed,
                          const analysis::DetailFields& values);
 
