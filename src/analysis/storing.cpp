@@ -20,7 +20,8 @@ records::ThesaurusRecord recordToStore(const QString& formCell, const DetailFiel
     return r;
 }
 
-bool holdsAnalysis(const ThesaurusLists& lists, const records::ThesaurusRecord& toStore) {
+bool holdsAnalysis(const ThesaurusLists& lists, const records::ThesaurusRecord& toStore,
+                   qint64 except) {
     const QString form = comparable(toStore.form());
     const QString lemma = comparable(toStore.lemma());
     const QString translation = comparable(toStore.translation());
@@ -29,7 +30,8 @@ bool holdsAnalysis(const ThesaurusLists& lists, const records::ThesaurusRecord& 
     const QString moodTenseVoice = comparable(toStore.moodTenseVoice());
     for (qint64 j = 0; j < lists.size(); ++j) {
         const auto i = static_cast<std::size_t>(j);
-        if (comparable(lists.forms[i]) == form && comparable(lists.lemmas[i]) == lemma &&
+        if (j != except && comparable(lists.forms[i]) == form &&
+            comparable(lists.lemmas[i]) == lemma &&
             comparable(lists.translations[i]) == translation &&
             comparable(lists.categories[i]) == category &&
             comparable(lists.caseGenderNumbers[i]) == caseGenderNumber &&

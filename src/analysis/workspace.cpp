@@ -9,6 +9,7 @@
 #include "lexicon/dictionary.h"
 #include "records/recordfile.h"
 #include "thesaurus/browsers.h"
+#include "ui/fields.h"
 #include "ui/grid.h"
 #include "ui/gridmodel.h"
 #include "ui/platform.h"
@@ -47,10 +48,7 @@ const QString kSelectForm = QStringLiteral("Veuillez sélectionner une forme.");
 const QString kSaveFilter = QStringLiteral("Fichiers de données (*.DAT)|*.DAT");
 
 QPlainTextEdit* detailField(QWidget* parent, const QString& name, const QString& label, int lines) {
-    auto* field = ui::named(new QPlainTextEdit(parent), name, label);
-    field->setTabChangesFocus(true);
-    field->setFixedHeight(field->fontMetrics().lineSpacing() * lines + 12);
-    return field;
+    return ui::named(new ui::LineField(parent, lines), name, label);
 }
 
 const QString kWorkspaceTitle = QStringLiteral("Vorante Lumivexa - Analyse morphologique");
@@ -295,8 +293,10 @@ void Workspace::writeHeaderRow() {
 }
 
 DetailFields Workspace::detailFields() const {
-    return {Text1->text(),        Text2->toPlainText(), Text3->toPlainText(),
-            Text4->toPlainText(), Text5->toPlainText(), Text6->toPlainText()};
+    using ui::flattened;
+    return {flattened(Text1->text()),        flattened(Text2->toPlainText()),
+            flattened(Text3->toPlainText()), flattened(Text4->toPlainText()),
+            flattened(Text5->toPlainText()), flattened(Text6->toPlainText())};
 }
 
 GridRows Workspace::rows() const {
@@ -535,14 +535,7 @@ bool Workspace::storeAnalysis(const DetailFields& fields, const QString& formCel
         cannotStore();
         return true;
     }
-    const QStringList losses = storingLosses(fields);
-    if (!losses.isEmpty() &&
-        ui::msgBox(this,
-                   QStringLiteral("Le Thesaurus ne peut pas garder ces valeurs telles qu'elles "
-                                  "sont écrites :\n%1\nEnregistrer l'analyse quand même ?")
-                       .arg(losses.join(QLatin1Char('\n'))),
-                   ui::Buttons::YesNo, ui::Icon::Information,
-                   QStringLiteral("Enregistrement dans le Thesaurus")) == ui::Answer::No) {
+    if (!ui::acceptsStoringLosses(this, storingLosses(fields))) {
         return false;
     }
     const records::AppendResult appended = records::appendThesaurusRecord(path, record);

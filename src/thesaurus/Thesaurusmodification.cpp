@@ -1,6 +1,7 @@
 #include "thesaurus/Thesaurusmodification.h"
 
 #include "about/frmAbout.h"
+#include "analysis/storing.h"
 #include "keypads/keypads.h"
 #include "records/records.h"
 #include "thesaurus/browsing.h"
@@ -13,11 +14,14 @@
 #include <QAction>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <iterator>
 
 namespace thesaurus {
 
@@ -42,10 +46,11 @@ void Thesaurusmodification::buildMenus() {
 QWidget* Thesaurusmodification::buildFields(QWidget* parent) {
     auto* fields = new QWidget(parent);
     auto* form = new QFormLayout(fields);
-    auto text = [fields](const QString& name, const QString& what, int lines) {
-        auto* t = ui::named(new QPlainTextEdit(fields), name, what);
-        t->setTabChangesFocus(true);
-        t->setFixedHeight(t->fontMetrics().lineSpacing() * lines + 12);
+    // Enter in a field saves, as the window's main command.
+    auto text = [this, fields](const QString& name, const QString& what, int lines) {
+        auto* t = ui::named(new ui::LineField(fields, lines), name, what);
+        t->setEnterValidates(true);
+        connect(t, &ui::LineField::entered, this, &Thesaurusmodification::Command2_Click);
         return t;
     };
     // A field with the picture button of its keypad on its right.
@@ -54,6 +59,7 @@ QWidget* Thesaurusmodification::buildFields(QWidget* parent) {
         button = ui::named(new QPushButton(ui::keypadIcon(), QString(), fields), name, what);
         button->setToolTip(what);
         button->setIconSize(QSize(22, 22));
+        button->setAutoDefault(true);
         connect(button, &QPushButton::clicked, this, handler);
         auto* row = new QHBoxLayout;
         row->addWidget(field, 1);
@@ -97,6 +103,7 @@ void Thesaurusmodification::buildBody() {
     auto button = [&](const QString& name, const QString& caption, const QString& what,
                       auto handler) {
         auto* b = ui::named(new QPushButton(caption, central), name, what);
+        b->setAutoDefault(true);  // Enter presses the button that has the focus
         connect(b, &QPushButton::clicked, this, handler);
         buttons->addWidget(b);
         return b;
@@ -108,9 +115,10 @@ void Thesaurusmodification::buildBody() {
                       QStringLiteral("Tableau des cas, modes, temps et voix (P3)"),
                       &Thesaurusmodification::Command6_Click);
     buttons->addStretch(1);
-    Command2 = button(QStringLiteral("Command2"), QStringLiteral("Enregistrer"),
+    // Alt+A is the "&Aide" menu's: Annuler takes its N.
+    Command2 = button(QStringLiteral("Command2"), QStringLiteral("&Enregistrer"),
                       QStringLiteral("Enregistrer"), &Thesaurusmodification::Command2_Click);
-    Command1 = button(QStringLiteral("Command1"), QStringLiteral("Annuler"),
+    Command1 = button(QStringLiteral("Command1"), QStringLiteral("A&nnuler"),
                       QStringLiteral("Annuler"), &Thesaurusmodification::Command1_Click);
 
     auto* layout = new QVBoxLayout(central);
@@ -118,6 +126,16 @@ void Thesaurusmodification::buildBody() {
     layout->addWidget(buildFields(central), 1);
     layout->addLayout(buttons);
     setCentralWidget(central);
+    followVisualOrder();
+}
+
+// Tab goes down the fields, each keypad button right after its field, then along the buttons.
+void Thesaurusmodification::followVisualOrder() {
+    QWidget* order[] = {Text2, Text3,    Text4,    Command1_b, Text5,    Command3,
+                        Text6, Command4, Command5, Command6,   Command2, Command1};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
 }
 
 frmrecherche02* Thesaurusmodification::browser() {
@@ -136,11 +154,15 @@ void Thesaurusmodification::Form_Load() {
     }
     Text1->setEnabled(false);
     Text7->setText(from->List8.value(selectedRow - 1));
+    listed_ = from->listedRecords.value(selectedRow - 1);
+    Text2->setFocus();
 }
 
 analysis::DetailFields Thesaurusmodification::values() const {
-    return {Text1->text(),        Text2->toPlainText(), Text3->toPlainText(),
-            Text4->toPlainText(), Text5->toPlainText(), Text6->toPlainText()};
+    using ui::flattened;
+    return {flattened(Text1->text()),        flattened(Text2->toPlainText()),
+            flattened(Text3->toPlainText()), flattened(Text4->toPlainText()),
+            flattened(Text5->toPlainText()), flattened(Text6->toPlainText())};
 }
 
 void Thesaurusmodification::Command2_Click() {
@@ -150,18 +172,42 @@ void Thesaurusmodification::Command2_Click() {
         return;
     }
     const analysis::DetailFields entry = values();
-    const WriteResult written =
-        rewriteEntry(to->thesaurusPath(), Text7->text().toLongLong(), entry.form, entry);
-    if (!written.ok) {
-        // The window stays open with what the user typed; the browser sees the file as it is.
-        ui::msgBox(this, written.error, ui::Buttons::Ok, ui::Icon::Information,
-                   QStringLiteral("Modification impossible"));
-        to->reloadLists(true);
+    const qint64 number = Text7->text().toLongLong();
+    // The duplicate rule of the workspaces, on the file as it is now, the entry itself aside.
+    to->reloadLists(true);
+    if (analysis::holdsAnalysis(to->lists, entryRecord(entry), number - 1)) {
+        ui::msgBox(this, QStringLiteral("FORME (+ analyses) déjà présente dans le Thesaurus."),
+                   ui::Buttons::Ok, ui::Icon::Information, QStringLiteral("Analyse existante"));
         return;
     }
-    to->showRewritten(selectedRow, entry);
+    if (!ui::acceptsStoringLosses(this, analysis::storingLosses(entry))) {
+        return;
+    }
+    const WriteResult written = rewriteEntry(to->thesaurusPath(), number, listed_, entry);
+    if (!written.ok) {
+        ui::msgBox(this, written.error, ui::Buttons::Ok, ui::Icon::Information,
+                   QStringLiteral("Modification impossible"));
+        if (written.stale) {
+            // What was typed was typed over an entry that is no longer there: the browser
+            // shows the file as it is, and the user starts again from it.
+            to->readAgain();
+            unload();
+        }
+        // Otherwise the window stays open with what the user typed.
+        return;
+    }
+    to->showRewritten(selectedRow, written.written);
     to->reloadLists();
     unload();
+}
+
+// Escape cancels, from whichever control it reaches the window: none of them uses it.
+void Thesaurusmodification::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        Command1_Click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void Thesaurusmodification::Command1_Click() {

@@ -64,12 +64,17 @@ class Thesaurusmodification : public ui::Form<QMainWindow> {
 
   protected:
     void Form_Unload() override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void buildMenus();
     void buildBody();
     QWidget* buildFields(QWidget* parent);
+    void followVisualOrder();
     static frmrecherche02* browser();
+
+    // The 216 bytes the browser listed for the entry: saving checks the file still holds them.
+    QByteArray listed_;
 };
 
 }  // namespace thesaurus

@@ -52,9 +52,9 @@ class ListReader {
     std::string_view lastForm_;
 };
 
-// Reads record `number`, checks it is still the entry the browser showed, lets `change` fill
+// Reads record `number`, checks it still holds the bytes that were listed, lets `change` fill
 // it and writes it back in place; on a failed write the old bytes are put back.
-WriteResult rewriteRecord(const QString& path, qint64 number, const QString& form,
+WriteResult rewriteRecord(const QString& path, qint64 number, const QByteArray& listed,
                           const std::function<void(records::ThesaurusRecord&)>& change,
                           const QString& nothingDone) {
     WriteResult result;
@@ -81,12 +81,14 @@ WriteResult rewriteRecord(const QString& path, qint64 number, const QString& for
     if (inRange && !file.read(number, record)) {
         return refuse(file.error());
     }
-    if (!inRange || record.number() != number || records::trimmedRight(record.form()) != form) {
+    // A listed record is never a deletion marker, so a marker found here differs as well.
+    if (!inRange || record.toBytes() != listed ||
+        records::trimmedRight(record.form()) == records::kDeletedForm) {
+        result.stale = true;
         return refuse(QStringLiteral("Le Thesaurus %1 a changé depuis sa lecture : "
-                                     "l'enregistrement n° %2 ne contient plus la forme %3.")
+                                     "l'enregistrement n° %2 ne contient plus l'analyse affichée.")
                           .arg(records::quoted(path))
-                          .arg(number)
-                          .arg(records::quoted(form)));
+                          .arg(number));
     }
     const records::ThesaurusRecord old = record;
     change(record);
@@ -97,12 +99,13 @@ WriteResult rewriteRecord(const QString& path, qint64 number, const QString& for
         return refuse(why);
     }
     result.ok = true;
+    result.written = record.toBytes();
     return result;
 }
 
 }  // namespace
 
-LoadedLists loadBrowserLists(const QString& path, Trimming trimming) {
+LoadedLists loadBrowserLists(const QString& path, Trimming trimming, QByteArray* records) {
     LoadedLists loaded;
     const records::WholeFile file =
         records::readExistingRecords(path, records::ThesaurusRecord::Length);
@@ -112,6 +115,9 @@ LoadedLists loadBrowserLists(const QString& path, Trimming trimming) {
     ListReader reader(trimming);
     for (qint64 i = 0; i < file.count; ++i) {
         reader.append(loaded.lists, file.bytes.constData() + i * records::ThesaurusRecord::Length);
+    }
+    if (records) {
+        *records = file.bytes;
     }
     return loaded;
 }
@@ -141,7 +147,8 @@ std::vector<qint64> entriesWithForm(const analysis::ThesaurusLists& lists, const
     for (std::size_t i = 0; i < lists.forms.size(); ++i) {
         const QString& form = lists.forms[i];
         // Lower-casing keeps the length: most forms are set aside without it.
-        if (form.size() == wanted.size() && analysis::lowerCased(form) == wanted) {
+        if (form.size() == wanted.size() && form != records::kDeletedForm &&
+            analysis::lowerCased(form) == wanted) {
             found.push_back(static_cast<qint64>(i));
         }
     }
@@ -165,25 +172,42 @@ analysis::Pages printedListing(const std::vector<QStringList>& rows) {
     return analysis::labelledListing(analysis::kAnalysisLabels, rows);
 }
 
-WriteResult markDeleted(const QString& path, qint64 number, const QString& form) {
+WriteResult markDeleted(const QString& path, qint64 number, const QByteArray& listed) {
     const QString mark = records::kEmptyMarker;
     return rewriteRecord(
-        path, number, form,
+        path, number, listed,
         [&mark](records::ThesaurusRecord& record) {
             record.setAnalysis(records::kDeletedForm, mark, mark, mark, mark, mark);
         },
         QStringLiteral("L'analyse n'a pas été supprimée."));
 }
 
-WriteResult rewriteEntry(const QString& path, qint64 number, const QString& form,
+records::ThesaurusRecord entryRecord(const analysis::DetailFields& values) {
+    records::ThesaurusRecord record;
+    record.setAnalysis(values.form, values.category, values.lemma, values.caseGenderNumber,
+                       values.moodTenseVoice, values.translation);
+    return record;
+}
+
+WriteResult rewriteEntry(const QString& path, qint64 number, const QByteArray& listed,
                          const analysis::DetailFields& values) {
     return rewriteRecord(
-        path, number, form,
+        path, number, listed,
         [&values](records::ThesaurusRecord& record) {
             record.setAnalysis(values.form, values.category, values.lemma, values.caseGenderNumber,
                                values.moodTenseVoice, values.translation);
         },
         QStringLiteral("L'analyse n'a pas été modifiée."));
+}
+
+QStringList cellsOf(const records::ThesaurusRecord& record) {
+    using records::trimmedRight;
+    return {trimmedRight(record.form()),
+            trimmedRight(record.lemma()),
+            trimmedRight(record.translation()),
+            trimmedRight(record.category()),
+            trimmedRight(record.caseGenderNumber()),
+            trimmedRight(record.moodTenseVoice())};
 }
 
 }  // namespace thesaurus

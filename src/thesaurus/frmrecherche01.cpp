@@ -7,7 +7,7 @@ namespace thesaurus {
 
 frmrecherche01::frmrecherche01()
     : ThesaurusBrowser({QStringLiteral("Vorante Lumivexa - Thesaurus de base"), Trimming::Base,
-                        Scan::StopAtLaterInitial, 1500}) {}
+                        Scan::StopAtLaterInitial, 1500, false}) {}
 
 void frmrecherche01::Form_Load() {
     headerSetUp();

@@ -15,13 +15,14 @@ namespace thesaurus {
 namespace {
 
 const QString kEmpty = QStringLiteral("Le Thesaurus est vide!");
+const QString kNothingSelected = QStringLiteral("Aucun élément de la grille n'est sélectionné");
 constexpr int kLastColumn = 5;
 
 }  // namespace
 
 frmrecherche02::frmrecherche02()
     : ThesaurusBrowser({QStringLiteral("Vorante Lumivexa - Autre Thesaurus"), Trimming::Other,
-                        Scan::Whole, ui::kDefaultWidth}) {
+                        Scan::Whole, ui::kDefaultWidth, true}) {
     auto button = [this](const QString& name, const QString& tip, QStyle::StandardPixmap icon) {
         auto* b =
             ui::named(new QPushButton(style()->standardIcon(icon), QString(), this), name, tip);
@@ -62,9 +63,28 @@ void frmrecherche02::reloadLists(bool quiet) {
     readLists(thesaurusPath(), kEmpty, quiet);
 }
 
-void frmrecherche02::listing(const QStringList& numbers) {
+void frmrecherche02::listing(const QStringList& numbers, const std::vector<qint64>& entries) {
     List8 = numbers;
+    listedRecords.clear();
+    listedRecords.reserve(static_cast<qsizetype>(entries.size()));
+    for (const qint64 entry : entries) {
+        listedRecords << fileRecords.mid(entry * records::ThesaurusRecord::Length,
+                                         records::ThesaurusRecord::Length);
+    }
     selectedRow = 0;
+}
+
+void frmrecherche02::readAgain() {
+    const bool selected = rowHoldsEntry(selectedRow);
+    const QByteArray wasSelected = selected ? listedRecords[selectedRow - 1] : QByteArray();
+    reloadLists(true);
+    listAgain();
+    // The selection stays on its entry only when the entry is shown as it was.
+    const int row = selected ? static_cast<int>(listedRecords.indexOf(wasSelected)) + 1 : 0;
+    if (row >= 1) {
+        selectedRow = row;
+        showSelected();
+    }
 }
 
 bool frmrecherche02::rowHoldsEntry(int row) const {
@@ -93,7 +113,7 @@ void frmrecherche02::Command2_Click() {
         return;
     }
     if (!rowHoldsEntry(selectedRow)) {
-        ui::msgBox(this, QStringLiteral("Aucun élément de la grille n'est sélectionné"));
+        ui::msgBox(this, kNothingSelected);
         return;
     }
     if (ui::msgBox(this, QStringLiteral("Désirez-vous vraiment supprimer cette forme?\r\n"),
@@ -103,11 +123,11 @@ void frmrecherche02::Command2_Click() {
     }
     const int row = selectedRow;
     const WriteResult written =
-        markDeleted(thesaurusPath(), List8[row - 1].toLongLong(), grille02->textAt(row, 0));
+        markDeleted(thesaurusPath(), List8[row - 1].toLongLong(), listedRecords[row - 1]);
     if (!written.ok) {
         ui::msgBox(this, written.error, ui::Buttons::Ok, ui::Icon::Information,
                    QStringLiteral("Suppression impossible"));
-        reloadLists(true);
+        readAgain();
         return;
     }
     reloadLists();
@@ -127,26 +147,31 @@ void frmrecherche02::removeResultRow(int row) {
     grille02->setRows(grille02->rows() - 1);
     grille02->setRedraw(true);
     List8.removeAt(row - 1);
+    listedRecords.removeAt(row - 1);
 }
 
 void frmrecherche02::Command3_Click() {
     selectedRow = grille02->rowSel();
-    if (grille02->isHidden() || !rowHoldsEntry(selectedRow)) {
+    if (grille02->isHidden()) {
+        return;
+    }
+    if (!rowHoldsEntry(selectedRow)) {
+        ui::msgBox(this, kNothingSelected);
         return;
     }
     ui::Forms::showModal(ui::Forms::instance().load<Thesaurusmodification>());
     showSelected();
 }
 
-void frmrecherche02::showRewritten(int row, const analysis::DetailFields& values) {
-    const QString cells[] = {values.form,
-                             values.lemma,
-                             values.translation,
-                             values.category,
-                             values.caseGenderNumber,
-                             values.moodTenseVoice};
+void frmrecherche02::showRewritten(int row, const QByteArray& record) {
+    records::ThesaurusRecord stored;
+    stored.fromBytes(record);
+    const QStringList cells = cellsOf(stored);
     for (int c = 0; c <= kLastColumn; ++c) {
         grille02->setTextAt(row, c, cells[c]);
+    }
+    if (row >= 1 && row <= listedRecords.size()) {
+        listedRecords[row - 1] = record;
     }
 }
 

@@ -20,6 +20,9 @@ class frmrecherche02 : public ThesaurusBrowser {
     QLineEdit* nomfiche;
     // The record number of the entry of each result row: entry k - 1 for row k.
     QStringList List8;
+    // The 216 bytes each result row was listed from, in the same order: a write checks that
+    // the file still holds them.
+    QList<QByteArray> listedRecords;
     // The result row the last click, deletion or modification took; 0 for none.
     int selectedRow = 0;
 
@@ -32,11 +35,13 @@ class frmrecherche02 : public ThesaurusBrowser {
     QString thesaurusPath() const;
     // Rereads the lists from the file as it is now; quiet shows no message.
     void reloadLists(bool quiet = false);
-    // Rewrites the six cells of a result row with the values saved for its entry.
-    void showRewritten(int row, const analysis::DetailFields& values);
+    // Shows in a result row the record now stored for its entry, as the file holds it.
+    void showRewritten(int row, const QByteArray& record);
+    // After a refused write: the lists and the result rows as the file is now.
+    void readAgain();
 
   protected:
-    void listing(const QStringList& numbers) override;
+    void listing(const QStringList& numbers, const std::vector<qint64>& entries) override;
 
   private:
     // The result row the commands act on: shown, holding a form, with a record number.

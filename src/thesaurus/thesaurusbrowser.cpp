@@ -19,10 +19,13 @@ ui::BrowserDesign browserDesign(const ThesaurusBrowserDesign& design) {
 }  // namespace
 
 ThesaurusBrowser::ThesaurusBrowser(const ThesaurusBrowserDesign& design)
-    : ResultBrowser(browserDesign(design)), trimming_(design.trimming), scan_(design.scan) {}
+    : ResultBrowser(browserDesign(design)),
+      trimming_(design.trimming),
+      scan_(design.scan),
+      keepsRecords_(design.keepsRecords) {}
 
 void ThesaurusBrowser::readLists(const QString& path, const QString& emptyMessage, bool quiet) {
-    LoadedLists loaded = loadBrowserLists(path, trimming_);
+    LoadedLists loaded = loadBrowserLists(path, trimming_, keepsRecords_ ? &fileRecords : nullptr);
     lists = std::move(loaded.lists);
     if (quiet) {
         return;
@@ -37,7 +40,7 @@ void ThesaurusBrowser::readLists(const QString& path, const QString& emptyMessag
 
 std::vector<QStringList> ThesaurusBrowser::rowsOf(const std::vector<qint64>& entries) {
     Results results = resultsOf(lists, entries);
-    listing(results.numbers);
+    listing(results.numbers, entries);
     return std::move(results.rows);
 }
 

@@ -91,13 +91,13 @@ void ResultBrowser::buildMenus() {
     fichier = menu(nullptr, QStringLiteral("fichier"), QStringLiteral("&Fichier"));
     imprimer = item(fichier, QStringLiteral("imprimer"), QStringLiteral("&Imprimer"),
                     &ResultBrowser::imprimer_Click);
+    apercu = item(fichier, QStringLiteral("apercu"), QStringLiteral("A&perçu avant impression..."),
+                  &ResultBrowser::apercu_Click);
+    exporter = item(fichier, QStringLiteral("exporter"), QStringLiteral("E&xporter en CSV..."),
+                    &ResultBrowser::exporter_Click);
+    fichier->addSeparator();
     quitter = item(fichier, QStringLiteral("quitter"), QStringLiteral("&Quitter"),
                    &ResultBrowser::quitter_Click);
-    fichier->addSeparator();
-    apercu = item(fichier, QStringLiteral("apercu"), QStringLiteral("Aperçu avant impression..."),
-                  &ResultBrowser::apercu_Click);
-    exporter = item(fichier, QStringLiteral("exporter"), QStringLiteral("Exporter en CSV..."),
-                    &ResultBrowser::exporter_Click);
     recherche = menu(nullptr, QStringLiteral("recherche"), QStringLiteral("&Recherche"));
     alphabet = menu(recherche, QStringLiteral("alphabet"), QStringLiteral("&Alphabétique"));
     for (char c = 'a'; c <= 'z'; ++c) {
@@ -175,7 +175,9 @@ void ResultBrowser::headerSetUp() {
 }
 
 void ResultBrowser::showListing(const QString& message, const std::vector<QStringList>& rows) {
+    // A screen reader announces what the label shows, not its first caption.
     Labelgrille->setText(message);
+    Labelgrille->setAccessibleName(message);
     Labelgrille->hide();
     grille02->show();
     // Filled with the view switched off: one refresh at the end, however many rows.
@@ -220,12 +222,28 @@ std::vector<QStringList> ResultBrowser::resultRows() const {
 
 void ResultBrowser::letter_Click(QChar letter) {
     Hourglass hourglass(this);
+    lastListing_ = {LastListing::Letter, letter, {}};
     showListing(kNothingForLetter, rowsWithInitial(letter));
 }
 
 void ResultBrowser::Command1_Click() {
     Hourglass hourglass(this);
-    showListing(kNothingForForm, rowsFoundFor(Text1->text()));
+    lastListing_ = {LastListing::Form, {}, Text1->text()};
+    showListing(kNothingForForm, rowsFoundFor(lastListing_.text));
+}
+
+void ResultBrowser::listAgain() {
+    Hourglass hourglass(this);
+    switch (lastListing_.kind) {
+        case LastListing::Letter:
+            showListing(kNothingForLetter, rowsWithInitial(lastListing_.letter));
+            break;
+        case LastListing::Form:
+            showListing(kNothingForForm, rowsFoundFor(lastListing_.text));
+            break;
+        case LastListing::None:
+            break;
+    }
 }
 
 void ResultBrowser::imprimer_Click() {

@@ -92,6 +92,10 @@ class ResultBrowser : public Form<QMainWindow> {
     // below the header, with one empty row after them; or, when there are none, the message.
     void showListing(const QString& message, const std::vector<QStringList>& rows);
 
+    // Repeats the last letter listing or form search on the lists as they are now: rows that
+    // no longer hold what was listed must not stay shown.
+    void listAgain();
+
     virtual std::vector<QStringList> rowsWithInitial(QChar letter) = 0;
     virtual std::vector<QStringList> rowsFoundFor(const QString& text) = 0;
     virtual QList<QStringList> printedPages(const std::vector<QStringList>& rows) const = 0;
@@ -104,6 +108,11 @@ class ResultBrowser : public Form<QMainWindow> {
     void buildBody();
 
     BrowserDesign design_;
+    struct LastListing {
+        enum Kind { None, Letter, Form } kind = None;
+        QChar letter;
+        QString text;  // the searched form, as it was typed then
+    } lastListing_;
 };
 
 // Opens a browser window (loading it first if needed, with the hourglass on busyWindow) and

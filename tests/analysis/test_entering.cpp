@@ -10,8 +10,10 @@
 #include "ui/grid.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -57,6 +59,7 @@ class TestEntering : public QObject {
     void baseThesaurusIsNeverWritten();
     void failedAppendKeepsListsAndReports();
     void storedValuesAreComparedAsStored();
+    void oneLineFieldsTakeNoLineBreak();
     void deletionMovesRowsUp();
     void duplicationInsertsANewAnalysis();
     void savingWritesOneRecordPerRow();
@@ -252,6 +255,45 @@ void TestEntering::storedValuesAreComparedAsStored() {
     QVERIFY(platform_->messages.last().text.contains(QStringLiteral("non enregistrables")));
     QCOMPARE(readFile(mine_).size(), 4 * 216);
     QCOMPARE(ws->grille01->textAt(1, 1), QStringLiteral("primus"));
+}
+
+void TestEntering::oneLineFieldsTakeNoLineBreak() {
+    frmanalyse* ws = open(QStringLiteral("primus"));
+    drive::clickRow(ws, 1);
+    ws->Text2->clear();
+    ws->Text3->clear();
+    ws->Text2->setFocus();
+    QTest::keyClicks(ws->Text2, QStringLiteral("primus"));
+    QTest::keyClick(ws->Text2, Qt::Key_Return);
+    QCOMPARE(ws->Text2->toPlainText(), QStringLiteral("primus"));
+    QCOMPARE(ws->focusWidget(), ws->Text3);  // Enter moves on
+    QTest::keyClicks(ws->Text3, QStringLiteral("premier"));
+    QTest::keyClick(ws->Text3, Qt::Key_Enter, Qt::ShiftModifier);
+    QCOMPARE(ws->Text3->toPlainText(), QStringLiteral("premier"));
+    ws->Text4->setPlainText(QStringLiteral("A1\n"));  // put there by a program
+    ws->Command2->click();
+    QVERIFY(platform_->messages.isEmpty());
+    const QByteArray stored = readFile(mine_).mid(3 * 216);
+    QCOMPARE(stored.size(), 216);
+    QVERIFY(!stored.contains('\n'));
+    QCOMPARE(stored.mid(32, 7), QByteArray("A1     "));
+
+    // The same analysis typed with a line break is the same analysis: refused as present.
+    ws->Text4->setPlainText(QStringLiteral("A1"));
+    ws->Command2->click();
+    QCOMPARE(platform_->messages.size(), 1);
+    QCOMPARE(platform_->messages[0].title, QStringLiteral("Analyse existante"));
+    QCOMPARE(readFile(mine_).size(), 4 * 216);
+
+    // Pasted text is flattened, in one-line and wrapping fields alike.
+    for (QPlainTextEdit* field : {ws->Text2, ws->Text3}) {
+        auto* clip = new QMimeData;
+        clip->setText(QStringLiteral("a\nb\r\nc\td\u2029e"));
+        QGuiApplication::clipboard()->setMimeData(clip);
+        field->selectAll();
+        field->paste();
+        QCOMPARE(field->toPlainText(), QStringLiteral("a b c d e"));
+    }
 }
 
 void TestEntering::deletionMovesRowsUp() {

@@ -138,7 +138,7 @@ void TestBrowsing::formSearchIsExactLetterCaseAside() {
     QCOMPARE(entriesWithForm(lists, QStringLiteral(" rosa")), indices({}));
     QCOMPARE(entriesWithForm(lists, QStringLiteral("rosa ")), indices({}));
     QCOMPARE(entriesWithForm(lists, QString()), indices({}));
-    QCOMPARE(entriesWithForm(lists, QStringLiteral("$$$")), indices({4}));
+    QCOMPARE(entriesWithForm(lists, QStringLiteral("$$$")), indices({}));  // deleted: no entry
     QCOMPARE(entriesWithForm(lists, QStringLiteral("ROSÀ")), indices({5}));
 }
 
@@ -148,11 +148,11 @@ void TestBrowsing::writesKeepTheReservedField() {
                              record(2, QStringLiteral("cano"), QStringLiteral("cano"),
                                     QStringLiteral("1 sg."), QStringLiteral("0123456789"));
     const QString path = write(QStringLiteral("reserved.dat"), bytes);
-    QVERIFY(markDeleted(path, 1, QStringLiteral("rosa")).ok);
+    QVERIFY(markDeleted(path, 1, bytes.left(216)).ok);
     const analysis::DetailFields values{QStringLiteral("cano"),  QString(),
                                         QString(100, u'é'),      QStringLiteral("V3"),
                                         QStringLiteral("1 sg."), QStringLiteral("ind. prés.")};
-    QVERIFY(rewriteEntry(path, 2, QStringLiteral("cano"), values).ok);
+    QVERIFY(rewriteEntry(path, 2, bytes.mid(216), values).ok);
     const QByteArray after = readFile(path);
     QCOMPARE(after.size(), bytes.size());
     QCOMPARE(after.mid(2, 5), QByteArray("$$$  "));
@@ -166,11 +166,15 @@ void TestBrowsing::writesRefuseAFileThatChanged() {
     const QString path = write(QStringLiteral("changed.dat"), bytes);
     struct Case {
         qint64 number;
-        QString form;
+        QByteArray listed;
     };
-    for (const Case& c : {Case{0, "amo"}, Case{3, "amo"}, Case{-1, "amo"}, Case{2, "amo"},
-                          Case{1, "Amo"}, Case{1, "amo "}}) {
-        const WriteResult result = markDeleted(path, c.number, c.form);
+    const QByteArray amo = bytes.left(216);
+    // Out of range, another record, another form, the same form with another lemma.
+    for (const Case& c :
+         {Case{0, amo}, Case{3, amo}, Case{-1, amo}, Case{2, amo}, Case{1, record(1, "Amo")},
+          Case{1, record(1, "amo", "l2")}, Case{1, record(2, "amo")}}) {
+        const WriteResult result = markDeleted(path, c.number, c.listed);
+        QVERIFY(result.stale);
         QVERIFY(!result.ok);
         QVERIFY2(result.error.contains(QStringLiteral("a changé depuis sa lecture")),
                  qPrintable(result.error));
@@ -180,17 +184,27 @@ void TestBrowsing::writesRefuseAFileThatChanged() {
 
     // A new thesaurus created under the same name: the record there is another analysis.
     write(QStringLiteral("changed.dat"), thesaurusOf({"cano", "amo"}));
-    QVERIFY(!rewriteEntry(path, 1, QStringLiteral("amo"), {}).ok);
+    QVERIFY(!rewriteEntry(path, 1, amo, {}).ok);
     // Records not numbered by their positions, and a file that is not a thesaurus.
     write(QStringLiteral("changed.dat"), record(2, QStringLiteral("amo")));
-    QVERIFY(!markDeleted(path, 1, QStringLiteral("amo")).ok);
+    QVERIFY(!markDeleted(path, 1, amo).ok);
     write(QStringLiteral("changed.dat"), thesaurusOf({"amo"}) + "x");
-    QVERIFY(markDeleted(path, 1, QStringLiteral("amo"))
+    QVERIFY(markDeleted(path, 1, amo)
                 .error.contains(QStringLiteral("ne semble pas être un Thesaurus")));
     QCOMPARE(readFile(path), thesaurusOf({"amo"}) + "x");
 
+    // A deletion marker is never written into, even when it is what was listed.
+    const QByteArray marker = record(1, QStringLiteral("$$$"), QStringLiteral("_"));
+    write(QStringLiteral("changed.dat"), marker);
+    analysis::DetailFields values;
+    values.form = QStringLiteral("$$$");
+    values.lemma = QStringLiteral("rosa");
+    QVERIFY(!rewriteEntry(path, 1, marker, values).ok);
+    QVERIFY(!markDeleted(path, 1, marker).ok);
+    QCOMPARE(readFile(path), marker);
+
     QFile::remove(path);
-    const WriteResult gone = rewriteEntry(path, 1, QStringLiteral("amo"), {});
+    const WriteResult gone = rewriteEntry(path, 1, amo, {});
     QVERIFY(gone.error.startsWith(QStringLiteral("Le Thesaurus « ")));
     QVERIFY(gone.error.endsWith(QStringLiteral("L'analyse n'a pas été modifiée.")));
     QVERIFY(!QFileInfo::exists(path));

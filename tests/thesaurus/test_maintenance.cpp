@@ -10,8 +10,10 @@
 #include "ui/grid.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -61,6 +63,20 @@ void whenModificationShown(const std::function<void(Thesaurusmodification*)>& ac
               [act](QWidget* w) { act(qobject_cast<Thesaurusmodification*>(w)); });
 }
 
+// Another program rewrites one record of the file in place.
+void changeOnDisk(const QString& path, int number, const Analysis& analysis) {
+    QByteArray bytes = readFile(path);
+    bytes.replace((number - 1) * 216, 216,
+                  thesaurusRecord(analysis, static_cast<qint16>(number)).toBytes());
+    QVERIFY(writeFile(path, bytes));
+}
+
+records::ThesaurusRecord recordAt(const QString& path, int number) {
+    records::ThesaurusRecord record;
+    record.fromBytes(recordBytes(path, number));
+    return record;
+}
+
 }  // namespace
 
 class TestMaintenance : public QObject {
@@ -76,6 +92,13 @@ class TestMaintenance : public QObject {
     void leavingWithoutSavingWritesNothing();
     void failedWritesChangeNothing();
     void replacedFileIsNotWritten();
+    void recordChangedOnDiskIsNeitherModifiedNorDeleted();
+    void deletedRecordsAreNeverListedNorModified();
+    void modificationAsksBeforeCuttingAndShowsWhatIsStored();
+    void modificationKeepsTheDuplicateRule();
+    void modificationFieldsHoldOneLine();
+    void modificationKeyboard();
+    void modifyingTheEmptyRowExplains();
 
   private:
     frmrecherche02* openMine();
@@ -151,11 +174,11 @@ void TestMaintenance::deletingRowTwoOfFour() {
     QCOMPARE(recordBytes(mine_, 4).mid(2, 3), QByteArray("$$$"));
     QCOMPARE(b->List8, (QStringList{"2", "6"}));
 
+    // The deletion markers are no entries: a search for them finds nothing.
     b->Text1->setText(QStringLiteral("$$$"));
     b->Command1->click();
-    QCOMPARE(forms(b), (QStringList{"$$$", "$$$", ""}));
-    QCOMPARE(b->List8, (QStringList{"3", "4"}));
-    QCOMPARE(records::trimmedRight(b->grille02->textAt(1, 2)), QStringLiteral("_"));
+    QVERIFY(b->grille02->isHidden());
+    QVERIFY(b->List8.isEmpty());
     b->letterItems[0]->trigger();
     QCOMPARE(b->List8, (QStringList{"2", "6"}));
 }
@@ -218,9 +241,11 @@ void TestMaintenance::modificationRewritesInPlace() {
         m->Command2->click();
     });
     const QByteArray before = readFile(mine_);
+    platform_->answers.push_back(ui::Answer::Yes);  // store the translation cut
     b->Command3->click();
     QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("Thesaurusmodification")));
-    QVERIFY(platform_->messages.isEmpty());
+    QCOMPARE(platform_->messages.size(), 1);
+    QVERIFY(platform_->messages[0].text.contains(QStringLiteral("coupé après 80 caractères")));
 
     QCOMPARE(readFile(mine_).size(), before.size());
     records::ThesaurusRecord expected;
@@ -230,8 +255,8 @@ void TestMaintenance::modificationRewritesInPlace() {
     QCOMPARE(recordBytes(mine_, 4), expected.toBytes());
     QCOMPARE(recordBytes(mine_, 4).mid(126, 80), QByteArray(80, 'x'));
     QCOMPARE(readFile(mine_).left(648), before.left(648));
-    // The row shows what was typed, the lists what the file holds; List8 stays.
-    QCOMPARE(b->grille02->textAt(3, 2), longTranslation);
+    // The row shows what the file holds, without trailing spaces, as the lists; List8 stays.
+    QCOMPARE(b->grille02->textAt(3, 2), QString(80, u'x'));
     QCOMPARE(b->grille02->textAt(3, 1), QString());
     QCOMPARE(b->lists.translations[3], QString(80, u'x'));
     QCOMPARE(b->lists.caseGenderNumbers[3], QStringLiteral("voc. m. sg.").leftJustified(15));
@@ -356,8 +381,11 @@ void TestMaintenance::replacedFileIsNotWritten() {
     QCOMPARE(readFile(mine_), replaced);
     QVERIFY(platform_->messages.last().text.contains(QStringLiteral("a changé depuis sa lecture")));
     QCOMPARE(b->lists.forms, (std::vector<QString>{"cano", "rosa", "amo"}));
-    QCOMPARE(b->List8.size(), 4);
+    // Listed again from the new file: "amo" is now record 3.
+    QCOMPARE(forms(b), (QStringList{"amo", ""}));
+    QCOMPARE(b->List8, QStringList{"3"});
 
+    drive::clickRow(b->grille02, 1);
     QFile::remove(mine_);
     whenModificationShown([](Thesaurusmodification* m) {
         m->Command2->click();
@@ -368,6 +396,231 @@ void TestMaintenance::replacedFileIsNotWritten() {
     QVERIFY(platform_->messages.last().text.contains(QStringLiteral("introuvable")));
     QVERIFY(!QFileInfo::exists(mine_));
     QCOMPARE(b->lists.size(), qint64(0));
+}
+
+void TestMaintenance::recordChangedOnDiskIsNeitherModifiedNorDeleted() {
+    frmrecherche02* b = openMine();
+    b->letterItems[0]->trigger();
+    drive::clickRow(b->grille02, 3);  // "Amor", record 4
+    changeOnDisk(mine_, 4, {"Amor", "N3", "amor", "nom. m. sg.", "_", "l'Amour, le dieu"});
+    const QByteArray changed = readFile(mine_);
+    whenModificationShown([](Thesaurusmodification* m) {
+        m->Text5->setPlainText(QStringLiteral("voc. m. sg."));
+        m->Command2->click();
+        // Typed over an entry that is gone: the window closes, the browser shows the file.
+        QVERIFY(!m->isVisible());
+    });
+    b->Command3->click();
+    QCOMPARE(readFile(mine_), changed);
+    QCOMPARE(platform_->messages.size(), 1);
+    QCOMPARE(platform_->messages[0].title, QStringLiteral("Modification impossible"));
+    QVERIFY(platform_->messages[0].text.contains(QStringLiteral("a changé depuis sa lecture")));
+    QCOMPARE(records::trimmedRight(b->grille02->textAt(3, 2)), QStringLiteral("l'Amour, le dieu"));
+    QCOMPARE(b->List8, (QStringList{"2", "3", "4", "6"}));
+
+    // Same form, another analysis: the deletion would remove what the user never saw.
+    b->Text1->setText(QStringLiteral("rosa"));
+    b->Command1->click();
+    changeOnDisk(mine_, 1, {"rosa", "N1", "rosa", "abl. f. sg.", "_", "par la rose"});
+    const QByteArray changedAgain = readFile(mine_);
+    deleteRow(b, 1);
+    QCOMPARE(readFile(mine_), changedAgain);
+    QCOMPARE(platform_->messages.last().title, QStringLiteral("Suppression impossible"));
+    QVERIFY(platform_->messages.last().text.contains(QStringLiteral("a changé depuis sa lecture")));
+    // Listed again: the row shows the record as it is now, and can then be deleted.
+    QCOMPARE(records::trimmedRight(b->grille02->textAt(1, 4)), QStringLiteral("abl. f. sg."));
+    deleteRow(b, 1);
+    QCOMPARE(recordBytes(mine_, 1).mid(2, 3), QByteArray("$$$"));
+}
+
+void TestMaintenance::deletedRecordsAreNeverListedNorModified() {
+    frmrecherche02* b = openMine();
+    b->Text1->setText(QStringLiteral("cano"));
+    b->Command1->click();
+    deleteRow(b, 1);
+    for (const QString& text : {QStringLiteral("$$$"), QStringLiteral("cano")}) {
+        b->Text1->setText(text);
+        b->Command1->click();
+        QVERIFY(b->grille02->isHidden());
+        QVERIFY(b->List8.isEmpty());
+    }
+
+    // A record deleted by another program after it was listed is not written into.
+    b->letterItems[17]->trigger();  // "rosa", record 1
+    drive::clickRow(b->grille02, 1);
+    QByteArray bytes = readFile(mine_);
+    bytes.replace(0, 216, recordBytes(mine_, 5));
+    bytes[0] = 1;  // the marker, numbered 1
+    QVERIFY(writeFile(mine_, bytes));
+    whenModificationShown([](Thesaurusmodification* m) {
+        m->Text2->setPlainText(QStringLiteral("rosa rosae"));
+        m->Command2->click();
+    });
+    b->Command3->click();
+    QCOMPARE(readFile(mine_), bytes);
+    QVERIFY(b->grille02->isHidden());
+}
+
+void TestMaintenance::modificationAsksBeforeCuttingAndShowsWhatIsStored() {
+    frmrecherche02* b = openMine();
+    b->letterItems[17]->trigger();
+    drive::clickRow(b->grille02, 1);
+    const QByteArray before = readFile(mine_);
+    const QString lemma = QString(66, u'r');
+    const QString translation = QStringLiteral("la rose — λόγος 🌹 œuvre");
+    auto type = [&](Thesaurusmodification* m) {
+        m->Text2->setPlainText(lemma);
+        m->Text3->setPlainText(translation);
+        m->Command2->click();
+    };
+    platform_->answers.push_back(ui::Answer::No);
+    whenModificationShown([&](Thesaurusmodification* m) {
+        type(m);
+        QVERIFY(m->isVisible());  // answered No: nothing written, the text stays to be shortened
+        QCOMPARE(m->Text2->toPlainText(), lemma);
+        m->Command1->click();
+    });
+    b->Command3->click();
+    QCOMPARE(readFile(mine_), before);
+    QCOMPARE(platform_->messages.size(), 1);
+    const FakePlatform::Message& question = platform_->messages[0];
+    QCOMPARE(question.title, QStringLiteral("Enregistrement dans le Thesaurus"));
+    QCOMPARE(question.buttons, ui::Buttons::YesNo);
+    QVERIFY(question.text.contains(QStringLiteral("Lemme : coupé après 50 caractères")));
+    QVERIFY(question.text.contains(
+        QStringLiteral("Traduction : caractères non enregistrables remplacés par « ? »")));
+    QVERIFY(question.text.endsWith(QStringLiteral("Enregistrer l'analyse quand même ?")));
+
+    platform_->answers.push_back(ui::Answer::Yes);
+    whenModificationShown(type);
+    b->Command3->click();
+    QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("Thesaurusmodification")));
+    const records::ThesaurusRecord stored = recordAt(mine_, 1);
+    QCOMPARE(stored.lemma(), QString(50, u'r'));
+    QVERIFY(!stored.translation().contains(u'λ'));
+    // The row shows what the file holds, not what was typed.
+    QCOMPARE(b->grille02->textAt(1, 1), QString(50, u'r'));
+    QCOMPARE(b->grille02->textAt(1, 2), records::trimmedRight(stored.translation()));
+    QVERIFY(b->grille02->textAt(1, 2).startsWith(QStringLiteral("la rose — ?")));
+    QVERIFY(b->grille02->textAt(1, 2).endsWith(QStringLiteral(" œuvre")));
+}
+
+void TestMaintenance::modificationKeepsTheDuplicateRule() {
+    frmrecherche02* b = openMine();
+    b->letterItems[0]->trigger();
+    drive::clickRow(b->grille02, 4);  // "amor", the verb, record 6
+    const QByteArray before = readFile(mine_);
+    // Into a copy of record 4 "Amor", lemma in capitals and a trailing space: refused.
+    whenModificationShown([](Thesaurusmodification* m) {
+        m->Text2->setPlainText(QStringLiteral("AMOR "));
+        m->Text3->setPlainText(QStringLiteral("l'amour"));
+        m->Text4->setPlainText(QStringLiteral("N3"));
+        m->Text5->setPlainText(QStringLiteral("nom. m. sg."));
+        m->Text6->setPlainText(QStringLiteral("_"));
+        m->Command2->click();
+        QVERIFY(m->isVisible());
+        m->Command1->click();
+    });
+    b->Command3->click();
+    QCOMPARE(readFile(mine_), before);
+    QCOMPARE(platform_->messageTexts(),
+             QStringList{"FORME (+ analyses) déjà présente dans le Thesaurus."});
+    QCOMPARE(platform_->messages[0].title, QStringLiteral("Analyse existante"));
+
+    // Saved unchanged, an entry is no copy of itself.
+    whenModificationShown([](Thesaurusmodification* m) { m->Command2->click(); });
+    b->Command3->click();
+    QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("Thesaurusmodification")));
+    QCOMPARE(platform_->messages.size(), 1);
+    QCOMPARE(readFile(mine_), before);
+}
+
+void TestMaintenance::modificationFieldsHoldOneLine() {
+    frmrecherche02* b = openMine();
+    b->letterItems[17]->trigger();
+    drive::clickRow(b->grille02, 1);
+    whenModificationShown([](Thesaurusmodification* m) {
+        auto* clip = new QMimeData;
+        clip->setText(QStringLiteral("par la\nrose\r\nrouge\tvive"));
+        QGuiApplication::clipboard()->setMimeData(clip);
+        m->Text3->selectAll();
+        m->Text3->paste();
+        QCOMPARE(m->Text3->toPlainText(), QStringLiteral("par la rose rouge vive"));
+        // A line break set by a program is not stored either.
+        m->Text4->setPlainText(QStringLiteral("N1\n"));
+        m->Text2->setFocus();
+        m->Text2->moveCursor(QTextCursor::End);
+        QTest::keyClicks(m->Text2, QStringLiteral("e"));
+        QTest::keyClick(m->Text2, Qt::Key_Return);  // validates
+    });
+    b->Command3->click();
+    QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("Thesaurusmodification")));
+    const QByteArray record = recordBytes(mine_, 1);
+    QVERIFY(!record.contains('\n'));
+    QVERIFY(!record.contains('\t'));
+    QCOMPARE(recordAt(mine_, 1).lemma().trimmed(), QStringLiteral("rosae"));
+    QCOMPARE(recordAt(mine_, 1).translation().trimmed(), QStringLiteral("par la rose rouge vive"));
+    QCOMPARE(recordAt(mine_, 1).category(), QStringLiteral("N1     "));
+}
+
+void TestMaintenance::modificationKeyboard() {
+    frmrecherche02* b = openMine();
+    b->letterItems[17]->trigger();
+    drive::clickRow(b->grille02, 1);
+    const QByteArray before = readFile(mine_);
+    whenModificationShown([](Thesaurusmodification* m) {
+        // A failed check returns at once: the window must not stay open over the test.
+        const auto leave = qScopeGuard([m] { m->close(); });
+        QCOMPARE(m->focusWidget(), m->Text2);
+        // Tab follows the fields down, each keypad button after its field, then the buttons.
+        QStringList order;
+        QWidget* w = m->Text2;
+        do {
+            if (w->focusPolicy() & Qt::TabFocus && w->isVisibleTo(m) && w->isEnabled()) {
+                order << w->objectName();
+            }
+            w = w->nextInFocusChain();
+        } while (w != m->Text2);
+        QCOMPARE(order,
+                 (QStringList{"Text2", "Text3", "Text4", "Command1_b", "Text5", "Command3", "Text6",
+                              "Command4", "Command5", "Command6", "Command2", "Command1"}));
+        QCOMPARE(m->Command2->text(), QStringLiteral("&Enregistrer"));
+        QCOMPARE(m->Command2->accessibleName(), QStringLiteral("Enregistrer"));
+        QCOMPARE(m->Command1->text(), QStringLiteral("A&nnuler"));
+        QCOMPARE(m->Command1->accessibleName(), QStringLiteral("Annuler"));
+        m->Text2->setPlainText(QStringLiteral("changé"));
+        QTest::keyClick(m->Text2, Qt::Key_Escape);
+        QVERIFY(!m->isVisible());
+    });
+    b->Command3->click();
+    QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("Thesaurusmodification")));
+    QCOMPARE(readFile(mine_), before);
+
+    // Enter on a button presses it; in a field it saves.
+    whenModificationShown([](Thesaurusmodification* m) {
+        m->Text3->setPlainText(QStringLiteral("la rose rouge"));
+        m->Command1->setFocus();
+        QTest::keyClick(m->Command1, Qt::Key_Return);
+    });
+    b->Command3->click();
+    QCOMPARE(readFile(mine_), before);
+    whenModificationShown([](Thesaurusmodification* m) {
+        m->Text3->setPlainText(QStringLiteral("la rose rouge"));
+        QTest::keyClick(m->Text6, Qt::Key_Enter);
+    });
+    b->Command3->click();
+    QCOMPARE(recordAt(mine_, 1).translation().trimmed(), QStringLiteral("la rose rouge"));
+    QVERIFY(platform_->messages.isEmpty());
+}
+
+void TestMaintenance::modifyingTheEmptyRowExplains() {
+    frmrecherche02* b = openMine();
+    b->letterItems[0]->trigger();
+    drive::clickRow(b->grille02, 5);  // the empty row after the four entries
+    b->Command3->click();
+    QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("Thesaurusmodification")));
+    QCOMPARE(platform_->messageTexts(),
+             QStringList{"Aucun élément de la grille n'est sélectionné"});
 }
 
 QTEST_MAIN(TestMaintenance)
