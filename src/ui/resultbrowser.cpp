@@ -175,9 +175,7 @@ void ResultBrowser::headerSetUp() {
 }
 
 void ResultBrowser::showListing(const QString& message, const std::vector<QStringList>& rows) {
-    // A screen reader announces what the label shows, not its first caption.
-    Labelgrille->setText(message);
-    Labelgrille->setAccessibleName(message);
+    setLabelText(Labelgrille, message);
     Labelgrille->hide();
     grille02->show();
     // Filled with the view switched off: one refresh at the end, however many rows.
