@@ -7,6 +7,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <limits>
 
 namespace analysis {
 namespace {
@@ -123,6 +124,95 @@ std::vector<double> rowProbabilities(const GridRows& rows, const TagModel& model
         decode();
     }
     return probabilities;
+}
+
+namespace {
+
+// The occurrences of the sentence around occurrence k: those between the sentence starts that
+// enclose its word, or, when the rows do not know their words, ten on either side.
+std::pair<std::size_t, std::size_t> sentenceAround(const GridRows& rows,
+                                                   const std::vector<RowSpan>& spans, std::size_t k,
+                                                   const std::vector<qint64>& sentenceStarts) {
+    const qint64 word = rows[static_cast<std::size_t>(spans[k].first - 1)].occurrence;
+    if (word < 0 || sentenceStarts.empty()) {
+        constexpr std::size_t kReach = 10;
+        return {k > kReach ? k - kReach : 0, std::min(spans.size(), k + kReach + 1)};
+    }
+    const auto next = std::upper_bound(sentenceStarts.begin(), sentenceStarts.end(), word);
+    const qint64 begin = next == sentenceStarts.begin() ? 0 : *(next - 1);
+    const qint64 end = next == sentenceStarts.end() ? std::numeric_limits<qint64>::max() : *next;
+    std::size_t first = k;
+    while (first > 0 &&
+           rows[static_cast<std::size_t>(spans[first - 1].first - 1)].occurrence >= begin) {
+        --first;
+    }
+    std::size_t last = k + 1;
+    while (last < spans.size() &&
+           rows[static_cast<std::size_t>(spans[last].first - 1)].occurrence < end &&
+           rows[static_cast<std::size_t>(spans[last].first - 1)].occurrence >= 0) {
+        ++last;
+    }
+    return {first, last};
+}
+
+std::vector<WeighedAnalysis> analysesOfRows(const GridRows& rows, const RowSpan& span,
+                                            LemmaFrequencies& frequencies) {
+    const QString form =
+        records::trimmedRight(rows[static_cast<std::size_t>(span.first - 1)][Column::Form].text);
+    std::vector<WeighedAnalysis> analyses;
+    for (qint64 r = span.first; r <= span.last; ++r) {
+        const GridRow& row = rows[static_cast<std::size_t>(r - 1)];
+        const QString lemma = cellText(row, Column::Lemma);
+        analyses.push_back(
+            {lemma, cellText(row, Column::Category), cellText(row, Column::CaseGenderNumber),
+             cellText(row, Column::MoodTenseVoice), frequencies.of(form, lemma), false});
+    }
+    return analyses;
+}
+
+QString percentage(double probability) {
+    return QStringLiteral("%1 % ").arg(qRound(probability * 100));
+}
+
+}  // namespace
+
+void rankProposals(ProposalList& list, const GridRows& rows, qint64 row, const TagModel& model,
+                   LemmaFrequencies& frequencies, const std::vector<qint64>& sentenceStarts) {
+    if (list.items.empty() || row < 1 || row > static_cast<qint64>(rows.size())) {
+        return;
+    }
+    const std::vector<RowSpan> spans = occurrences(rows);
+    std::size_t k = 0;
+    while (spans[k].last < row) {
+        ++k;
+    }
+    const auto [first, last] = sentenceAround(rows, spans, k, sentenceStarts);
+    std::vector<std::vector<TaggedCandidate>> sentence;
+    for (std::size_t o = first; o < last; ++o) {
+        const QString form = records::trimmedRight(
+            rows[static_cast<std::size_t>(spans[o].first - 1)][Column::Form].text);
+        if (o != k) {
+            sentence.push_back(form.isEmpty()
+                                   ? std::vector<TaggedCandidate>{}
+                                   : taggedCandidates(analysesOfRows(rows, spans[o], frequencies)));
+            continue;
+        }
+        std::vector<WeighedAnalysis> proposals;
+        for (const ProposalItem& item : list.items) {
+            const DetailFields& f = item.fields;
+            proposals.push_back({f.lemma, f.category, f.caseGenderNumber, f.moodTenseVoice,
+                                 frequencies.of(form, f.lemma), item.inGrid});
+        }
+        sentence.push_back(taggedCandidates(proposals));
+    }
+    const std::vector<double> p = candidateProbabilities(model, sentence)[k - first];
+    for (std::size_t i = 0; i < list.items.size(); ++i) {
+        list.items[i].probability = p[i];
+        list.items[i].text = percentage(p[i]) + list.items[i].text;
+    }
+    std::stable_sort(
+        list.items.begin(), list.items.end(),
+        [](const ProposalItem& a, const ProposalItem& b) { return a.probability > b.probability; });
 }
 
 Choice choosingMostProbable(const GridRows& rows, const std::vector<double>& probabilities,

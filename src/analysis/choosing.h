@@ -3,6 +3,7 @@
 #include "analysis/gridrows.h"
 #include "analysis/keeping.h"
 #include "analysis/morphology.h"
+#include "analysis/proposals.h"
 #include "analysis/tagger.h"
 
 #include <QHash>
@@ -48,6 +49,13 @@ class LemmaFrequencies {
 std::vector<double> rowProbabilities(const GridRows& rows, const TagModel& model,
                                      LemmaFrequencies& frequencies,
                                      const std::vector<qint64>& sentenceStarts = {});
+
+// Orders the proposals of grid row `row` by their probability in the row's sentence, the most
+// probable first, each line beginning with its percentage. The other words of the sentence
+// count with the analyses their rows show; an analysis the grid already shows for the row's
+// form (a stored one) weighs more.
+void rankProposals(ProposalList& list, const GridRows& rows, qint64 row, const TagModel& model,
+                   LemmaFrequencies& frequencies, const std::vector<qint64>& sentenceStarts = {});
 
 struct Choice {
     GridRows rows;

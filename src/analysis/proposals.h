@@ -19,7 +19,8 @@ DetailFields proposedFields(const QString& form, const ProposedAnalysis& analysi
 struct ProposalItem {
     QString text;
     DetailFields fields;
-    bool inGrid = false;  // the grid already shows this analysis for the form
+    bool inGrid = false;      // the grid already shows this analysis for the form
+    double probability = -1;  // in the row's sentence, once ranked; -1 before
 };
 
 struct ProposalList {

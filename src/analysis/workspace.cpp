@@ -1,6 +1,7 @@
 #include "analysis/workspace.h"
 
 #include "about/frmAbout.h"
+#include "analysis/choosing.h"
 #include "analysis/gridhistory.h"
 #include "analysis/listing.h"
 #include "analysis/normalise.h"
@@ -414,7 +415,17 @@ GridRows Workspace::rowsOfTheSameForm(qint64 row) const {
 }
 
 void Workspace::showProposals(qint64 row) {
-    propositions->setProposals(proposalList(installedMorphology(), rowsOfTheSameForm(row), 1));
+    ProposalList list = proposalList(installedMorphology(), rowsOfTheSameForm(row), 1);
+    if (const TagModel* model = installedTagModel(); model && !list.items.empty()) {
+        // The rows around the clicked one are enough for its sentence.
+        constexpr qint64 kReach = 150;
+        const qint64 first = std::max<qint64>(1, row - kReach);
+        const qint64 last = std::min<qint64>(grille01->rows() - 1, row + kReach);
+        LemmaFrequencies frequencies(&installedMorphology());
+        rankProposals(list, rows(first, last), row - first + 1, *model, frequencies,
+                      sentenceStarts());
+    }
+    propositions->setProposals(std::move(list));
     noticeMorphology();
 }
 
