@@ -156,7 +156,15 @@ WordAnalyser::WordAnalyser(const ThesaurusLists& thesaurus, MorphologyDatabase& 
     }
 }
 
-std::vector<WordAnalysis> WordAnalyser::analyse(const QString& form) {
+const std::vector<WordAnalysis>& WordAnalyser::analyse(const QString& form) {
+    auto known = analysesByForm_.find(form);
+    if (known == analysesByForm_.end()) {
+        known = analysesByForm_.insert(form, lookUp(form));
+    }
+    return *known;
+}
+
+std::vector<WordAnalysis> WordAnalyser::lookUp(const QString& form) {
     std::vector<WordAnalysis> found;
     const auto entries = entriesByForm_.constFind(lowerCased(form));
     if (entries != entriesByForm_.cend()) {
@@ -243,7 +251,7 @@ void writeTextAnalyses(const QString& text, WordAnalyser& analyser, OutputFormat
         int wordNumber = 0;
         for (const QString& word : sentence.words) {
             const QString id = QString::number(++wordNumber);
-            const std::vector<WordAnalysis> analyses = analyser.analyse(word);
+            const std::vector<WordAnalysis>& analyses = analyser.analyse(word);
             if (format == OutputFormat::Tsv) {
                 writeTsvWord(out, number, id, word, analyses);
             } else {

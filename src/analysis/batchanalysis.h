@@ -37,15 +37,19 @@ class WordAnalyser {
   public:
     WordAnalyser(const ThesaurusLists& thesaurus, MorphologyDatabase& database);
 
-    std::vector<WordAnalysis> analyse(const QString& form);
+    // Each form is looked up once; its analyses are kept for its next occurrences.
+    const std::vector<WordAnalysis>& analyse(const QString& form);
     // The analyses of a token of an annotated text: its letters are the word ("-que" is
     // "que"); a token with no letters, or with letters apart ("ab-eo"), has none.
     std::vector<WordAnalysis> analyseToken(const QString& token);
 
   private:
+    std::vector<WordAnalysis> lookUp(const QString& form);
+
     const ThesaurusLists& thesaurus_;
     MorphologyDatabase& database_;
     QHash<QString, std::vector<qint64>> entriesByForm_;  // lowered form -> thesaurus entries
+    QHash<QString, std::vector<WordAnalysis>> analysesByForm_;
 };
 
 struct Sentence {
