@@ -100,6 +100,25 @@ QString readFormat(const OptionValue& given, const QString& option, const QStrin
     return {};
 }
 
+// Reads --format or --entree at `at`, moving past its value; false when the argument is
+// neither. A wrong or missing value leaves its message in *error.
+bool readAnalyserOption(const QStringList& arguments, qsizetype& at, CommandLine& command,
+                        QString* error) {
+    const OptionValue format = optionValue(arguments, at, QStringLiteral("--format"));
+    if (format.matched) {
+        *error = readFormat(format, QStringLiteral("--format"), QStringLiteral("tsv"),
+                            CommandLine::Format::Tsv, &command.output);
+        return true;
+    }
+    const OptionValue input = optionValue(arguments, at, QStringLiteral("--entree"));
+    if (input.matched) {
+        *error = readFormat(input, QStringLiteral("--entree"), QStringLiteral("texte"),
+                            CommandLine::Format::Text, &command.input);
+        return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments) {
@@ -110,23 +129,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     for (qsizetype at = 0; at < arguments.size(); ++at) {
         const QString& argument = arguments[at];
         const bool option = !optionsEnded && argument.startsWith(QLatin1Char('-'));
-        const OptionValue format =
-            option ? optionValue(arguments, at, QStringLiteral("--format")) : OptionValue();
-        const OptionValue input = option && !format.matched
-                                      ? optionValue(arguments, at, QStringLiteral("--entree"))
-                                      : OptionValue();
         QString wrongValue;
-        if (format.matched) {
-            wrongValue = readFormat(format, QStringLiteral("--format"), QStringLiteral("tsv"),
-                                    CommandLine::Format::Tsv, &command.output);
-        } else if (input.matched) {
-            wrongValue = readFormat(input, QStringLiteral("--entree"), QStringLiteral("texte"),
-                                    CommandLine::Format::Text, &command.input);
-        }
-        if (!wrongValue.isEmpty()) {
-            return mistake(wrongValue);
-        }
-        if (format.matched || input.matched) {
+        if (option && readAnalyserOption(arguments, at, command, &wrongValue)) {
+            if (!wrongValue.isEmpty()) {
+                return mistake(wrongValue);
+            }
             continue;
         }
         if (option && argument == QStringLiteral("--analyser")) {
