@@ -17,6 +17,10 @@ class TestCommandLine : public QObject {
     void mistakes_data();
     void mistakes();
     void helpAndVersionInFrench();
+    void analyserOptions_data();
+    void analyserOptions();
+    void analyserMistakes_data();
+    void analyserMistakes();
 };
 
 void TestCommandLine::runs_data() {
@@ -103,12 +107,80 @@ void TestCommandLine::mistakes() {
 void TestCommandLine::helpAndVersionInFrench() {
     const QString help = app::parseCommandLine({QStringLiteral("--help")}).message;
     QVERIFY(help.startsWith(QStringLiteral("Utilisation : morphologique [OPTION] [FICHIER]\n")));
-    for (const char* expected : {"Options :", "-h, --help", "-V, --version", "Ouvrir un texte"}) {
+    for (const char* expected : {"Options :", "-h, --help", "-V, --version", "Ouvrir un texte",
+                                 "--analyser", "--format tsv", "--entree conllu", "rang 0"}) {
         QVERIFY2(help.contains(QString::fromUtf8(expected)), expected);
     }
     const QString version = app::parseCommandLine({QStringLiteral("--version")}).message;
     QVERIFY(version.startsWith(QStringLiteral("morphologique (Analyse morphologique), version ") +
                                QStringLiteral(MORPHO_TEST_VERSION) + QLatin1Char('\n')));
+}
+
+using Format = CommandLine::Format;
+
+void TestCommandLine::analyserOptions_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Format>("input");
+    QTest::addColumn<Format>("output");
+    QTest::addColumn<QString>("textPath");
+    const QString here = QDir::currentPath();
+    QTest::newRow("standard input")
+        << QStringList{"--analyser"} << Format::Guessed << Format::Guessed << QString();
+    QTest::newRow("file") << QStringList{"--analyser", "t.txt"} << Format::Guessed
+                          << Format::Guessed << here + "/t.txt";
+    QTest::newRow("options after the file")
+        << QStringList{"t.conllu", "--format", "tsv", "--analyser"} << Format::Guessed
+        << Format::Tsv << here + "/t.conllu";
+    QTest::newRow("values after =")
+        << QStringList{"--analyser", "--format=conllu", "--entree=texte"} << Format::Text
+        << Format::Conllu << QString();
+    QTest::newRow("CoNLL-U read") << QStringList{"--analyser", "--entree", "conllu"}
+                                  << Format::Conllu << Format::Guessed << QString();
+    QTest::newRow("the last value counts")
+        << QStringList{"--analyser", "--format", "conllu", "--format", "tsv"} << Format::Guessed
+        << Format::Tsv << QString();
+}
+
+void TestCommandLine::analyserOptions() {
+    QFETCH(QStringList, arguments);
+    QFETCH(Format, input);
+    QFETCH(Format, output);
+    QFETCH(QString, textPath);
+    const CommandLine command = app::parseCommandLine(arguments);
+    QCOMPARE(command.action, Action::Analyse);
+    QCOMPARE(command.input, input);
+    QCOMPARE(command.output, output);
+    QCOMPARE(command.textPath, textPath);
+}
+
+void TestCommandLine::analyserMistakes_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("firstLine");
+    QTest::newRow("unknown format")
+        << QStringList{"--analyser", "--format", "xml"}
+        << "morphologique : valeur inconnue « xml » pour l'option --format (tsv ou conllu)";
+    QTest::newRow("unknown input")
+        << QStringList{"--analyser", "--entree=pdf"}
+        << "morphologique : valeur inconnue « pdf » pour l'option --entree (texte ou conllu)";
+    QTest::newRow("value missing") << QStringList{"--analyser", "--format"}
+                                   << "morphologique : l'option --format attend une valeur "
+                                      "(tsv ou conllu)";
+    QTest::newRow("format without --analyser")
+        << QStringList{"--format", "tsv", "t.txt"}
+        << "morphologique : --format et --entree ne vont qu'avec --analyser";
+    QTest::newRow("two files") << QStringList{"--analyser", "a.txt", "b.txt"}
+                               << "morphologique : un seul fichier texte à la fois (« a.txt » "
+                                  "puis « b.txt »)";
+    QTest::newRow("unknown option")
+        << QStringList{"--analyser", "--vite"} << "morphologique : option inconnue « --vite »";
+}
+
+void TestCommandLine::analyserMistakes() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, firstLine);
+    const CommandLine command = app::parseCommandLine(arguments);
+    QCOMPARE(command.action, Action::Error);
+    QCOMPARE(command.message.split(QLatin1Char('\n')).value(0), firstLine);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -62,6 +62,10 @@ run_cli --inconnue
     fail "option inconnue"
 run_cli un.txt deux.txt
 [ $? -eq 2 ] && grep -q "un seul fichier" "$scratch/err" || fail "deux fichiers"
+# The command-line analyser reads the installed data, still without any display.
+run_cli --analyser "$sample"
+[ $? -eq 0 ] && head -n 1 "$scratch/out" | grep -q "^phrase	mot	forme	rang	" &&
+    grep -q "	thesaurus\$" "$scratch/out" || fail "--analyser"
 
 # A start with a text file, in a private home: the program reports the text it opened.
 mkdir -p -m 700 "$scratch/runtime" "$scratch/home"
