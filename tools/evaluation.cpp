@@ -7,11 +7,13 @@
 #include "goldscore.h"
 
 #include "analysis/morphology.h"
+#include "analysis/tagger.h"
 #include "analysis/thesauruslists.h"
 #include "records/recordfile.h"
 #include "shell/textfile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -23,6 +25,8 @@ struct Arguments {
     QString gold;
     QString thesaurus = QStringLiteral(EVALUATION_DEFAULT_THESAURUS);
     QString morphology = QStringLiteral(EVALUATION_DEFAULT_MORPHOLOGY);
+    // The tag statistics that rank analyses in context; "none" leaves the lexical order.
+    QString tags;
     int missingShown = 0;
 };
 
@@ -32,6 +36,8 @@ bool parseArguments(const QStringList& args, Arguments* out) {
             out->thesaurus = arg.mid(12);
         } else if (arg.startsWith(QLatin1String("--morphology="))) {
             out->morphology = arg.mid(13);
+        } else if (arg.startsWith(QLatin1String("--tags="))) {
+            out->tags = arg.mid(7);
         } else if (arg.startsWith(QLatin1String("--missing="))) {
             bool ok = false;
             out->missingShown = arg.mid(10).toInt(&ok);
@@ -82,7 +88,7 @@ int main(int argc, char** argv) {
     if (!parseArguments(app.arguments().mid(1), &args)) {
         std::fprintf(stderr,
                      "usage: evaluation GOLD.conllu [--thesaurus=DAT] [--morphology=DATABASE] "
-                     "[--missing=N]\n");
+                     "[--tags=TAGS.la|none] [--missing=N]\n");
         return 2;
     }
     const shell::TextFile gold = shell::readTextFile(args.gold);
@@ -102,7 +108,17 @@ int main(int argc, char** argv) {
                      qPrintable(morphology.unavailableReason()));
     }
     const analysis::ThesaurusLists lists = analysis::listsFromRecords(thesaurus.records);
-    analysis::WordAnalyser analyser(lists, morphology);
+    // By default the statistics shipped beside the morphology database.
+    const QString tagsPath =
+        args.tags.isEmpty() ? QFileInfo(args.morphology).dir().filePath(QStringLiteral("tags.la"))
+                            : args.tags;
+    const std::optional<analysis::TagModel> tags =
+        tagsPath == QLatin1String("none") ? std::nullopt : analysis::TagModel::load(tagsPath);
+    if (!tags && tagsPath != QLatin1String("none")) {
+        std::fprintf(stderr, "evaluation: no ranking in context: cannot read %s\n",
+                     qPrintable(tagsPath));
+    }
+    analysis::WordAnalyser analyser(lists, morphology, tags ? &*tags : nullptr);
     const goldscore::Score score = goldscore::scoreConllu(gold.text, analyser);
 
     std::printf("%s, percent of words:\n", qPrintable(QFileInfo(args.gold).fileName()));

@@ -37,13 +37,13 @@ QString partOf(const QString& sentenceId) {
     return dash > 0 ? sentenceId.left(dash) : sentenceId;
 }
 
-Counts countWord(const QStringList& columns, analysis::WordAnalyser& analyser, Score& score) {
+Counts countWord(const QStringList& columns, const std::vector<analysis::WordAnalysis>& analyses,
+                 Score& score) {
     Counts c;
     c.words = 1;
     const QString& form = columns[1];
     const QString goldLemma = comparableLemma(columns[2]);
     const QString& goldFeats = columns[5];
-    const std::vector<analysis::WordAnalysis> analyses = analyser.analyseToken(form);
     c.analysed = analyses.empty() ? 0 : 1;
     for (std::size_t i = 0; i < analyses.size(); ++i) {
         const bool lemma = comparableLemma(analyses[i].lemma) == goldLemma;
@@ -101,7 +101,12 @@ bool sameFeatures(const QString& goldFeats, const QString& analysisFeats) {
 Score scoreConllu(const QString& conllu, analysis::WordAnalyser& analyser) {
     Score score;
     QString part;
-    for (QString line : conllu.split(u'\n')) {
+    const QStringList lines = conllu.split(u'\n');
+    // Ranked sentence by sentence, as the analyser ranks them.
+    const std::vector<std::vector<analysis::WordAnalysis>> analyses =
+        analysis::analysesOfWordLines(lines, analyser);
+    for (qsizetype n = 0; n < lines.size(); ++n) {
+        QString line = lines[n];
         if (line.endsWith(u'\r')) {
             line.chop(1);
         }
@@ -115,7 +120,7 @@ Score scoreConllu(const QString& conllu, analysis::WordAnalyser& analyser) {
         if (columns.size() < 10 || !isNumber || !hasLetter(columns[1])) {
             continue;
         }
-        const Counts word = countWord(columns, analyser, score);
+        const Counts word = countWord(columns, analyses[static_cast<std::size_t>(n)], score);
         score.total += word;
         score.byPart[part] += word;
     }

@@ -1,5 +1,6 @@
 #include "analysis/batchanalysis.h"
 
+#include "analysis/choosing.h"
 #include "analysis/udfeatures.h"
 #include "analysis/wordforms.h"
 #include "records/records.h"
@@ -7,6 +8,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <numeric>
 
 namespace analysis {
 namespace {
@@ -49,6 +51,7 @@ WordAnalysis fromDatabase(const ProposedAnalysis& p) {
     a.caseGenderNumber = valueOf(p.caseGenderNumber);
     a.moodTenseVoice = valueOf(p.moodTenseVoice);
     a.source = WordAnalysis::Source::Database;
+    a.frequency = p.frequency;
     return withUd(std::move(a));
 }
 
@@ -146,8 +149,9 @@ bool isWordId(const QString& id) {
 
 }  // namespace
 
-WordAnalyser::WordAnalyser(const ThesaurusLists& thesaurus, MorphologyDatabase& database)
-    : thesaurus_(thesaurus), database_(database) {
+WordAnalyser::WordAnalyser(const ThesaurusLists& thesaurus, MorphologyDatabase& database,
+                           const TagModel* tags)
+    : thesaurus_(thesaurus), database_(database), tags_(tags) {
     for (qint64 i = 0; i < thesaurus.size(); ++i) {
         const QString& form = thesaurus.forms[static_cast<std::size_t>(i)];
         if (form != kPlaceholderText) {
@@ -176,12 +180,47 @@ std::vector<WordAnalysis> WordAnalyser::lookUp(const QString& form) {
     for (const ProposedAnalysis& p : database_.proposals(form)) {
         WordAnalysis a = fromDatabase(p);
         const auto end = found.begin() + static_cast<std::ptrdiff_t>(fromThesaurusCount);
+        // A thesaurus analysis counts with its lemma's frequency, as the database knows it.
+        for (auto t = found.begin(); t != end; ++t) {
+            if (comparable(t->lemma) == comparable(a.lemma)) {
+                t->frequency = std::max(t->frequency, a.frequency);
+            }
+        }
         if (std::none_of(found.begin(), end,
                          [&a](const WordAnalysis& t) { return sameAnalysis(t, a); })) {
             found.push_back(std::move(a));
         }
     }
     return found;
+}
+
+void WordAnalyser::rankInContext(std::vector<std::vector<WordAnalysis>>& sentence) const {
+    if (!tags_) {
+        return;
+    }
+    std::vector<std::vector<TaggedCandidate>> candidates;
+    candidates.reserve(sentence.size());
+    for (const std::vector<WordAnalysis>& word : sentence) {
+        std::vector<WeighedAnalysis> weighed;
+        for (const WordAnalysis& a : word) {
+            weighed.push_back(
+                {a.lemma, a.category, a.caseGenderNumber, a.moodTenseVoice, a.frequency, false});
+        }
+        candidates.push_back(taggedCandidates(weighed));
+    }
+    const std::vector<std::vector<double>> p = candidateProbabilities(*tags_, candidates);
+    for (std::size_t w = 0; w < sentence.size(); ++w) {
+        std::vector<std::size_t> order(sentence[w].size());
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(),
+                         [&](std::size_t a, std::size_t b) { return p[w][a] > p[w][b]; });
+        std::vector<WordAnalysis> ranked;
+        ranked.reserve(order.size());
+        for (const std::size_t i : order) {
+            ranked.push_back(std::move(sentence[w][i]));
+        }
+        sentence[w] = std::move(ranked);
+    }
 }
 
 std::vector<WordAnalysis> WordAnalyser::analyseToken(const QString& token) {
@@ -248,10 +287,16 @@ void writeTextAnalyses(const QString& text, WordAnalyser& analyser, OutputFormat
         if (format == OutputFormat::Conllu) {
             out << "# sent_id = " << number << u'\n' << "# text = " << sentence.text << u'\n';
         }
+        std::vector<std::vector<WordAnalysis>> ranked;
+        for (const QString& word : sentence.words) {
+            ranked.push_back(analyser.analyse(word));
+        }
+        analyser.rankInContext(ranked);
         int wordNumber = 0;
         for (const QString& word : sentence.words) {
+            const std::vector<WordAnalysis>& analyses =
+                ranked[static_cast<std::size_t>(wordNumber)];
             const QString id = QString::number(++wordNumber);
-            const std::vector<WordAnalysis>& analyses = analyser.analyse(word);
             if (format == OutputFormat::Tsv) {
                 writeTsvWord(out, number, id, word, analyses);
             } else {
@@ -265,12 +310,42 @@ void writeTextAnalyses(const QString& text, WordAnalyser& analyser, OutputFormat
     }
 }
 
+std::vector<std::vector<WordAnalysis>> analysesOfWordLines(const QStringList& lines,
+                                                           WordAnalyser& analyser) {
+    std::vector<std::vector<WordAnalysis>> analyses(static_cast<std::size_t>(lines.size()));
+    std::vector<std::vector<WordAnalysis>> sentence;
+    std::vector<std::size_t> sentenceLines;
+    const auto rankSentence = [&] {
+        analyser.rankInContext(sentence);
+        for (std::size_t w = 0; w < sentence.size(); ++w) {
+            analyses[sentenceLines[w]] = std::move(sentence[w]);
+        }
+        sentence.clear();
+        sentenceLines.clear();
+    };
+    for (qsizetype n = 0; n < lines.size(); ++n) {
+        const QString line = lines[n].trimmed();
+        if (line.isEmpty()) {
+            rankSentence();
+            continue;
+        }
+        const QStringList columns = lines[n].split(u'\t');
+        if (columns.size() >= 6 && isWordId(columns[0]) && !line.startsWith(u'#')) {
+            sentence.push_back(analyser.analyseToken(columns[1]));
+            sentenceLines.push_back(static_cast<std::size_t>(n));
+        }
+    }
+    rankSentence();
+    return analyses;
+}
+
 void writeConlluAnalyses(const QString& conllu, WordAnalyser& analyser, OutputFormat format,
                          QTextStream& out) {
     if (format == OutputFormat::Tsv) {
         writeTsvLine(out, tsvHeader());
     }
     const QStringList lines = conllu.split(u'\n');
+    const std::vector<std::vector<WordAnalysis>> ranked = analysesOfWordLines(lines, analyser);
     int sentenceNumber = 0;
     bool inSentence = false;
     for (qsizetype n = 0; n < lines.size(); ++n) {
@@ -288,7 +363,7 @@ void writeConlluAnalyses(const QString& conllu, WordAnalyser& analyser, OutputFo
         }
         QStringList columns = line.split(u'\t');
         if (columns.size() >= 6 && isWordId(columns[0]) && !line.startsWith(u'#')) {
-            const std::vector<WordAnalysis> analyses = analyser.analyseToken(columns[1]);
+            const std::vector<WordAnalysis>& analyses = ranked[static_cast<std::size_t>(n)];
             if (format == OutputFormat::Tsv) {
                 writeTsvWord(out, QString::number(sentenceNumber), columns[0], columns[1],
                              analyses);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/morphology.h"
+#include "analysis/tagger.h"
 #include "analysis/thesauruslists.h"
 
 #include <QHash>
@@ -28,6 +29,7 @@ struct WordAnalysis {
     QString upos;
     QString feats;  // "_" when there are none, as CoNLL-U writes it
     Source source = Source::Database;
+    int frequency = 0;  // of the lemma, as the database counts it; 0 when unknown
 };
 
 // Analyses word forms: the base thesaurus's analyses of the form first, in thesaurus order,
@@ -35,19 +37,25 @@ struct WordAnalysis {
 // the thesaurus lacks gets the database's proposals alone, the most frequent lemma first.
 class WordAnalyser {
   public:
-    WordAnalyser(const ThesaurusLists& thesaurus, MorphologyDatabase& database);
+    // With tag statistics, rankInContext() orders the analyses of each sentence's words.
+    WordAnalyser(const ThesaurusLists& thesaurus, MorphologyDatabase& database,
+                 const TagModel* tags = nullptr);
 
     // Each form is looked up once; its analyses are kept for its next occurrences.
     const std::vector<WordAnalysis>& analyse(const QString& form);
     // The analyses of a token of an annotated text: its letters are the word ("-que" is
     // "que"); a token with no letters, or with letters apart ("ab-eo"), has none.
     std::vector<WordAnalysis> analyseToken(const QString& token);
+    // Orders each word's analyses the most probable first in its sentence, equally probable ones
+    // as they were; without tag statistics, leaves them as they are.
+    void rankInContext(std::vector<std::vector<WordAnalysis>>& sentence) const;
 
   private:
     std::vector<WordAnalysis> lookUp(const QString& form);
 
     const ThesaurusLists& thesaurus_;
     MorphologyDatabase& database_;
+    const TagModel* tags_;
     QHash<QString, std::vector<qint64>> entriesByForm_;  // lowered form -> thesaurus entries
     QHash<QString, std::vector<WordAnalysis>> analysesByForm_;
 };
@@ -72,6 +80,11 @@ QStringList tsvHeader();
 // of each word filling its LEMMA, UPOS, XPOS and FEATS).
 void writeTextAnalyses(const QString& text, WordAnalyser& analyser, OutputFormat format,
                        QTextStream& out);
+
+// The analyses of each word line (integer ID, then the form) of CoNLL-U lines, ranked in their
+// sentence (sentences end at an empty line); other lines get none.
+std::vector<std::vector<WordAnalysis>> analysesOfWordLines(const QStringList& lines,
+                                                           WordAnalyser& analyser);
 
 // Writes the analyses of a CoNLL-U text. As CoNLL-U every line comes back as it was, except
 // the LEMMA, UPOS, XPOS and FEATS of each word line, filled from the word's first analysis; as

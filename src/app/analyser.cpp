@@ -99,7 +99,8 @@ int runAnalyser(const CommandLine& command) {
                                                             : Format::Tsv;
     const auto format =
         output == Format::Conllu ? analysis::OutputFormat::Conllu : analysis::OutputFormat::Tsv;
-    analysis::WordAnalyser analyser(thesaurus, database);
+    // The most probable analysis in its sentence first, when the tag statistics are installed.
+    analysis::WordAnalyser analyser(thesaurus, database, analysis::installedTagModel());
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly)) {
         complain(QStringLiteral("la sortie standard ne peut pas être écrite"));
