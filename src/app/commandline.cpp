@@ -26,7 +26,25 @@ QString helpText() {
         "  -V, --version  affiche la version du programme et quitte\n"
         "  --             ce qui suit est un nom de fichier, même s'il commence par « - »\n"
         "\n"
-        "Code de retour : 0 en cas de succès, 2 si la ligne de commande est incorrecte.\n");
+        "Analyse en ligne de commande, sans fenêtre :\n"
+        "  morphologique --analyser [--format tsv|conllu] [--entree texte|conllu] [FICHIER]\n"
+        "  --analyser         analyse chaque mot de FICHIER, ou de l'entrée standard sans\n"
+        "                     FICHIER, et écrit toutes ses analyses sur la sortie standard\n"
+        "  --entree texte     lit un texte latin (Windows-1252 ou UTF-8), découpé en phrases\n"
+        "                     et en mots comme le fait l'atelier d'analyse\n"
+        "  --entree conllu    lit du CoNLL-U : chaque ligne revient telle quelle, sauf LEMMA,\n"
+        "                     UPOS, XPOS (code de catégorie du programme) et FEATS des mots\n"
+        "                     (par défaut pour un fichier « .conllu », texte sinon)\n"
+        "  --format tsv       une ligne d'en-tête puis une ligne par analyse : phrase, mot,\n"
+        "                     forme, rang, lemme, traduction, categorie, cas_genre_nombre,\n"
+        "                     mode_temps_voix, upos, traits, source ; rang 1 est l'analyse\n"
+        "                     proposée en premier, rang 0 un mot sans analyse ; source vaut\n"
+        "                     « thesaurus » (thésaurus de base) ou « base » (base morphologique)\n"
+        "  --format conllu    du CoNLL-U, la première analyse de chaque mot\n"
+        "                     (par défaut : conllu pour une entrée CoNLL-U, tsv sinon)\n"
+        "\n"
+        "Code de retour : 0 en cas de succès, 1 si le fichier ne peut pas être lu ou la\n"
+        "sortie écrite, 2 si la ligne de commande est incorrecte.\n");
 }
 
 QString versionText() {
@@ -43,15 +61,77 @@ CommandLine mistake(const QString& what) {
                 QStringLiteral("\nPour en savoir plus : morphologique --help\n")};
 }
 
+// The value of an option given as "--option=value" or as "--option value".
+struct OptionValue {
+    bool matched = false;
+    bool missing = false;  // the option ends the line without its value
+    QString value;
+};
+
+OptionValue optionValue(const QStringList& arguments, qsizetype& at, const QString& name) {
+    const QString& argument = arguments[at];
+    if (argument.startsWith(name + QLatin1Char('='))) {
+        return {true, false, argument.mid(name.size() + 1)};
+    }
+    if (argument != name) {
+        return {};
+    }
+    if (at + 1 >= arguments.size()) {
+        return {true, true, {}};
+    }
+    return {true, false, arguments[++at]};
+}
+
+// Reads the value of --format or --entree; an error message when it is not one of the two.
+QString readFormat(const OptionValue& given, const QString& option, const QString& first,
+                   CommandLine::Format firstFormat, CommandLine::Format* format) {
+    const QString choices = QStringLiteral("%1 ou conllu").arg(first);
+    if (given.missing) {
+        return QStringLiteral("l'option %1 attend une valeur (%2)").arg(option, choices);
+    }
+    if (given.value == first) {
+        *format = firstFormat;
+    } else if (given.value == QStringLiteral("conllu")) {
+        *format = CommandLine::Format::Conllu;
+    } else {
+        return QStringLiteral("valeur inconnue %1 pour l'option %2 (%3)")
+            .arg(records::quoted(given.value), option, choices);
+    }
+    return {};
+}
+
 }  // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments) {
     CommandLine command;
     QString given;
     bool optionsEnded = false;
-    for (const QString& argument : arguments) {
+    bool analyse = false;
+    for (qsizetype at = 0; at < arguments.size(); ++at) {
+        const QString& argument = arguments[at];
         const bool option = !optionsEnded && argument.startsWith(QLatin1Char('-'));
-        if (option && argument == QStringLiteral("--")) {
+        const OptionValue format =
+            option ? optionValue(arguments, at, QStringLiteral("--format")) : OptionValue();
+        const OptionValue input = option && !format.matched
+                                      ? optionValue(arguments, at, QStringLiteral("--entree"))
+                                      : OptionValue();
+        QString wrongValue;
+        if (format.matched) {
+            wrongValue = readFormat(format, QStringLiteral("--format"), QStringLiteral("tsv"),
+                                    CommandLine::Format::Tsv, &command.output);
+        } else if (input.matched) {
+            wrongValue = readFormat(input, QStringLiteral("--entree"), QStringLiteral("texte"),
+                                    CommandLine::Format::Text, &command.input);
+        }
+        if (!wrongValue.isEmpty()) {
+            return mistake(wrongValue);
+        }
+        if (format.matched || input.matched) {
+            continue;
+        }
+        if (option && argument == QStringLiteral("--analyser")) {
+            analyse = true;
+        } else if (option && argument == QStringLiteral("--")) {
             optionsEnded = true;
         } else if (option &&
                    (argument == QStringLiteral("-h") || argument == QStringLiteral("--help"))) {
@@ -71,6 +151,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             given = argument;
             command.textPath = QFileInfo(argument).absoluteFilePath();
         }
+    }
+    if (analyse) {
+        command.action = CommandLine::Action::Analyse;
+    } else if (command.input != CommandLine::Format::Guessed ||
+               command.output != CommandLine::Format::Guessed) {
+        return mistake(QStringLiteral("--format et --entree ne vont qu'avec --analyser"));
     }
     return command;
 }

@@ -11,13 +11,20 @@ namespace app {
 inline constexpr int kUsageError = 2;
 
 struct CommandLine {
-    enum class Action { Run, Help, Version, Error };
+    enum class Action { Run, Help, Version, Error, Analyse };
+    // What --analyser reads and writes; Guessed follows the file's suffix (".conllu" is
+    // CoNLL-U, anything else and standard input a text) and writes the format read.
+    enum class Format { Guessed, Text, Tsv, Conllu };
+
     Action action = Action::Run;
     // With Run: the text to open once the main window is shown, as an absolute path; empty
-    // when none was given.
+    // when none was given. With Analyse: the file to analyse; empty for standard input.
     QString textPath;
     // With Help, Version and Error: what to print.
     QString message;
+    // With Analyse: the input (Guessed, Text or Conllu) and the output (Guessed, Tsv or Conllu).
+    Format input = Format::Guessed;
+    Format output = Format::Guessed;
 };
 
 // Reads the arguments that follow the program name, in order; the first option that answers

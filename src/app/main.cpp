@@ -1,3 +1,4 @@
+#include "app/analyser.h"
 #include "app/commandline.h"
 #include "app/startup.h"
 #include "records/paths.h"
@@ -8,10 +9,17 @@
 #include "ui/translations.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 int main(int argc, char** argv) {
     // Help, version and mistakes are answered before anything needs a display.
     const app::CommandLine command = app::parseCommandLine(app::argumentsOf(argc, argv));
+    if (command.action == app::CommandLine::Action::Analyse) {
+        // No window, no display: the data folders need only the core application.
+        QCoreApplication application(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("morphologique"));
+        return app::runAnalyser(command);
+    }
     if (command.action != app::CommandLine::Action::Run) {
         return app::printAnswer(command);
     }

@@ -1,0 +1,119 @@
+// How well the analyser does on gold-annotated Latin in CoNLL-U: the words that get at least
+// one analysis, the gold lemma among them, the gold lemma with the gold features, and the same
+// for the analysis put first. Each word is analysed as `morphologique --analyser` analyses it.
+//   evaluation GOLD.conllu [--thesaurus=DAT] [--morphology=DATABASE] [--missing=N]
+// The thesaurus and the database default to those of the build tree.
+
+#include "goldscore.h"
+
+#include "analysis/morphology.h"
+#include "analysis/thesauruslists.h"
+#include "records/recordfile.h"
+#include "shell/textfile.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+struct Arguments {
+    QString gold;
+    QString thesaurus = QStringLiteral(EVALUATION_DEFAULT_THESAURUS);
+    QString morphology = QStringLiteral(EVALUATION_DEFAULT_MORPHOLOGY);
+    int missingShown = 0;
+};
+
+bool parseArguments(const QStringList& args, Arguments* out) {
+    for (const QString& arg : args) {
+        if (arg.startsWith(QLatin1String("--thesaurus="))) {
+            out->thesaurus = arg.mid(12);
+        } else if (arg.startsWith(QLatin1String("--morphology="))) {
+            out->morphology = arg.mid(13);
+        } else if (arg.startsWith(QLatin1String("--missing="))) {
+            bool ok = false;
+            out->missingShown = arg.mid(10).toInt(&ok);
+            if (!ok) {
+                return false;
+            }
+        } else if (arg.startsWith(QLatin1Char('-')) || !out->gold.isEmpty()) {
+            return false;
+        } else {
+            out->gold = arg;
+        }
+    }
+    return !out->gold.isEmpty();
+}
+
+double percent(qint64 part, qint64 whole) {
+    return whole > 0 ? 100.0 * static_cast<double>(part) / static_cast<double>(whole) : 0.0;
+}
+
+void printCounts(const char* name, const goldscore::Counts& c) {
+    std::printf("%-20s %6lld %7.1f %7.1f %7.1f %7.1f %7.1f\n", name,
+                static_cast<long long>(c.words), percent(c.analysed, c.words),
+                percent(c.lemmaOffered, c.words), percent(c.lemmaFeaturesOffered, c.words),
+                percent(c.firstLemma, c.words), percent(c.firstLemmaFeatures, c.words));
+}
+
+void printMostFrequent(const char* title, const QMap<QString, qint64>& forms, int shown) {
+    if (shown <= 0 || forms.isEmpty()) {
+        return;
+    }
+    std::vector<std::pair<qint64, QString>> sorted;
+    for (auto f = forms.cbegin(); f != forms.cend(); ++f) {
+        sorted.emplace_back(-f.value(), f.key());
+    }
+    std::sort(sorted.begin(), sorted.end());
+    std::printf("\n%s\n", title);
+    for (std::size_t i = 0; i < sorted.size() && i < static_cast<std::size_t>(shown); ++i) {
+        std::printf("%6lld  %s\n", static_cast<long long>(-sorted[i].first),
+                    qPrintable(sorted[i].second));
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    Arguments args;
+    if (!parseArguments(app.arguments().mid(1), &args)) {
+        std::fprintf(stderr,
+                     "usage: evaluation GOLD.conllu [--thesaurus=DAT] [--morphology=DATABASE] "
+                     "[--missing=N]\n");
+        return 2;
+    }
+    const shell::TextFile gold = shell::readTextFile(args.gold);
+    if (!gold.ok()) {
+        std::fprintf(stderr, "evaluation: cannot read %s: %s\n", qPrintable(args.gold),
+                     qPrintable(gold.reason));
+        return 1;
+    }
+    const auto thesaurus = records::readAllRecords<records::ThesaurusRecord>(args.thesaurus);
+    if (!thesaurus.ok) {
+        std::fprintf(stderr, "evaluation: %s\n", qPrintable(thesaurus.error));
+        return 1;
+    }
+    analysis::MorphologyDatabase morphology(args.morphology);
+    if (!morphology.isOpen()) {
+        std::fprintf(stderr, "evaluation: no proposals: %s\n",
+                     qPrintable(morphology.unavailableReason()));
+    }
+    const analysis::ThesaurusLists lists = analysis::listsFromRecords(thesaurus.records);
+    analysis::WordAnalyser analyser(lists, morphology);
+    const goldscore::Score score = goldscore::scoreConllu(gold.text, analyser);
+
+    std::printf("%s, percent of words:\n", qPrintable(QFileInfo(args.gold).fileName()));
+    std::printf("%-20s %6s %7s %7s %7s %7s %7s\n", "part", "words", "analysd", "lemma", "lem+ft",
+                "1st-lem", "1st-all");
+    for (const auto& [part, counts] : score.byPart) {
+        printCounts(qPrintable(part), counts);
+    }
+    printCounts("total", score.total);
+    printMostFrequent("Most frequent words without analysis:", score.unanalysed, args.missingShown);
+    printMostFrequent("Most frequent words without their gold lemma (gold lemma):",
+                      score.lemmaMissed, args.missingShown);
+    return 0;
+}

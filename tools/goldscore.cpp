@@ -1,0 +1,125 @@
+#include "goldscore.h"
+
+#include "analysis/normalise.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace goldscore {
+namespace {
+
+const QStringList kComparedFeatures = {QStringLiteral("Case"),     QStringLiteral("Gender"),
+                                       QStringLiteral("Number"),   QStringLiteral("Person"),
+                                       QStringLiteral("Mood"),     QStringLiteral("Tense"),
+                                       QStringLiteral("Aspect"),   QStringLiteral("Voice"),
+                                       QStringLiteral("VerbForm"), QStringLiteral("Degree")};
+
+QMap<QString, QString> featureMap(const QString& feats) {
+    QMap<QString, QString> map;
+    for (const QString& pair : feats.split(u'|', Qt::SkipEmptyParts)) {
+        const qsizetype equals = pair.indexOf(u'=');
+        if (equals > 0 && kComparedFeatures.contains(pair.left(equals))) {
+            map.insert(pair.left(equals), pair.mid(equals + 1));
+        }
+    }
+    return map;
+}
+
+bool hasLetter(const QString& form) {
+    return std::any_of(form.begin(), form.end(), [](QChar c) { return c.isLetter(); });
+}
+
+// The part of the corpus a sentence belongs to: its id without the trailing number.
+QString partOf(const QString& sentenceId) {
+    const qsizetype dash = sentenceId.lastIndexOf(u'-');
+    return dash > 0 ? sentenceId.left(dash) : sentenceId;
+}
+
+Counts countWord(const QStringList& columns, analysis::WordAnalyser& analyser, Score& score) {
+    Counts c;
+    c.words = 1;
+    const QString& form = columns[1];
+    const QString goldLemma = comparableLemma(columns[2]);
+    const QString& goldFeats = columns[5];
+    const std::vector<analysis::WordAnalysis> analyses = analyser.analyseToken(form);
+    c.analysed = analyses.empty() ? 0 : 1;
+    for (std::size_t i = 0; i < analyses.size(); ++i) {
+        const bool lemma = comparableLemma(analyses[i].lemma) == goldLemma;
+        const bool full = lemma && sameFeatures(goldFeats, analyses[i].feats);
+        c.lemmaOffered |= lemma;
+        c.lemmaFeaturesOffered |= full;
+        if (i == 0) {
+            c.firstLemma = lemma;
+            c.firstLemmaFeatures = full;
+        }
+    }
+    if (analyses.empty()) {
+        ++score.unanalysed[form];
+    } else if (!c.lemmaOffered) {
+        ++score.lemmaMissed[QStringLiteral("%1 (%2)").arg(form, columns[2])];
+    }
+    return c;
+}
+
+}  // namespace
+
+Counts& Counts::operator+=(const Counts& o) {
+    words += o.words;
+    analysed += o.analysed;
+    lemmaOffered += o.lemmaOffered;
+    lemmaFeaturesOffered += o.lemmaFeaturesOffered;
+    firstLemma += o.firstLemma;
+    firstLemmaFeatures += o.firstLemmaFeatures;
+    return *this;
+}
+
+QString comparableLemma(const QString& lemma) {
+    static const QRegularExpression homograph(QStringLiteral("#?[0-9]+$"));
+    QString plain = lemma.trimmed();
+    while (plain.startsWith(u'-')) {
+        plain.remove(0, 1);
+    }
+    plain.remove(homograph);
+    const QString folded = analysis::foldedForm(plain);
+    return folded.isEmpty() ? plain.toLower() : folded;
+}
+
+bool sameFeatures(const QString& goldFeats, const QString& analysisFeats) {
+    const QMap<QString, QString> gold = featureMap(goldFeats);
+    const QMap<QString, QString> offered = featureMap(analysisFeats);
+    for (auto g = gold.cbegin(); g != gold.cend(); ++g) {
+        const auto o = offered.constFind(g.key());
+        if (o != offered.cend() && *o != *g) {
+            return false;
+        }
+    }
+    return true;
+}
+
+Score scoreConllu(const QString& conllu, analysis::WordAnalyser& analyser) {
+    Score score;
+    QString part;
+    for (QString line : conllu.split(u'\n')) {
+        if (line.endsWith(u'\r')) {
+            line.chop(1);
+        }
+        if (line.startsWith(QStringLiteral("# sent_id = "))) {
+            part = partOf(line.mid(12).trimmed());
+            continue;
+        }
+        const QStringList columns = line.split(u'\t');
+        bool isNumber = false;
+        columns[0].toInt(&isNumber);
+        if (columns.size() < 10 || !isNumber || !hasLetter(columns[1])) {
+            continue;
+        }
+        const Counts word = countWord(columns, analyser, score);
+        score.total += word;
+        score.byPart[part] += word;
+    }
+    return score;
+}
+
+}  // namespace goldscore
