@@ -76,8 +76,7 @@ bool fitsVariant(const ProposedAnalysis& a, SpellingVariant::Keep keep) {
                    a.moodTenseVoice.contains(QLatin1StringView("pqp.")) ||
                    a.moodTenseVoice.contains(QLatin1StringView("ant."));
         case SpellingVariant::Keep::SingularGenitive:
-            return a.caseGenderNumber.startsWith(QLatin1StringView("gén.")) &&
-                   a.caseGenderNumber.contains(QLatin1StringView("sg."));
+            return a.caseGenderNumber.startsWith(u"gén.") && a.caseGenderNumber.contains(u"sg.");
         case SpellingVariant::Keep::All:
             break;
     }

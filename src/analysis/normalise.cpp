@@ -75,7 +75,11 @@ constexpr const char* kEndingsAfterVe[] = {"runt", "ram", "ras", "rat",   "ramus
 // Words spelt two ways whole, in both directions.
 constexpr std::pair<const char*, const char*> kWordPairs[] = {{"nil", "nihil"}, {"nihil", "nil"}};
 
+// A perfect in -xi syncopated before -st-: duxti, direxti (duxisti).
+constexpr const char* kEndingsAfterX[] = {"ti", "tis"};
+
 constexpr qsizetype kShortestStem = 2;
+constexpr qsizetype kShortestSyncopeStem = 1;  // norit, nosse
 
 void addVariant(std::vector<SpellingVariant>& out, const QString& folded,
                 SpellingVariant::Keep keep) {
@@ -97,25 +101,29 @@ void addPrefixVariants(std::vector<SpellingVariant>& out, const QString& folded)
 }
 
 void addSyncopeVariants(std::vector<SpellingVariant>& out, const QString& folded) {
-    const auto tryEndings = [&](const auto& endings, const QString& restored, bool afterI) {
+    enum class Before { AEO, I, X };
+    const auto tryEndings = [&](const auto& endings, const QString& restored, Before before) {
         for (const char* ending : endings) {
             const QLatin1StringView e(ending);
             const qsizetype vowel = folded.size() - e.size() - 1;
-            if (vowel < kShortestStem || !folded.endsWith(e)) {
+            if (vowel < kShortestSyncopeStem || !folded.endsWith(e)) {
                 continue;
             }
             const QChar v = folded[vowel];
-            const bool fits = afterI ? v == u'i' : (v == u'a' || v == u'e' || v == u'o');
+            const bool fits = before == Before::I   ? v == u'i'
+                              : before == Before::X ? v == u'x'
+                                                    : (v == u'a' || v == u'e' || v == u'o');
             if (fits) {
                 addVariant(out, folded.left(vowel + 1) + restored + e,
                            SpellingVariant::Keep::PerfectSystem);
             }
         }
     };
-    tryEndings(kEndingsAfterVi, QStringLiteral("ui"), false);
-    tryEndings(kEndingsAfterVi, QStringLiteral("ui"), true);
-    tryEndings(kEndingsAfterVi, QStringLiteral("i"), true);  // exisset: exiisset
-    tryEndings(kEndingsAfterVe, QStringLiteral("ue"), false);
+    tryEndings(kEndingsAfterVi, QStringLiteral("ui"), Before::AEO);
+    tryEndings(kEndingsAfterVi, QStringLiteral("ui"), Before::I);
+    tryEndings(kEndingsAfterVi, QStringLiteral("i"), Before::I);  // exisset: exiisset
+    tryEndings(kEndingsAfterVe, QStringLiteral("ue"), Before::AEO);
+    tryEndings(kEndingsAfterX, QStringLiteral("is"), Before::X);
 }
 
 }  // namespace

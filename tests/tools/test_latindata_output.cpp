@@ -315,6 +315,8 @@ void TestLatinDataOutput::spellingsEditionsPrintHaveTheirWord() {
     QVERIFY(lemmaOf("mutastis", "muto") && lemmaOf("exisset", "exeo"));
     QVERIFY(lemmaOf("introisset", "introeo") && lemmaOf("audisse", "audio"));
     QVERIFY(lemmaOf("ingeni", "ingenium") && lemmaOf("Pompei", "Pompeius"));
+    QVERIFY(lemmaOf("consili", "consilium") && lemmaOf("duxti", "duco"));
+    QVERIFY(proposed(u"ingeni"_qs).filter(u"|nom."_qs).isEmpty());  // a genitive only
     QVERIFY(lemmaOf("tanquam", "tamquam") && lemmaOf("tamquam", "tanquam"));
     QVERIFY(lemmaOf("nil", "nihil") && lemmaOf("nihil", "nil"));
 }

@@ -269,6 +269,8 @@ void TestMorphology::spellingsEditionsPrintAreFoundUnderTheDatasOwn() {
     QVERIFY(has("audisse", "audiuisse", Keep::PerfectSystem));
     QVERIFY(has("exisset", "exiisset", Keep::PerfectSystem));
     QVERIFY(has("amarunt", "amauerunt", Keep::PerfectSystem));
+    QVERIFY(has("norit", "nouerit", Keep::PerfectSystem));
+    QVERIFY(has("duxti", "duxisti", Keep::PerfectSystem));
     QVERIFY(has("ingeni", "ingenii", Keep::SingularGenitive));
     QVERIFY(has("tanquam", "tamquam", Keep::All) && has("tamquam", "tanquam", Keep::All));
     QVERIFY(has("nil", "nihil", Keep::All) && has("nihil", "nil", Keep::All));
