@@ -587,7 +587,7 @@ void TestLatinData::correctionsChangeTheDataTextBeforeItIsRead() {
     // A model's lines go at the end of its own block, before the next model; a new model last.
     const QString models = correctedModels(u"modele:uita\ndes:1:0:a\n\nmodele:lupus\n"_qs, c);
     QCOMPARE(models,
-             u"modele:uita\ndes:1:0:a\n\nabs:2\nmodele:lupus\n"
+             u"modele:uita\ndes:1:0:a\n\nabs:2\nmodele:lupus\n\n"
              u"modele:adcomp\nR:0:K\ndes:411:0:-"_qs);
     // A lemma replaces the line of its key (marks and j/v folded), a new key is added.
     QCOMPARE(correctedLemmas(u"! c\nrosa|uita|||ae, f.|63\nlupus|lupus|||i, m.|1"_qs, c),

@@ -234,7 +234,7 @@ void TestLatinDataOutput::irregularWordsAreRight() {
     QVERIFY(proposed(u"quoddam"_qs).contains(u"quidam|DP|nom. nt. sg.|_"_qs));
     QVERIFY(proposed(u"quaedam"_qs).contains(u"quidam|DP|nom. f. sg.|_"_qs));
     // fac beside dic, duc, fer.
-    QVERIFY(proposed(u"fac"_qs).contains(u"facio|V5|2 sg.|imp. prés. act."_qs));
+    QVERIFY(proposed(u"fac"_qs).contains(u"facio|V5|2 sg.|imp. prés."_qs));
     // ostendo's participle and supine.
     QVERIFY(proposed(u"ostensum"_qs).contains(u"ostendo|V3|acc. sg.|sup."_qs));
     QVERIFY(!proposed(u"ostentus"_qs).contains(u"ostendo|V3|nom. m. sg.|part. parf. pas."_qs));
@@ -250,7 +250,7 @@ void TestLatinDataOutput::irregularWordsAreRight() {
     QVERIFY(proposed(u"a"_qs).contains(u"a|interj|_|_"_qs));
     // Archaic forms editions print.
     QVERIFY(proposed(u"ausim"_qs).contains(u"audeo|V2|1 sg.|subj. parf. act."_qs));
-    QVERIFY(proposed(u"faxo"_qs).contains(u"facio|V5|1 sg.|ind. fut. ant. act."_qs));
+    QVERIFY(proposed(u"faxo"_qs).contains(u"facio|V5|1 sg.|ind. fut. ant."_qs));
     // An enclitic printed apart.
     QVERIFY(proposed(u"que"_qs).contains(u"que|CC|_|_"_qs));
 }

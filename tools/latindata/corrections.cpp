@@ -56,11 +56,6 @@ QString replacedByKey(const QString& text, const QStringList& corrections, QChar
 
 }  // namespace
 
-bool Corrections::isEmpty() const {
-    return modelLines.isEmpty() && lemmaLines.isEmpty() && translationLines.isEmpty() &&
-           irregularLines.isEmpty();
-}
-
 Corrections parseCorrections(QStringView text, QStringList* problems) {
     Corrections c;
     QString section;

@@ -18,8 +18,6 @@ struct Corrections {
     QStringList lemmaLines;        // replace the line with the same key, or are added
     QStringList translationLines;  // replace the translation with the same key, or are added
     QStringList irregularLines;    // are added
-
-    bool isEmpty() const;
 };
 
 // Reads the list: "[file]" starts the lines of one data file (modeles.la, lemmes.la, lemmes.fr or
