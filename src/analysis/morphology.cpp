@@ -39,9 +39,8 @@ bool nameFoldsTo(const char* name, qsizetype size, const QByteArray& folded) {
         return false;
     }
     for (qsizetype i = 0; i < size; ++i) {
-        char c = name[i] >= 'A' && name[i] <= 'Z' ? char(name[i] - 'A' + 'a') : name[i];
-        c = c == 'j' ? 'i' : c == 'v' ? 'u' : c;
-        if (c != folded[i]) {
+        const char lower = name[i] >= 'A' && name[i] <= 'Z' ? char(name[i] - 'A' + 'a') : name[i];
+        if (foldIJUV(char16_t(lower)) != char16_t(folded[i])) {
             return false;
         }
     }
@@ -68,6 +67,45 @@ QByteArray readOnlyUri(const QString& path) {
 QString unreadable(const QString& path) {
     return QStringLiteral("le fichier %1 est illisible ou n'est pas une base morphologique")
         .arg(QDir::toNativeSeparators(path));
+}
+
+bool fitsVariant(const ProposedAnalysis& a, SpellingVariant::Keep keep) {
+    switch (keep) {
+        case SpellingVariant::Keep::PerfectSystem:
+            return a.moodTenseVoice.contains(QLatin1StringView("parf.")) ||
+                   a.moodTenseVoice.contains(QLatin1StringView("pqp.")) ||
+                   a.moodTenseVoice.contains(QLatin1StringView("ant."));
+        case SpellingVariant::Keep::SingularGenitive:
+            return a.caseGenderNumber.startsWith(u"gén.") && a.caseGenderNumber.contains(u"sg.");
+        case SpellingVariant::Keep::All:
+            break;
+    }
+    return true;
+}
+
+// The same lemma and features as an analysis already found (under another spelling).
+bool alreadyFound(const std::vector<ProposedAnalysis>& found, const ProposedAnalysis& a) {
+    return std::any_of(found.begin(), found.end(), [&](const ProposedAnalysis& f) {
+        return f.lemma == a.lemma && f.category == a.category &&
+               f.caseGenderNumber == a.caseGenderNumber && f.moodTenseVoice == a.moodTenseVoice;
+    });
+}
+
+// An enclitic that an edition prints apart from its word (que, ne, ve) is analysed as the
+// enclitic, after any analysis of the form as a word of its own (ne, "that not").
+void addStandaloneEnclitic(const QString& folded, std::vector<ProposedAnalysis>& found) {
+    for (const Enclitic& e : enclitics()) {
+        if (folded == e.folded) {
+            ProposedAnalysis a;
+            a.form = e.name;
+            a.lemma = e.name;
+            a.translation = e.translation;
+            a.category = e.category;
+            a.caseGenderNumber = records::kEmptyMarker;
+            a.moodTenseVoice = records::kEmptyMarker;
+            found.push_back(std::move(a));
+        }
+    }
 }
 
 }  // namespace
@@ -242,6 +280,16 @@ std::vector<LemmaForm> MorphologyDatabase::formsOfLemma(qint64 lemmaId) {
 std::vector<ProposedAnalysis> MorphologyDatabase::proposals(const QString& form) {
     const QString folded = foldedForm(form);
     std::vector<ProposedAnalysis> found = analysesOfFolded(folded);
+    for (const SpellingVariant& variant : spellingVariants(folded)) {
+        for (ProposedAnalysis& a : analysesOfFolded(variant.folded)) {
+            if (fitsVariant(a, variant.keep) && !alreadyFound(found, a)) {
+                found.push_back(std::move(a));
+            }
+        }
+    }
+    if (isOpen()) {
+        addStandaloneEnclitic(folded, found);
+    }
     if (!found.empty() || folded.isEmpty()) {
         return found;
     }

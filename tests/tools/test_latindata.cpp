@@ -2,12 +2,14 @@
 #include "latindata/categories.h"
 #include "latindata/cells.h"
 #include "latindata/coding.h"
+#include "latindata/corrections.h"
 #include "latindata/coverage.h"
 #include "latindata/datafiles.h"
 #include "latindata/families.h"
 #include "latindata/generator.h"
 #include "latindata/handdata.h"
 #include "latindata/inflection.h"
+#include "latindata/morphologydb.h"
 #include "latindata/selection.h"
 #include "latindata/spelling.h"
 
@@ -112,6 +114,8 @@ class TestLatinData : public QObject {
     void latinFamiliesFromWordFormation();
     void coverageCountsTokensAsTheWorkspaceCutsThem();
     void handWrittenDataIsAlwaysKept();
+    void correctionsChangeTheDataTextBeforeItIsRead();
+    void everyLemmaIsInflectedTheThesaurusKeepsTheFrequentOnes();
 };
 
 void TestLatinData::schoolSpelling_data() {
@@ -344,6 +348,13 @@ void TestLatinData::categoriesFromModelsIndicationsAndTheHandList() {
     QVERIFY(namesPluralOnly(u"um, m. pl.") && namesPluralOnly(u"ium"));
     QVERIFY(!namesPluralOnly(u"umbrae, f.") && !namesPluralOnly(u"ae, f."));
     QVERIFY(genderOf(u"is, ere, legi").isEmpty());
+    // Two genders named together; a gender further on is of another form.
+    const QStringList both{u"masculin"_qs, u"féminin"_qs};
+    QCOMPARE(gendersOf(u"ei, m. et f."), both);
+    QCOMPARE(gendersOf(u"is, m. f."), both);
+    QCOMPARE(gendersOf(u"i, m. (pl. loca, n.)"), QStringList{u"masculin"_qs});
+    QCOMPARE(kind(u"dux").otherGender, u"féminin"_qs);
+    QVERIFY(kind(u"rosa").otherGender.isEmpty());
 }
 
 void TestLatinData::cellSharesFollowTheTagCounts() {
@@ -388,7 +399,7 @@ void TestLatinData::generatedThesaurusFromFixtures() {
 
     const Generated out = generate(data, fixtureLists());
     const auto& recs = out.thesaurus;
-    QCOMPARE(static_cast<qsizetype>(recs.size()), out.analysesMade);
+    QCOMPARE(static_cast<qsizetype>(recs.size()), out.analysesForThesaurus);
 
     // In ascending order of lower-cased form, numbered by position, every value coded.
     const QSet<QString> cgn = keypadCompositions(keypads::Keypad::CaseGenderNumber);
@@ -563,6 +574,71 @@ void TestLatinData::handWrittenDataIsAlwaysKept() {
     QCOMPARE(lexicon[1].frenchFamily().trimmed(), u"rosier"_qs);
     QCOMPARE(lexicon[1].number(), qint16(2));
     QCOMPARE(mergeLemmas(handLemmas, generatedLemmas, 1).size(), std::size_t(1));
+}
+
+void TestLatinData::correctionsChangeTheDataTextBeforeItIsRead() {
+    QStringList problems;
+    const Corrections c = parseCorrections(
+        u"! why\n[modeles.la]\nmodele:uita\nabs:2\nmodele:adcomp\nR:0:K\ndes:411:0:-\n"
+        u"[lemmes.la]\nrŏsa|uita|||ae, f.|99\nrŏsa9|inv|||adv.|5\n"
+        u"[lemmes.fr]\nrosa9:en rose\n[irregs.la]\nrosai:rosa:4\n[autre]\nligne\n"_qs,
+        &problems);
+    QCOMPARE(problems.size(), 1);  // the line of an unknown section
+    // A model's lines go at the end of its own block, before the next model; a new model last.
+    const QString models = correctedModels(u"modele:uita\ndes:1:0:a\n\nmodele:lupus\n"_qs, c);
+    QCOMPARE(models,
+             u"modele:uita\ndes:1:0:a\n\nabs:2\nmodele:lupus\n\n"
+             u"modele:adcomp\nR:0:K\ndes:411:0:-"_qs);
+    // A lemma replaces the line of its key (marks and j/v folded), a new key is added.
+    QCOMPARE(correctedLemmas(u"! c\nrosa|uita|||ae, f.|63\nlupus|lupus|||i, m.|1"_qs, c),
+             u"! c\nrŏsa|uita|||ae, f.|99\nlupus|lupus|||i, m.|1\nrŏsa9|inv|||adv.|5"_qs);
+    QCOMPARE(correctedTranslations(u"rosa9:rose\nrosa:rose"_qs, c), u"rosa9:en rose\nrosa:rose"_qs);
+    QCOMPARE(correctedIrregulars(u"a:b:1"_qs, c), u"a:b:1\nrosai:rosa:4"_qs);
+
+    // Read with the data: the corrected lemma and the added irregular form are there.
+    LexicalData data;
+    problems.clear();
+    QVERIFY(readLexicalData(fixtures::kFixtures + QStringLiteral("/data"), &data, &problems, c));
+    QCOMPARE(lemmaNamed(data, u"rosa"_qs).frequency, 99);
+    QVERIFY(formsOf(data, u"rosa"_qs).at(4).contains(u"rosai"_qs));
+    QVERIFY(!formsOf(data, u"rosa"_qs).contains(2));
+}
+
+void TestLatinData::everyLemmaIsInflectedTheThesaurusKeepsTheFrequentOnes() {
+    const LexicalData data = fixtureData();
+    // The extended lexicon adds what the main one lacks, never counted; rosa stays the noun.
+    QCOMPARE(lemmaNamed(data, u"rosa"_qs).model, u"uita"_qs);
+    QVERIFY(lemmaNamed(data, u"propheta"_qs).extended);
+    QCOMPARE(lemmaNamed(data, u"propheta"_qs).frequency, 0);
+    QCOMPARE(data.translations.value(u"propheta"_qs), u"prophète"_qs);
+    QCOMPARE(data.translations.value(u"rosa"_qs), u"rose"_qs);
+
+    MorphologyTables tables;
+    const Generated out = generate(data, fixtureLists(),
+                                   static_cast<int>(records::kMaxRecordNumber), nullptr, &tables);
+    QCOMPARE(static_cast<qsizetype>(out.thesaurus.size()), out.analysesForThesaurus);
+    QVERIFY(out.analysesForThesaurus < out.analysesMade);
+    const auto inDatabase = [&](const QString& form, const QString& lemma) {
+        return std::any_of(tables.analyses.begin(), tables.analyses.end(), [&](const auto& a) {
+            return a.form == form && tables.lemmas[std::size_t(a.lemma)].lemma == lemma;
+        });
+    };
+    // A rare lemma and one of the extended lexicon: every form in the database, none in the
+    // thesaurus; the extended one is not in the lexicon either.
+    QVERIFY(inDatabase(u"morarum"_qs, u"mora"_qs) && inDatabase(u"prophetarum"_qs, u"propheta"_qs));
+    QVERIFY(analysesOf(out.thesaurus, u"morarum"_qs).isEmpty());
+    QVERIFY(analysesOf(out.thesaurus, u"prophetarum"_qs).isEmpty());
+    QStringList lexicon;
+    for (const auto& r : out.lexicon) {
+        lexicon.append(r.lemma().trimmed());
+    }
+    QVERIFY(lexicon.contains(u"mora"_qs) && !lexicon.contains(u"propheta"_qs));
+    // A noun of two genders is analysed in both.
+    QSet<QString> ducem;
+    for (const Analysed& a : analysesOf(out.thesaurus, u"ducem"_qs)) {
+        ducem.insert(a.caseGenderNumber);
+    }
+    QCOMPARE(ducem, (QSet<QString>{u"acc. m. sg."_qs, u"acc. f. sg."_qs}));
 }
 
 QTEST_GUILESS_MAIN(TestLatinData)

@@ -3,11 +3,13 @@
 #include "latindata/inflection.h"
 #include "latindata/spelling.h"
 
+#include "analysis/morphology.h"
 #include "keypads/coding.h"
 #include "records/cp1252.h"
 #include "records/recordfile.h"
 #include "shell/textfile.h"
 
+#include <QRegularExpression>
 #include <QSet>
 #include <QtTest>
 
@@ -39,10 +41,17 @@ class TestLatinDataOutput : public QObject {
     void anotherAuthorIsMostlyFound();
     void almostEveryWordHasAProposal_data();
     void almostEveryWordHasAProposal();
+    void irregularWordsAreRight();
+    void wordsOfTwoClassesHaveBoth();
+    void everyLemmaAndTheExtendedLexiconAreInTheDatabase();
+    void spellingsEditionsPrintHaveTheirWord();
 
   private:
     QList<Found> analysesOf(const QString& form) const;
+    // lemma|category|case-gender-number|mood-tense-voice of each proposal of the database.
+    QStringList proposed(const QString& form);
 
+    std::unique_ptr<analysis::MorphologyDatabase> morphology_;
     std::vector<records::ThesaurusRecord> thesaurus_;
     std::vector<records::LexiconRecord> lexicon_;
 };
@@ -198,6 +207,118 @@ void TestLatinDataOutput::almostEveryWordHasAProposal() {
     QVERIFY2(coverage.proposedShare() >= 0.97,
              qPrintable(QString::number(coverage.proposedShare())));
     QVERIFY(coverage.proposed >= coverage.found);
+}
+
+QStringList TestLatinDataOutput::proposed(const QString& form) {
+    if (!morphology_) {
+        morphology_ = std::make_unique<analysis::MorphologyDatabase>(
+            kBuildData + QStringLiteral("/morphologie.sqlite"));
+    }
+    QStringList out;
+    for (const analysis::ProposedAnalysis& a : morphology_->proposals(form)) {
+        out << QStringList{a.lemma, a.category, a.caseGenderNumber, a.moodTenseVoice}.join(u'|');
+    }
+    return out;
+}
+
+void TestLatinDataOutput::irregularWordsAreRight() {
+    // fio: fieri is its infinitive; no invented passive or infinitive.
+    QCOMPARE(proposed(u"fieri"_qs), QStringList{u"fio|V6|_|inf. prés."_qs});
+    for (const char* invented : {"fire", "fior", "fitur", "fiuntur"}) {
+        QVERIFY2(proposed(QString::fromLatin1(invented)).isEmpty(), invented);
+    }
+    QVERIFY(proposed(u"fit"_qs).contains(u"fio|V6|3 sg.|ind. prés."_qs));
+    // quidam
+    QCOMPARE(proposed(u"quandam"_qs), QStringList{u"quidam|DP|acc. f. sg.|_"_qs});
+    QCOMPARE(proposed(u"quendam"_qs), QStringList{u"quidam|DP|acc. m. sg.|_"_qs});
+    QVERIFY(proposed(u"quoddam"_qs).contains(u"quidam|DP|nom. nt. sg.|_"_qs));
+    QVERIFY(proposed(u"quaedam"_qs).contains(u"quidam|DP|nom. f. sg.|_"_qs));
+    // fac beside dic, duc, fer.
+    QVERIFY(proposed(u"fac"_qs).contains(u"facio|V5|2 sg.|imp. prés."_qs));
+    // ostendo's participle and supine.
+    QVERIFY(proposed(u"ostensum"_qs).contains(u"ostendo|V3|acc. sg.|sup."_qs));
+    QVERIFY(!proposed(u"ostentus"_qs).contains(u"ostendo|V3|nom. m. sg.|part. parf. pas."_qs));
+    // Gerundives of the compounds of eo.
+    QVERIFY(proposed(u"transeundum"_qs).contains(u"transeo|V6|nom. nt. sg.|adj. verb."_qs));
+    QVERIFY(proposed(u"adeundae"_qs).contains(u"adeo|V6|gén. f. sg.|adj. verb."_qs));
+    // No degrees for ethnic adjectives.
+    QVERIFY(proposed(u"Mauriores"_qs).isEmpty() && proposed(u"Calaberrimo"_qs).isEmpty());
+    QVERIFY(!proposed(u"Mauros"_qs).isEmpty());
+    // The preposition a/ab/abs before the interjection a.
+    QCOMPARE(proposed(u"a"_qs).value(0), u"ab|PRE|_|_"_qs);
+    QCOMPARE(proposed(u"abs"_qs).value(0), u"ab|PRE|_|_"_qs);
+    QVERIFY(proposed(u"a"_qs).contains(u"a|interj|_|_"_qs));
+    // Archaic forms editions print.
+    QVERIFY(proposed(u"ausim"_qs).contains(u"audeo|V2|1 sg.|subj. parf. act."_qs));
+    QVERIFY(proposed(u"faxo"_qs).contains(u"facio|V5|1 sg.|ind. fut. ant."_qs));
+    // An enclitic printed apart.
+    QVERIFY(proposed(u"que"_qs).contains(u"que|CC|_|_"_qs));
+}
+
+void TestLatinDataOutput::wordsOfTwoClassesHaveBoth() {
+    for (const char* word : {"post", "supra", "iuxta", "prae", "ante", "usque", "infra", "circa"}) {
+        const QStringList found = proposed(QString::fromLatin1(word));
+        const QString name = QString::fromLatin1(word);
+        QVERIFY2(found.contains(name + u"|ADV|_|_"_qs) && found.contains(name + u"|PRE|_|_"_qs),
+                 qPrintable(found.join(u", ")));
+    }
+    QCOMPARE(proposed(u"cito"_qs).value(0), u"cito|ADV|_|_"_qs);
+    for (const char* noun : {"dies", "finis", "dux", "serpens"}) {
+        const QStringList found = proposed(QString::fromLatin1(noun));
+        const QString name = QString::fromLatin1(noun);
+        const auto hasGender = [&](const char* gender) {
+            return std::any_of(found.begin(), found.end(), [&](const QString& f) {
+                return f.startsWith(name + u'|') &&
+                       f.contains(QStringLiteral("nom. %1 sg.").arg(QLatin1String(gender)));
+            });
+        };
+        QVERIFY2(hasGender("m.") && hasGender("f."), qPrintable(found.join(u", ")));
+    }
+    // Comparatives without positive keep their degree (in the database's cell).
+    analysis::MorphologyDatabase db(kBuildData + QStringLiteral("/morphologie.sqlite"));
+    for (const char* adverb : {"magis", "prius", "potius"}) {
+        const auto lemmas = db.lemmasNamed(QString::fromLatin1(adverb));
+        QVERIFY(!lemmas.empty());
+        const auto forms = db.formsOfLemma(lemmas.front().id);
+        QVERIFY(!forms.empty());
+        QCOMPARE(forms.front().features.degree, u"comparatif"_qs);
+    }
+}
+
+// Lemmas the data counts fewer than ten times and those of the extended lexicon are inflected;
+// the extended ones come after the main lexicon's.
+void TestLatinDataOutput::everyLemmaAndTheExtendedLexiconAreInTheDatabase() {
+    QVERIFY(proposed(u"paravit"_qs).contains(u"paro|V1|3 sg.|ind. parf. act."_qs));
+    QVERIFY(proposed(u"servum"_qs).contains(u"servus|N2|acc. m. sg.|_"_qs));
+    QVERIFY(!proposed(u"egressus"_qs).filter(u"egredior|"_qs).isEmpty());
+    for (const char* form : {"prophetae", "abyssum", "intelligibilis"}) {
+        QVERIFY2(!proposed(QString::fromLatin1(form)).isEmpty(), form);
+    }
+    analysis::MorphologyDatabase db(kBuildData + QStringLiteral("/morphologie.sqlite"));
+    const auto propheta = db.lemmasNamed(u"propheta"_qs);
+    QVERIFY(!propheta.empty());
+    QCOMPARE(propheta.front().frequency, 0);
+    QVERIFY(!db.formsOfLemma(propheta.front().id).empty());
+    // Not in the lexicon: it stays within its 32 767 records.
+    QVERIFY(std::none_of(lexicon_.begin(), lexicon_.end(),
+                         [](const auto& r) { return r.lemma().trimmed() == u"propheta"; }));
+}
+
+void TestLatinDataOutput::spellingsEditionsPrintHaveTheirWord() {
+    const auto lemmaOf = [&](const char* form, const char* lemma) {
+        return !proposed(QString::fromLatin1(form))
+                    .filter(QRegularExpression(QStringLiteral("^%1\\|").arg(QLatin1String(lemma))))
+                    .isEmpty();
+    };
+    QVERIFY(lemmaOf("adspiro", "aspiro") && lemmaOf("inpono", "impono"));
+    QVERIFY(lemmaOf("inmundus", "immundus") && lemmaOf("conligo", "colligo"));
+    QVERIFY(lemmaOf("mutastis", "muto") && lemmaOf("exisset", "exeo"));
+    QVERIFY(lemmaOf("introisset", "introeo") && lemmaOf("audisse", "audio"));
+    QVERIFY(lemmaOf("ingeni", "ingenium") && lemmaOf("Pompei", "Pompeius"));
+    QVERIFY(lemmaOf("consili", "consilium") && lemmaOf("duxti", "duco"));
+    QVERIFY(proposed(u"ingeni"_qs).filter(u"|nom."_qs).isEmpty());  // a genitive only
+    QVERIFY(lemmaOf("tanquam", "tamquam") && lemmaOf("tamquam", "tanquam"));
+    QVERIFY(lemmaOf("nil", "nihil") && lemmaOf("nihil", "nil"));
 }
 
 QTEST_GUILESS_MAIN(TestLatinDataOutput)

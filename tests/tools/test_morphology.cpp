@@ -30,7 +30,8 @@ const QString kHand = QStringLiteral(
     "rosae\tN1\trosa\tgén. f. sg.\t_\tde la rose\n"
     "quoque\tADV\tquoque\t_\t_\taussi\n"
     "quo\tDP\tqui\tabl. m. sg.\t_\tpar lequel\n"
-    "amant\tV1\tamo\t3 pl.\tind. prés. act.\tils aiment\n");
+    "amant\tV1\tamo\t3 pl.\tind. prés. act.\tils aiment\n"
+    "Iovis\tN3\tJovis\tgén. m. sg.\t_\tde Jupiter\n");
 
 QString writeDatabase(const QString& folder, const QString& hand = kHand) {
     latindata::MorphologyTables tables;
@@ -108,6 +109,8 @@ class TestMorphology : public QObject {
     void databaseHoldsEveryAnalysisWithItsFeatures();
     void proposalsMatchAsEditionsVary();
     void encliticIsTriedOnlyWhenTheWholeFormIsUnknown();
+    void spellingsEditionsPrintAreFoundUnderTheDatasOwn();
+    void standaloneEncliticIsAnalysedAsTheEnclitic();
     void noProposalForWhatIsNoLatinWord();
     void unusableDatabaseGivesNoProposalAndSaysWhy();
     void databaseIsOnlyRead();
@@ -250,7 +253,45 @@ void TestMorphology::encliticIsTriedOnlyWhenTheWholeFormIsUnknown() {
     QCOMPARE(described(db.proposals("quoque")), QStringList{"quoque|ADV|_|_"});
     QCOMPARE(described(db.proposals("Quoque")), QStringList{"quoque|ADV|_|_"});
     QVERIFY(!db.proposals("quo").empty());
-    QCOMPARE(described(db.proposals("que")), QStringList());
+}
+
+void TestMorphology::spellingsEditionsPrintAreFoundUnderTheDatasOwn() {
+    using Keep = SpellingVariant::Keep;
+    const auto has = [](const char* form, const char* variant, Keep keep) {
+        const auto all = spellingVariants(QString::fromLatin1(form));
+        return std::find(all.begin(), all.end(),
+                         SpellingVariant{QString::fromLatin1(variant), keep}) != all.end();
+    };
+    QVERIFY(has("adspiro", "aspiro", Keep::All));  // the longest prefix
+    QVERIFY(!has("adspiro", "asspiro", Keep::All));
+    QVERIFY(has("inpono", "impono", Keep::All) && has("conligo", "colligo", Keep::All));
+    QVERIFY(has("mutastis", "mutauistis", Keep::PerfectSystem));
+    QVERIFY(has("audisse", "audiuisse", Keep::PerfectSystem));
+    QVERIFY(has("exisset", "exiisset", Keep::PerfectSystem));
+    QVERIFY(has("amarunt", "amauerunt", Keep::PerfectSystem));
+    QVERIFY(has("norit", "nouerit", Keep::PerfectSystem));
+    QVERIFY(has("duxti", "duxisti", Keep::PerfectSystem));
+    QVERIFY(has("ingeni", "ingenii", Keep::SingularGenitive));
+    QVERIFY(has("tanquam", "tamquam", Keep::All) && has("tamquam", "tanquam", Keep::All));
+    QVERIFY(has("nil", "nihil", Keep::All) && has("nihil", "nil", Keep::All));
+    QVERIFY(spellingVariants("est").empty() && !has("asti", "auisti", Keep::PerfectSystem));
+
+    // Only the analyses the spelling can have: a syncopated form is a perfect.
+    MorphologyDatabase db(path_);
+    QCOMPARE(described(db.proposals("amasti")), QStringList{"amo|V1|2 sg.|ind. parf. act."});
+    QCOMPARE(described(db.proposals("AMARVNT")), QStringList{"amo|V1|3 pl.|ind. parf. act."});
+    // The one letter folding, in the names of lemmas too.
+    QCOMPARE(db.lemmasNamed("IOUIS").size(), std::size_t(1));
+    QCOMPARE(described(db.proposals("jovis")), QStringList{"Jovis|N3|gén. m. sg.|_"});
+}
+
+void TestMorphology::standaloneEncliticIsAnalysedAsTheEnclitic() {
+    MorphologyDatabase db(path_);
+    QCOMPARE(described(db.proposals("que")), QStringList{"que|CC|_|_"});
+    QCOMPARE(described(db.proposals("Ve")), QStringList{"ve|CC|_|_"});
+    QCOMPARE(described(db.proposals("ne")), QStringList{"ne|partic|_|_"});
+    QCOMPARE(db.proposals("que").front().translation, u"et"_qs);
+    QVERIFY(db.proposals("que").front().enclitic.isEmpty());
 }
 
 void TestMorphology::noProposalForWhatIsNoLatinWord() {

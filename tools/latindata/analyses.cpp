@@ -135,6 +135,39 @@ std::vector<CellForm> sharedOut(const LexicalData& data, const Lemma& lemma, Wor
     return out;
 }
 
+// A noun of two genders (dies, finis): each form of a cell without gender is analysed in both,
+// each taking half the cell's share.
+std::vector<CellForm> inBothGenders(const std::vector<CellForm>& forms, const LemmaKind& kind,
+                                    const CellTable& cells) {
+    std::vector<CellForm> out;
+    for (const CellForm& f : forms) {
+        const Features* features = cells.find(f.cell);
+        const int first = cells.withGender(f.cell, kind.gender);
+        const int second = cells.withGender(f.cell, kind.otherGender);
+        if (features->isVerbal() || !features->gender.isEmpty() || first == 0 || second == 0) {
+            out.push_back(f);
+            continue;
+        }
+        out.push_back({f.form, first, f.share / 2});
+        out.push_back({f.form, second, f.share / 2});
+    }
+    return out;
+}
+
+// An adjective named with a capital is an ethnic or proper adjective (Maurus, Calaber): it has
+// no comparative or superlative, whatever its model could make.
+bool comparesByDegree(const Lemma& lemma, const LemmaKind& kind) {
+    const QString name = lemma.displayed();
+    return kind.wordClass != WordClass::Adjective || name.isEmpty() || !name.front().isUpper();
+}
+
+void dropDegrees(FormsByCell& forms, const CellTable& cells) {
+    std::erase_if(forms, [&](const auto& entry) {
+        const Features* cell = cells.find(entry.first);
+        return cell != nullptr && cell->degree != Degree::Positive;
+    });
+}
+
 // What tells a cell from the others of its case and number but the gender.
 QString withoutGender(const Features& f) {
     return QStringList{f.grammaticalCase,
@@ -185,10 +218,15 @@ std::vector<CellForm> withVocativesFolded(const std::vector<CellForm>& forms,
     return kept;
 }
 
+// Which analyses of a lemma may go into the thesaurus: all, only the required ones (a rare
+// lemma), or none (a lemma of the extended lexicon).
+enum class ThesaurusChoice { All, Required, None };
+
 class LemmaAnalyses {
   public:
-    LemmaAnalyses(AnalysisSet& set, FormIndex& index, const CellTable& cells, int lemma)
-        : set_(set), index_(index), cells_(cells), lemma_(lemma) {}
+    LemmaAnalyses(AnalysisSet& set, FormIndex& index, const CellTable& cells, int lemma,
+                  ThesaurusChoice choice)
+        : set_(set), index_(index), cells_(cells), lemma_(lemma), choice_(choice) {}
 
     // A form found in the three genders of a case and number becomes one analysis without
     // gender; every other form of a cell is an analysis of its own.
@@ -236,14 +274,18 @@ class LemmaAnalyses {
             return;
         }
         const LemmaEntry& entry = set_.lemmas[static_cast<std::size_t>(lemma_)];
-        set_.analyses.push_back({formIndex, lemma_, cell, static_cast<float>(share),
-                                 isRequired(entry.kind, *cells_.find(cell)), anyGender});
+        const bool required = isRequired(entry.kind, *cells_.find(cell));
+        const bool thesaurus =
+            choice_ == ThesaurusChoice::All || (choice_ == ThesaurusChoice::Required && required);
+        set_.analyses.push_back(
+            {formIndex, lemma_, cell, static_cast<float>(share), required, thesaurus, anyGender});
     }
 
     AnalysisSet& set_;
     FormIndex& index_;
     const CellTable& cells_;
     int lemma_;
+    ThesaurusChoice choice_;
     std::map<std::pair<int, int>, std::size_t> seen_;  // (form, cell) → analysis
 };
 
@@ -268,25 +310,23 @@ AnalysisSet expandLemmas(const LexicalData& data, const CategoryRules& categorie
         }
         const QString key = lemma.matchingKey();
         const QString translation = codePageText(data.translations.value(key));
-        set.lemmas.push_back({i, kind, lemma.displayed(), translation});
-        const bool rare = lemma.frequency < kRarestLemma;
-        if (rare && kind.wordClass != WordClass::Invariable &&
-            kind.wordClass != WordClass::Adverb) {
-            continue;  // in the lexicon, not in the thesaurus
-        }
+        set.lemmas.push_back({i, kind, lemma.displayed(), translation, lemma.extended});
         FormsByCell forms = inflect(lemma, *model, irregularsOf(irregulars, key));
         if (kind.pluralOnly) {
             forms = withoutSingular(forms, data.cells);
         }
-        if (rare) {
-            // Only what is required of a rare adverb: its positive.
-            std::erase_if(forms, [&](const auto& entry) {
-                const Features* cell = data.cells.find(entry.first);
-                return cell == nullptr || !isRequired(kind, *cell);
-            });
+        if (!comparesByDegree(lemma, kind)) {
+            dropDegrees(forms, data.cells);
         }
-        LemmaAnalyses(set, index, data.cells, static_cast<int>(set.lemmas.size() - 1))
-            .add(sharedOut(data, lemma, kind.wordClass, forms));
+        std::vector<CellForm> cellForms = sharedOut(data, lemma, kind.wordClass, forms);
+        if (!kind.otherGender.isEmpty()) {
+            cellForms = inBothGenders(cellForms, kind, data.cells);
+        }
+        const ThesaurusChoice choice = lemma.extended                   ? ThesaurusChoice::None
+                                       : lemma.frequency < kRarestLemma ? ThesaurusChoice::Required
+                                                                        : ThesaurusChoice::All;
+        LemmaAnalyses(set, index, data.cells, static_cast<int>(set.lemmas.size() - 1), choice)
+            .add(cellForms);
     }
     return set;
 }

@@ -22,8 +22,9 @@ namespace latindata {
 struct LemmaEntry {
     std::size_t source = 0;  // index in the lemma list read from the file
     LemmaKind kind;
-    QString displayed;    // school spelling, no homonym digits
-    QString translation;  // French, Windows-1252 text, whole
+    QString displayed;      // school spelling, no homonym digits
+    QString translation;    // French, Windows-1252 text, whole
+    bool extended = false;  // from the extended lexicon: in neither the thesaurus nor the lexicon
 };
 
 struct Analysis {
@@ -32,6 +33,7 @@ struct Analysis {
     int cell = 0;
     float share = 0;        // expected occurrences among the lemma's counted ones
     bool required = false;  // an invariable word: kept whatever room it takes
+    bool thesaurus = true;  // may go into the thesaurus; every analysis goes into the database
     // The same form in the three genders of the cell (omnibus): one analysis without gender.
     bool anyGender = false;
 };
@@ -65,7 +67,7 @@ constexpr int kFormWidth = 30;
 // Lemmas counted fewer times than this in the corpus of the lexical data are left out of the
 // thesaurus, invariable words (and the positive of adverbs) excepted: their forms would seldom
 // be met, and as homographs of frequent forms they would take records from forms that are met.
-// The lexicon keeps them.
+// The lexicon and the morphology database keep them.
 constexpr int kRarestLemma = 10;
 
 AnalysisSet expandLemmas(const LexicalData& data, const CategoryRules& categories,

@@ -102,20 +102,28 @@ bool hasPassive(const Model& model) {
 }  // namespace
 
 QString genderOf(QStringView indications) {
+    return gendersOf(indications).value(0);
+}
+
+QStringList gendersOf(QStringView indications) {
+    static const std::pair<const char16_t*, const char*> kGenders[] = {
+        {u"m.", "masculin"}, {u"f.", "féminin"}, {u"n.", "neutre"}};
     QString text = indications.toString();
     text.replace(QLatin1Char(','), QLatin1Char(' '));
+    QStringList genders;
     for (QStringView token : QStringView(text).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (token == u"m.") {
-            return QStringLiteral("masculin");
-        }
-        if (token == u"f.") {
-            return QStringLiteral("féminin");
-        }
-        if (token == u"n.") {
-            return QStringLiteral("neutre");
+        const auto* known = std::find_if(std::begin(kGenders), std::end(kGenders),
+                                         [&](const auto& g) { return token == g.first; });
+        if (known != std::end(kGenders)) {
+            const QString gender = QString::fromUtf8(known->second);
+            if (!genders.contains(gender)) {
+                genders.append(gender);
+            }
+        } else if (!genders.isEmpty() && token != u"et" && token != u"ou") {
+            break;
         }
     }
-    return {};
+    return genders;
 }
 
 bool namesPluralOnly(QStringView indications) {
@@ -206,7 +214,9 @@ LemmaKind CategoryRules::kindOf(const Lemma& lemma, const ModelTable& models) co
         kind.category = modelCategory(lineage);
     }
     if (kind.wordClass == WordClass::Noun) {
-        kind.gender = genderOf(lemma.indications);
+        const QStringList genders = gendersOf(lemma.indications);
+        kind.gender = genders.value(0);
+        kind.otherGender = genders.value(1);
     }
     kind.pluralOnly = kind.wordClass != WordClass::Verb && namesPluralOnly(lemma.indications);
     if (kind.wordClass == WordClass::Verb) {

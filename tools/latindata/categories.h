@@ -19,6 +19,7 @@ struct LemmaKind {
     QString category;  // one of the category codes; empty when none fits: the lemma is left out
     WordClass wordClass = WordClass::Invariable;
     QString gender;          // a noun's gender as the keypad describes it ("féminin")
+    QString otherGender;     // a noun of two genders (dies, m. et f.): the second one
     bool deponent = false;   // passive forms, active meaning: the voice is "déponent"
     bool voiceless = false;  // no passive at all (sum, volo): the voice is not written
     // The indications name a genitive plural only ("ium" for tres, "um, m. pl." for
@@ -48,6 +49,10 @@ class CategoryRules {
 
 // The gender a noun's indications name first ("ae, f." gives "féminin"); empty when none.
 QString genderOf(QStringView indications);
+
+// The genders the indications name together ("ei, m. et f.", "is, m. f."), in their order; a
+// gender named further on, after other words ("i, m. (pl. loca, n.)"), is not one of them.
+QStringList gendersOf(QStringView indications);
 
 // Whether the indications begin with a genitive plural ending, as for words without singular.
 bool namesPluralOnly(QStringView indications);

@@ -152,6 +152,20 @@ int CellTable::withNumber(int cell, const QString& number) const {
     }
     Features wanted = *features;
     wanted.number = number;
+    return cellOf(wanted);
+}
+
+int CellTable::withGender(int cell, const QString& gender) const {
+    const Features* features = find(cell);
+    if (features == nullptr) {
+        return 0;
+    }
+    Features wanted = *features;
+    wanted.gender = gender;
+    return cellOf(wanted);
+}
+
+int CellTable::cellOf(const Features& wanted) const {
     for (const auto& [other, f] : cells_) {
         if (f == wanted) {
             return other;

@@ -39,9 +39,13 @@ class CellTable {
     const Features* find(int cell) const;
     // The cell with the same features but this number; 0 when there is none.
     int withNumber(int cell, const QString& number) const;
+    // The cell with the same features but this gender; 0 when there is none.
+    int withGender(int cell, const QString& gender) const;
     const std::map<int, Features>& cells() const { return cells_; }
 
   private:
+    int cellOf(const Features& wanted) const;
+
     std::map<int, Features> cells_;
 };
 

@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QSet>
 
+#include <algorithm>
+
 namespace latindata {
 namespace {
 
@@ -74,28 +76,46 @@ QString latinFamilyText(const AnalysisSet& set, const std::vector<int>& members,
     return words.join(QStringLiteral(", "));
 }
 
+// The lemmas of the main lexicon, by their index in the set.
+std::vector<std::size_t> lexiconLemmas(const AnalysisSet& set) {
+    std::vector<std::size_t> kept;
+    for (std::size_t i = 0; i < set.lemmas.size(); ++i) {
+        if (!set.lemmas[i].extended) {
+            kept.push_back(i);
+        }
+    }
+    return kept;
+}
+
 std::vector<LexiconEntry> lexiconEntries(const LexicalData& data, const AnalysisSet& set,
                                          const HandLists& lists) {
+    const std::vector<std::size_t> kept = lexiconLemmas(set);
     std::vector<FamilyCandidate> candidates;
-    candidates.reserve(set.lemmas.size());
-    for (const LemmaEntry& entry : set.lemmas) {
-        candidates.push_back(familyCandidate(data, entry));
+    candidates.reserve(kept.size());
+    for (std::size_t i : kept) {
+        candidates.push_back(familyCandidate(data, set.lemmas[i]));
     }
     const std::vector<std::vector<int>> families = latinFamilies(candidates);
     std::vector<LexiconEntry> entries;
-    entries.reserve(set.lemmas.size());
-    for (std::size_t i = 0; i < set.lemmas.size(); ++i) {
-        const LemmaEntry& entry = set.lemmas[i];
+    entries.reserve(kept.size());
+    for (std::size_t k = 0; k < kept.size(); ++k) {
+        const LemmaEntry& entry = set.lemmas[kept[k]];
         const Lemma& lemma = data.lemmas[entry.source];
+        std::vector<int> members;
+        for (int m : families[k]) {
+            members.push_back(static_cast<int>(kept[static_cast<std::size_t>(m)]));
+        }
         entries.push_back({entry.displayed, entry.kind.category, entry.translation,
                            codePageText(lists.frenchFamilies.value(lemma.matchingKey())),
-                           latinFamilyText(set, families[i], entry.displayed), lemma.frequency});
+                           latinFamilyText(set, members, entry.displayed), lemma.frequency});
     }
     return entries;
 }
 
 void countWhatWasKept(const AnalysisSet& set, const std::vector<int>& chosen, Generated* out) {
-    out->lemmasUsed = static_cast<qsizetype>(set.lemmas.size());
+    out->lemmasExtended = std::count_if(set.lemmas.begin(), set.lemmas.end(),
+                                        [](const LemmaEntry& e) { return e.extended; });
+    out->lemmasUsed = static_cast<qsizetype>(set.lemmas.size()) - out->lemmasExtended;
     out->lemmasLeftOut = set.lemmasLeftOut;
     out->analysesMade = static_cast<qsizetype>(set.analyses.size());
     out->formsMade = set.forms.size();
@@ -108,15 +128,39 @@ void countWhatWasKept(const AnalysisSet& set, const std::vector<int>& chosen, Ge
     }
     double expectedAll = 0;
     for (const Analysis& a : set.analyses) {
-        expectedAll += a.share;
+        expectedAll += a.thesaurus ? a.share : 0;
+        out->analysesForThesaurus += a.thesaurus ? 1 : 0;
     }
     out->formsKept = keptGroups.size();
     out->expectedShareKept = expectedAll > 0 ? expectedKept / expectedAll : 0;
 }
 
+// The extended lexicon, when the folder has one: its lemmas after those of the main lexicon,
+// its translations for the lemmas the main lexicon lacks.
+bool readExtendedLexicon(const QString& folder, LexicalData* data, QStringList* problems) {
+    const QDir dir(folder);
+    if (!dir.exists(QStringLiteral("lem_ext.la"))) {
+        return true;
+    }
+    QString lemmas, translations;
+    if (!readText(folder, QStringLiteral("lem_ext.la"), &lemmas, problems) ||
+        !readText(folder, QStringLiteral("lem_ext.fr"), &translations, problems)) {
+        return false;
+    }
+    addExtendedLemmas(data->lemmas, lemmas, problems);
+    const QHash<QString, QString> extra = parseTranslations(translations);
+    for (auto it = extra.constBegin(); it != extra.constEnd(); ++it) {
+        if (!data->translations.contains(it.key())) {
+            data->translations.insert(it.key(), it.value());
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
-bool readLexicalData(const QString& folder, LexicalData* data, QStringList* problems) {
+bool readLexicalData(const QString& folder, LexicalData* data, QStringList* problems,
+                     const Corrections& corrections) {
     QString models, cells, lemmas, translations, irregulars, tags, assimilations;
     if (!readText(folder, QStringLiteral("modeles.la"), &models, problems) ||
         !readText(folder, QStringLiteral("morphos.fr"), &cells, problems) ||
@@ -127,14 +171,14 @@ bool readLexicalData(const QString& folder, LexicalData* data, QStringList* prob
         !readText(folder, QStringLiteral("assimilations.la"), &assimilations, problems)) {
         return false;
     }
-    data->models = ModelTable::parse(models, problems);
+    data->models = ModelTable::parse(correctedModels(models, corrections), problems);
     data->cells = CellTable::parse(cells, problems);
-    data->lemmas = parseLemmas(lemmas, problems);
-    data->translations = parseTranslations(translations);
-    data->irregulars = parseIrregulars(irregulars, problems);
+    data->lemmas = parseLemmas(correctedLemmas(lemmas, corrections), problems);
+    data->translations = parseTranslations(correctedTranslations(translations, corrections));
+    data->irregulars = parseIrregulars(correctedIrregulars(irregulars, corrections), problems);
     data->weights = CellWeights::fromTags(tags, data->cells);
     data->assimilations = parseAssimilations(assimilations);
-    return true;
+    return readExtendedLexicon(folder, data, problems);
 }
 
 Generated generate(const LexicalData& data, const HandLists& lists, int recordLimit,

@@ -2,6 +2,7 @@
 
 #include "latindata/analyses.h"
 #include "latindata/categories.h"
+#include "latindata/corrections.h"
 #include "latindata/morphologydb.h"
 #include "latindata/selection.h"
 
@@ -18,9 +19,11 @@
 namespace latindata {
 
 // Reads modeles.la, morphos.fr, lemmes.la, lemmes.fr, irregs.la, tags.la and assimilations.la
-// from the folder.
+// from the folder, and lem_ext.la and lem_ext.fr (the extended lexicon) when it has them, with
+// the corrections applied to them.
 // Returns false, with a message in problems, when one of them cannot be read.
-bool readLexicalData(const QString& folder, LexicalData* data, QStringList* problems);
+bool readLexicalData(const QString& folder, LexicalData* data, QStringList* problems,
+                     const Corrections& corrections = {});
 
 struct HandLists {
     CategoryRules categories;
@@ -30,9 +33,11 @@ struct HandLists {
 struct Generated {
     std::vector<records::ThesaurusRecord> thesaurus;
     std::vector<records::LexiconRecord> lexicon;
-    qsizetype lemmasUsed = 0;
+    qsizetype lemmasUsed = 0;      // of the main lexicon, all in the lexicon
+    qsizetype lemmasExtended = 0;  // of the extended lexicon: in the morphology database only
     qsizetype lemmasLeftOut = 0;
     qsizetype analysesMade = 0;
+    qsizetype analysesForThesaurus = 0;  // those of frequent lemmas and the required ones
     qsizetype formsMade = 0;
     qsizetype formsKept = 0;
     // The share of the corpus occurrences of the thesaurus's lemmas that its forms are

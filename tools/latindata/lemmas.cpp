@@ -3,6 +3,8 @@
 #include "latindata/models.h"
 #include "latindata/spelling.h"
 
+#include <QSet>
+
 namespace latindata {
 namespace {
 
@@ -43,12 +45,12 @@ QString Lemma::displayed() const {
     return schoolSpelling(canonicals.value(0));
 }
 
-std::vector<Lemma> parseLemmas(QStringView text, QStringList* problems) {
+std::vector<Lemma> parseLemmas(QStringView text, QStringList* problems, const QString& fileName) {
     std::vector<Lemma> lemmas;
     forEachDataLine(text, [&](QStringView line, int number) {
         const QList<QStringView> fields = line.split(QLatin1Char('|'));
         if (fields.size() < 6 || fields[1].isEmpty()) {
-            problems->append(QStringLiteral("lemmes.la:%1: not a lemma line").arg(number));
+            problems->append(QStringLiteral("%1:%2: not a lemma line").arg(fileName).arg(number));
             return;
         }
         Lemma lemma;
@@ -71,6 +73,21 @@ std::vector<Lemma> parseLemmas(QStringView text, QStringList* problems) {
         lemmas.push_back(std::move(lemma));
     });
     return lemmas;
+}
+
+void addExtendedLemmas(std::vector<Lemma>& lemmas, QStringView text, QStringList* problems) {
+    QSet<QString> known;
+    for (const Lemma& lemma : lemmas) {
+        known.insert(lemma.matchingKey());
+    }
+    for (Lemma& lemma : parseLemmas(text, problems, QStringLiteral("lem_ext.la"))) {
+        if (!known.contains(lemma.matchingKey())) {
+            known.insert(lemma.matchingKey());
+            lemma.frequency = 0;
+            lemma.extended = true;
+            lemmas.push_back(std::move(lemma));
+        }
+    }
 }
 
 QHash<QString, QString> parseTranslations(QStringView text) {

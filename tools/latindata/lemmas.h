@@ -22,6 +22,9 @@ struct Lemma {
     std::optional<QStringList> stem2;
     QString indications;  // "ae, f.", "is, ere, legi, lectum", "prép. + abl."
     int frequency = 0;    // occurrences in the corpus the data was counted on
+    // From the extended lexicon (lem_ext.la): never counted, so frequency 0; inflected into the
+    // morphology database only, after every lemma of the main lexicon.
+    bool extended = false;
 
     QString matchingKey() const;
     // The lemma as the program shows it: the first canonical form in school spelling.
@@ -29,7 +32,14 @@ struct Lemma {
 };
 
 // One line per lemma: key[=canonical forms]|model|stem 1|stem 2|indications|frequency.
-std::vector<Lemma> parseLemmas(QStringView text, QStringList* problems);
+// Problems name the lines by the file's name.
+std::vector<Lemma> parseLemmas(QStringView text, QStringList* problems,
+                               const QString& fileName = QStringLiteral("lemmes.la"));
+
+// Adds the lemmas of the extended lexicon (lem_ext.la, same lines) that the main lexicon lacks,
+// marked extended, with frequency 0. A key the main lexicon has is its word: the extended line is
+// left out.
+void addExtendedLemmas(std::vector<Lemma>& lemmas, QStringView text, QStringList* problems);
 
 // One line per lemma, "key:translation"; keyed by matchingKey().
 QHash<QString, QString> parseTranslations(QStringView text);

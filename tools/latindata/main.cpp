@@ -1,8 +1,10 @@
 // Builds the base thesaurus, the lexicon and the morphology database from the Latin lexical
 // data folder.
-//   mklatindata DATA_FOLDER CATEGORIES.tsv FAMILIES.tsv DONNEES.tsv LEXIQUE.tsv OUTPUT_FOLDER
-// Writes OUTPUT_FOLDER/donnees.dat, lexique.dat and morphologie.sqlite; the hand-written
-// analyses and lemmas (DONNEES.tsv, LEXIQUE.tsv) are always among them. Without the data:
+//   mklatindata DATA_FOLDER CATEGORIES.tsv FAMILIES.tsv CORRECTIONS.la DONNEES.tsv LEXIQUE.tsv
+//               OUTPUT_FOLDER
+// Writes OUTPUT_FOLDER/donnees.dat, lexique.dat and morphologie.sqlite from the data corrected
+// by CORRECTIONS.la; the hand-written analyses and lemmas (DONNEES.tsv, LEXIQUE.tsv) are always
+// among them. Without the data:
 //   mklatindata --hand-only DONNEES.tsv OUTPUT_FOLDER
 // writes the morphology database of the hand-written analyses alone.
 
@@ -109,9 +111,9 @@ int handOnly(const QString& handAnalysesPath, const QString& folder) {
 
 QString summary(const latindata::Generated& out, qint64 milliseconds) {
     return QStringLiteral(
-               "%1 lemmas (%2 left out), %3 analyses of %4 forms; kept %5 forms in %6 "
-               "thesaurus records (expected to find %7 % of the corpus occurrences), "
-               "%8 lexicon records, in %9 s")
+               "%1 lemmas and %10 of the extended lexicon (%2 left out), %3 analyses of %4 "
+               "forms; kept %5 forms in %6 thesaurus records (expected to find %7 % of the "
+               "corpus occurrences), %8 lexicon records, in %9 s")
         .arg(out.lemmasUsed)
         .arg(out.lemmasLeftOut)
         .arg(out.analysesMade)
@@ -120,7 +122,8 @@ QString summary(const latindata::Generated& out, qint64 milliseconds) {
         .arg(out.thesaurus.size())
         .arg(100.0 * out.expectedShareKept, 0, 'f', 1)
         .arg(out.lexicon.size())
-        .arg(static_cast<double>(milliseconds) / 1000.0, 0, 'f', 1);
+        .arg(static_cast<double>(milliseconds) / 1000.0, 0, 'f', 1)
+        .arg(out.lemmasExtended);
 }
 
 }  // namespace
@@ -133,10 +136,10 @@ int main(int argc, char** argv) {
     if (args.size() == 3 && args[0] == QLatin1String("--hand-only")) {
         return handOnly(args[1], args[2]);
     }
-    if (args.size() != 6) {
+    if (args.size() != 7) {
         complain(
             QStringLiteral("usage: mklatindata DATA_FOLDER CATEGORIES.tsv FAMILIES.tsv "
-                           "DONNEES.tsv LEXIQUE.tsv OUTPUT_FOLDER\n"
+                           "CORRECTIONS.la DONNEES.tsv LEXIQUE.tsv OUTPUT_FOLDER\n"
                            "       mklatindata --hand-only DONNEES.tsv OUTPUT_FOLDER"));
         return 2;
     }
@@ -146,11 +149,17 @@ int main(int argc, char** argv) {
     latindata::LexicalData data;
     QString categoryText;
     QString familyText;
+    QString correctionText;
     QString handAnalysesText;
     QString handLemmasText;
-    if (!latindata::readLexicalData(args[0], &data, &problems) ||
-        !readHandList(args[1], &categoryText) || !readHandList(args[2], &familyText) ||
-        !readHandList(args[3], &handAnalysesText) || !readHandList(args[4], &handLemmasText)) {
+    if (!readHandList(args[1], &categoryText) || !readHandList(args[2], &familyText) ||
+        !readHandList(args[3], &correctionText) || !readHandList(args[4], &handAnalysesText) ||
+        !readHandList(args[5], &handLemmasText)) {
+        return 1;
+    }
+    const latindata::Corrections corrections =
+        latindata::parseCorrections(correctionText, &problems);
+    if (!latindata::readLexicalData(args[0], &data, &problems, corrections)) {
         reportProblems(problems);
         return 1;
     }
@@ -167,16 +176,16 @@ int main(int argc, char** argv) {
     out.thesaurus = latindata::mergeAnalyses(handAnalyses, out.thesaurus);
     out.lexicon = latindata::mergeLemmas(handLemmas, out.lexicon, limit);
     reportProblems(problems);
-    QDir().mkpath(args[5]);
-    if (!write(args[5], records::paths::kBaseThesaurusName, out.thesaurus) ||
-        !write(args[5], records::paths::kLexiconName, out.lexicon)) {
+    QDir().mkpath(args[6]);
+    if (!write(args[6], records::paths::kBaseThesaurusName, out.thesaurus) ||
+        !write(args[6], records::paths::kLexiconName, out.lexicon)) {
         return 1;
     }
     say(summary(out, generated));
     QElapsedTimer databaseTimer;
     databaseTimer.start();
     latindata::addHandAnalyses(morphology, handAnalyses);
-    if (!writeMorphology(args[5], morphology)) {
+    if (!writeMorphology(args[6], morphology)) {
         return 1;
     }
     say(morphologySummary(morphology, databaseTimer.elapsed()));

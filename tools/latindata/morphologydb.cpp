@@ -250,6 +250,9 @@ MorphologyTables morphologyOf(const AnalysisSet& set, const LexicalData& data) {
                          lemma.frequency});
     }
     tables.analyses.reserve(set.analyses.size());
+    // The features of an analysis are its cell's but for the gender and voice its lemma gives:
+    // each combination is coded once.
+    QHash<QString, int> cellOfCombination;
     for (const Analysis& a : set.analyses) {
         const LemmaEntry& entry = set.lemmas[std::size_t(a.lemma)];
         const Features& cell = *data.cells.find(a.cell);
@@ -257,11 +260,17 @@ MorphologyTables morphologyOf(const AnalysisSet& set, const LexicalData& data) {
         if (a.anyGender) {
             features.gender.clear();
         }
-        const Coding coding = encode(features);
-        tables.analyses.push_back(
-            {set.forms[a.form], a.lemma,
-             tables.cellOf(features, coding.caseGenderNumber, coding.moodTenseVoice), a.share,
-             analysisTranslation(entry.translation, cell)});
+        const QString combination =
+            QString::number(a.cell) + u'|' + features.gender + u'|' + features.voice;
+        auto known = cellOfCombination.constFind(combination);
+        if (known == cellOfCombination.constEnd()) {
+            const Coding coding = encode(features);
+            known = cellOfCombination.insert(
+                combination,
+                tables.cellOf(features, coding.caseGenderNumber, coding.moodTenseVoice));
+        }
+        tables.analyses.push_back({set.forms[a.form], a.lemma, *known, a.share,
+                                   analysisTranslation(entry.translation, cell)});
     }
     return tables;
 }

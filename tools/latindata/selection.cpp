@@ -8,6 +8,9 @@ namespace latindata {
 std::vector<FormGroup> formGroups(const AnalysisSet& set) {
     std::vector<FormGroup> groups(static_cast<std::size_t>(set.groupCount));
     for (const Analysis& a : set.analyses) {
+        if (!a.thesaurus) {
+            continue;
+        }
         FormGroup& g = groups[static_cast<std::size_t>(set.groupOfForm[a.form])];
         ++g.records;
         g.expected += a.share;
@@ -43,7 +46,8 @@ std::vector<int> selectAnalyses(const AnalysisSet& set, int recordLimit) {
     const std::vector<bool> chosen = chooseGroups(formGroups(set), recordLimit);
     std::vector<int> kept;
     for (std::size_t i = 0; i < set.analyses.size(); ++i) {
-        if (chosen[static_cast<std::size_t>(set.groupOfForm[set.analyses[i].form])]) {
+        const Analysis& a = set.analyses[i];
+        if (a.thesaurus && chosen[static_cast<std::size_t>(set.groupOfForm[a.form])]) {
             kept.push_back(static_cast<int>(i));
         }
     }

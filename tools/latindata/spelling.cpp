@@ -1,5 +1,6 @@
 #include "latindata/spelling.h"
 
+#include "analysis/normalise.h"
 #include "records/cp1252.h"
 
 #include <QList>
@@ -150,22 +151,7 @@ QString schoolSpelling(QStringView word) {
 QString matchingKey(QStringView word) {
     QString out;
     for (const MarkedLetter& letter : markedLetters(word)) {
-        switch (letter.base.unicode()) {
-            case 'j':
-                out.append(QLatin1Char('i'));
-                break;
-            case 'J':
-                out.append(QLatin1Char('I'));
-                break;
-            case 'v':
-                out.append(QLatin1Char('u'));
-                break;
-            case 'V':
-                out.append(QLatin1Char('U'));
-                break;
-            default:
-                out.append(letter.base);
-        }
+        out.append(QChar(analysis::foldIJUV(letter.base.unicode())));
     }
     return out;
 }
