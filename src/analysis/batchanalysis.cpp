@@ -203,10 +203,10 @@ void WordAnalyser::rankInContext(std::vector<std::vector<WordAnalysis>>& sentenc
     for (const std::vector<WordAnalysis>& word : sentence) {
         std::vector<WeighedAnalysis> weighed;
         for (const WordAnalysis& a : word) {
-            weighed.push_back(
-                {a.lemma, a.category, a.caseGenderNumber, a.moodTenseVoice, a.frequency, false});
+            weighed.push_back({a.lemma, a.category, a.caseGenderNumber, a.moodTenseVoice,
+                               a.frequency, a.source == WordAnalysis::Source::Thesaurus});
         }
-        candidates.push_back(taggedCandidates(weighed));
+        candidates.push_back(taggedCandidates(*tags_, weighed));
     }
     const std::vector<std::vector<double>> p = candidateProbabilities(*tags_, candidates);
     for (std::size_t w = 0; w < sentence.size(); ++w) {
@@ -265,6 +265,16 @@ std::vector<Sentence> cutSentences(const QString& text) {
     }
     close(text.size());
     return sentences;
+}
+
+std::vector<qint64> sentenceStartsOf(const QString& text, qsizetype wordCount) {
+    std::vector<qint64> starts;
+    qint64 next = 0;
+    for (const Sentence& sentence : cutSentences(text)) {
+        starts.push_back(next);
+        next += sentence.words.size();
+    }
+    return next == wordCount ? starts : std::vector<qint64>{};
 }
 
 QStringList tsvHeader() {

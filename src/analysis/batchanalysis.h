@@ -70,6 +70,10 @@ struct Sentence {
 // cut as the workspace cuts them; a sentence without words is left out.
 std::vector<Sentence> cutSentences(const QString& text);
 
+// Where the sentences of a text begin, as indices into the text's words cut as the workspace
+// cuts them; none when the two cuttings do not agree.
+std::vector<qint64> sentenceStartsOf(const QString& text, qsizetype wordCount);
+
 enum class OutputFormat { Tsv, Conllu };
 
 // The column names of the TSV output, in order.

@@ -28,9 +28,10 @@ struct WeighedAnalysis {
     bool stored = false;  // from a thesaurus rather than the database
 };
 
-// The candidates of one word: each lemma's frequency shared among its analyses of the word, a
-// stored analysis weighing kStoredWeight times more.
-std::vector<TaggedCandidate> taggedCandidates(const std::vector<WeighedAnalysis>& analyses);
+// The candidates of one word: each lemma's frequency shared among its analyses of the word as
+// the corpus shares its tags, a stored analysis weighing kStoredWeight times more.
+std::vector<TaggedCandidate> taggedCandidates(const TagModel& model,
+                                              const std::vector<WeighedAnalysis>& analyses);
 
 // The frequency of a row's lemma as the database knows it for the row's form; 0 when unknown.
 class LemmaFrequencies {

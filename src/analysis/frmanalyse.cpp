@@ -1,5 +1,6 @@
 #include "analysis/frmanalyse.h"
 
+#include "analysis/batchanalysis.h"
 #include "analysis/wordforms.h"
 #include "records/paths.h"
 #include "shell/Morphologique.h"
@@ -34,7 +35,9 @@ frmanalyse::frmanalyse()
 void frmanalyse::Form_Load() {
     writeHeaderRow();
     if (const auto* main = ui::Forms::instance().find<shell::Morphologique>()) {
-        words = cutWordForms(main->txtfichier->toPlainText());
+        const QString text = main->txtfichier->toPlainText();
+        words = cutWordForms(text);
+        sentenceStarts_ = sentenceStartsOf(text, words.size());
         showDocumentName(main->textPath());
     }
     grille01->setCol(0);

@@ -21,6 +21,7 @@ class frmanalyse : public Workspace {
   protected:
     QString storingThesaurusPath() override;
     QString storingStatus() const override;
+    std::vector<qint64> sentenceStarts() const override { return sentenceStarts_; }
     void cannotStore() override;
     void Form_Unload() override;
 
@@ -28,6 +29,7 @@ class frmanalyse : public Workspace {
     void setUpStoring(LookupKind kind);
 
     QString loadedThesaurusPath_;
+    std::vector<qint64> sentenceStarts_;
     bool loadFailed_ = false;
 };
 
