@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QHash>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include <QPrinter>
 #include <QSpinBox>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace ui {
@@ -138,6 +140,21 @@ void PrintPreview::buildToolBar(QToolBar* bar) {
     closing->setToolTip(QStringLiteral("Fermer l'aperçu (Échap)"));
     connect(closing, &QAction::triggered, this, &QDialog::reject);
     bar->addAction(closing);
+    // A command whose picture this system lacks shows a short name instead of an empty button.
+    static const QHash<QString, QString> shortNames = {
+        {QStringLiteral("Ajuster à la largeur"), QStringLiteral("Largeur")},
+        {QStringLiteral("Ajuster à la page"), QStringLiteral("Page entière")},
+        {QStringLiteral("Une page"), QStringLiteral("1 page")},
+        {QStringLiteral("Pages en vis-à-vis"), QStringLiteral("2 pages")},
+        {QStringLiteral("Toutes les pages"), QStringLiteral("Toutes")},
+    };
+    for (QAction* action : bar->actions()) {
+        if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
+            button && action->icon().availableSizes().isEmpty()) {
+            action->setIconText(shortNames.value(action->text(), action->text()));
+            button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        }
+    }
 }
 
 void PrintPreview::fitWidth() {
