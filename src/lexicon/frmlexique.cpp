@@ -25,7 +25,7 @@ frmlexique::frmlexique()
            {2000, 2500, 1000, 2000, 2000}}) {
     recherche->addSeparator();
     paradigme =
-        ui::menuAction(this, QStringLiteral("paradigme"), QStringLiteral("Paradigme du lemme..."));
+        ui::menuAction(this, QStringLiteral("paradigme"), QStringLiteral("&Paradigme du lemme..."));
     recherche->addAction(paradigme);
     connect(paradigme, &QAction::triggered, this, &frmlexique::paradigme_Click);
 }

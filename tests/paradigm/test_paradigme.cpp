@@ -275,7 +275,7 @@ void TestParadigme::opensFromTheLexiconOnTheSelectedLemma() {
     QVERIFY(lexicon);
     // At the end of "&Recherche", after the letters.
     QCOMPARE(lexicon->recherche->actions().last()->objectName(), u"paradigme"_qs);
-    QCOMPARE(lexicon->paradigme->text(), u"Paradigme du lemme..."_qs);
+    QCOMPARE(lexicon->paradigme->text(), u"&Paradigme du lemme..."_qs);
     const QString noneSelected =
         u"Aucun lemme n'est sélectionné : cliquez d'abord sur un lemme de la liste."_qs;
     lexicon->paradigme->trigger();  // nothing listed yet
