@@ -39,6 +39,22 @@ std::vector<RowSpan> occurrences(const GridRows& rows) {
     return spans;
 }
 
+// The analyses an occurrence's rows show, weighed as the database counts their lemmas.
+std::vector<WeighedAnalysis> analysesOfRows(const GridRows& rows, const RowSpan& span,
+                                            LemmaFrequencies& frequencies) {
+    const QString form =
+        records::trimmedRight(rows[static_cast<std::size_t>(span.first - 1)][Column::Form].text);
+    std::vector<WeighedAnalysis> analyses;
+    for (qint64 r = span.first; r <= span.last; ++r) {
+        const GridRow& row = rows[static_cast<std::size_t>(r - 1)];
+        const QString lemma = cellText(row, Column::Lemma);
+        analyses.push_back(
+            {lemma, cellText(row, Column::Category), cellText(row, Column::CaseGenderNumber),
+             cellText(row, Column::MoodTenseVoice), frequencies.of(form, lemma), false});
+    }
+    return analyses;
+}
+
 // The lemma counts say more of which lemma a word is than the tag context does: squared, they
 // gave the best first analyses on annotated texts (lemma and features right for 75.6 % of the
 // words against 75.3 % unsquared and 73.9 % without context).
@@ -120,15 +136,7 @@ std::vector<double> rowProbabilities(const GridRows& rows, const TagModel& model
         if (form.isEmpty()) {
             continue;
         }
-        std::vector<WeighedAnalysis> analyses;
-        for (qint64 r = span.first; r <= span.last; ++r) {
-            const GridRow& row = rows[static_cast<std::size_t>(r - 1)];
-            const QString lemma = cellText(row, Column::Lemma);
-            analyses.push_back(
-                {lemma, cellText(row, Column::Category), cellText(row, Column::CaseGenderNumber),
-                 cellText(row, Column::MoodTenseVoice), frequencies.of(form, lemma), false});
-        }
-        sentence.push_back(taggedCandidates(model, analyses));
+        sentence.push_back(taggedCandidates(model, analysesOfRows(rows, span, frequencies)));
         sentenceSpans.push_back(span);
     }
     if (!sentence.empty()) {
@@ -164,21 +172,6 @@ std::pair<std::size_t, std::size_t> sentenceAround(const GridRows& rows,
         ++last;
     }
     return {first, last};
-}
-
-std::vector<WeighedAnalysis> analysesOfRows(const GridRows& rows, const RowSpan& span,
-                                            LemmaFrequencies& frequencies) {
-    const QString form =
-        records::trimmedRight(rows[static_cast<std::size_t>(span.first - 1)][Column::Form].text);
-    std::vector<WeighedAnalysis> analyses;
-    for (qint64 r = span.first; r <= span.last; ++r) {
-        const GridRow& row = rows[static_cast<std::size_t>(r - 1)];
-        const QString lemma = cellText(row, Column::Lemma);
-        analyses.push_back(
-            {lemma, cellText(row, Column::Category), cellText(row, Column::CaseGenderNumber),
-             cellText(row, Column::MoodTenseVoice), frequencies.of(form, lemma), false});
-    }
-    return analyses;
 }
 
 QString percentage(double probability) {
