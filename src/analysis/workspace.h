@@ -205,9 +205,9 @@ class Workspace : public ui::Form<QMainWindow>, public ui::ClosingGuard {
     // from it first.
     void pushChange(const QString& text, RowsChange change);
     void keep(bool everywhere);
-    // Keeps the most probable row of every untouched ambiguous occurrence within `span` (all
-    // occurrences when its first row is 0).
-    void chooseMostProbable(RowSpan span);
+    // Keeps the most probable row of every untouched ambiguous occurrence: all of them, or only
+    // the occurrence of grid row `onlyRow` when it is not 0.
+    void chooseMostProbable(qint64 onlyRow);
     void buildBody(const WorkspaceDesign& design);
     void followVisualOrder();
     QWidget* buildDetailPanel(const WorkspaceDesign& design);

@@ -188,17 +188,17 @@ void Workspace::keep(bool everywhere) {
 }
 
 void Workspace::choisir_Click() {
-    chooseMostProbable({});
+    chooseMostProbable(0);
 }
 
 void Workspace::choisirIci_Click() {
     if (!needsRow() || selectedRow >= grille01->rows()) {
         return;
     }
-    chooseMostProbable(occurrenceOf(rows(), selectedRow));
+    chooseMostProbable(selectedRow);
 }
 
-void Workspace::chooseMostProbable(RowSpan span) {
+void Workspace::chooseMostProbable(qint64 onlyRow) {
     const TagModel* model = installedTagModel();
     if (!model) {
         statusBar()->showMessage(
@@ -212,6 +212,7 @@ void Workspace::chooseMostProbable(RowSpan span) {
     LemmaFrequencies frequencies(&installedMorphology());
     const std::vector<double> probabilities =
         rowProbabilities(change.before, *model, frequencies, sentenceStarts());
+    const RowSpan span = onlyRow > 0 ? occurrenceOf(change.before, onlyRow) : RowSpan{};
     Choice done = choosingMostProbable(change.before, probabilities, span);
     if (done.occurrences == 0) {
         statusBar()->showMessage(
