@@ -12,12 +12,12 @@
 #include <QFile>
 #include <QTextStream>
 
-#include "analysis/batchanalysis.h"
-#include "analysis/morphology.h"
-#include "analysis/thesauruslists.h"
-#include "analysis/wordforms.h"
-#include "records/cp1252.h"
-#include "records/paths.h"
+#include "core/lookup/thesauruslists.h"
+#include "core/morphology/batchanalysis.h"
+#include "core/morphology/morphology.h"
+#include "core/records/cp1252.h"
+#include "core/records/paths.h"
+#include "core/text/wordforms.h"
 
 namespace {
 

@@ -18,15 +18,15 @@
 
 #include <memory>
 
-#include "lexicon/frmlexique.h"
-#include "lexicon/lexiconlists.h"
-#include "records/paths.h"
-#include "thesaurus/browsing.h"
-#include "thesaurus/frmrecherche01.h"
-#include "thesaurus/frmrecherche02.h"
+#include "core/browsing/browsing.h"
+#include "core/browsing/lexiconlists.h"
+#include "core/records/paths.h"
 #include "ui/forms.h"
 #include "ui/grid.h"
 #include "ui/platform.h"
+#include "windows/browsers/frmrecherche01.h"
+#include "windows/browsers/frmrecherche02.h"
+#include "windows/lexicon/frmlexique.h"
 
 namespace {
 

@@ -20,16 +20,16 @@
 #include <algorithm>
 #include <memory>
 
-#include "analysis/frmanalyse.h"
-#include "analysis/lookup.h"
-#include "analysis/thesauruslists.h"
-#include "analysis/wordforms.h"
-#include "records/cp1252.h"
-#include "shell/Morphologique.h"
-#include "shell/ThesaurusChoix.h"
+#include "core/lookup/lookup.h"
+#include "core/lookup/thesauruslists.h"
+#include "core/records/cp1252.h"
+#include "core/text/wordforms.h"
 #include "support/plainscan.h"
 #include "ui/forms.h"
 #include "ui/grid.h"
+#include "windows/shell/Morphologique.h"
+#include "windows/shell/ThesaurusChoix.h"
+#include "windows/workspaces/frmanalyse.h"
 
 namespace {
 

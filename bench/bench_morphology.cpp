@@ -13,16 +13,16 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 
-#include "analysis/frmanalyse.h"
-#include "analysis/morphology.h"
-#include "analysis/proposals.h"
-#include "analysis/thesauruslists.h"
-#include "records/cp1252.h"
-#include "records/paths.h"
-#include "shell/Morphologique.h"
-#include "shell/ThesaurusChoix.h"
+#include "core/lookup/thesauruslists.h"
+#include "core/morphology/morphology.h"
+#include "core/morphology/proposals.h"
+#include "core/records/cp1252.h"
+#include "core/records/paths.h"
 #include "ui/forms.h"
 #include "ui/grid.h"
+#include "windows/shell/Morphologique.h"
+#include "windows/shell/ThesaurusChoix.h"
+#include "windows/workspaces/frmanalyse.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 
 #include <QApplication>
 
-#include "analysis/morphology.h"
-#include "analysis/paradigm.h"
-#include "paradigm/Paradigme.h"
+#include "core/morphology/morphology.h"
+#include "core/paradigm/paradigm.h"
 #include "ui/forms.h"
+#include "windows/paradigm/Paradigme.h"
 
 namespace {
 

@@ -14,12 +14,12 @@
 #include <QTemporaryDir>
 #include <QUndoStack>
 
-#include "analysis/analysisfile.h"
-#include "analysis/frmanalyse02.h"
-#include "records/paths.h"
-#include "shell/Morphologique.h"
+#include "core/grid/analysisfile.h"
+#include "core/records/paths.h"
 #include "ui/forms.h"
 #include "ui/grid.h"
+#include "windows/shell/Morphologique.h"
+#include "windows/workspaces/frmanalyse02.h"
 
 namespace {
 

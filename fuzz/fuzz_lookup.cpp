@@ -3,9 +3,9 @@
 // and one thesaurus form a line after it. Every cell, colour and bold flag and the row count
 // must be the same.
 
-#include "analysis/lookup.h"
-#include "analysis/wordforms.h"
-#include "records/cp1252.h"
+#include "core/lookup/lookup.h"
+#include "core/records/cp1252.h"
+#include "core/text/wordforms.h"
 #include "support/plainscan.h"
 
 #include <cstdlib>

@@ -1,10 +1,10 @@
 // The record readers on any bytes: a file of any length read as thesaurus, analysis and lexicon
 // records, the shape test of thesauri, and the in-memory lists built from the records.
 
-#include "analysis/analysisfile.h"
-#include "analysis/thesauruslists.h"
-#include "records/recordfile.h"
-#include "records/records.h"
+#include "core/grid/analysisfile.h"
+#include "core/lookup/thesauruslists.h"
+#include "core/records/recordfile.h"
+#include "core/records/records.h"
 
 #include <cstdlib>
 #include <cstring>

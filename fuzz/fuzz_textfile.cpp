@@ -1,8 +1,8 @@
 // The text reader on any bytes: decoding (UTF-8 or Windows-1252) and the cutting into word
 // forms, which must only ever hold letters and give back every letter of the text.
 
-#include "analysis/wordforms.h"
-#include "shell/textfile.h"
+#include "core/text/textfile.h"
+#include "core/text/wordforms.h"
 
 #include <cstdlib>
 

@@ -7,9 +7,9 @@
 
 #include "latindata/coverage.h"
 
-#include "analysis/thesauruslists.h"
-#include "records/recordfile.h"
-#include "shell/textfile.h"
+#include "core/lookup/thesauruslists.h"
+#include "core/records/recordfile.h"
+#include "core/text/textfile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -6,11 +6,11 @@
 
 #include "goldscore.h"
 
-#include "analysis/morphology.h"
-#include "analysis/tagger.h"
-#include "analysis/thesauruslists.h"
-#include "records/recordfile.h"
-#include "shell/textfile.h"
+#include "core/lookup/thesauruslists.h"
+#include "core/morphology/morphology.h"
+#include "core/records/recordfile.h"
+#include "core/tagger/tagger.h"
+#include "core/text/textfile.h"
 
 #include <QCoreApplication>
 #include <QDir>

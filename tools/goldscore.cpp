@@ -1,6 +1,6 @@
 #include "goldscore.h"
 
-#include "analysis/normalise.h"
+#include "core/morphology/normalise.h"
 
 #include <QRegularExpression>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/batchanalysis.h"
+#include "core/morphology/batchanalysis.h"
 
 #include <QMap>
 #include <QString>

@@ -5,10 +5,10 @@
 // The thesaurus is sorted by lower-cased form (records of one form kept together, in source
 // order), the lexicon by lower-cased lemma; record numbers equal positions.
 
-#include "records/cp1252.h"
-#include "records/recordfile.h"
-#include "records/records.h"
-#include "records/tsv.h"
+#include "core/records/cp1252.h"
+#include "core/records/recordfile.h"
+#include "core/records/records.h"
+#include "core/records/tsv.h"
 
 #include <QFile>
 #include <QStringList>

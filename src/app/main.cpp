@@ -1,12 +1,12 @@
-#include "app/analyser.h"
-#include "app/commandline.h"
-#include "app/startup.h"
-#include "records/paths.h"
-#include "records/recordfile.h"
+#include "core/cli/analyser.h"
+#include "core/cli/commandline.h"
+#include "core/records/paths.h"
+#include "core/records/recordfile.h"
 #include "ui/forms.h"
 #include "ui/mnemonics.h"
 #include "ui/platform.h"
 #include "ui/translations.h"
+#include "windows/shell/startup.h"
 
 #include <QApplication>
 #include <QCoreApplication>

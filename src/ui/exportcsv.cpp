@@ -1,7 +1,7 @@
 #include "ui/exportcsv.h"
 
-#include "analysis/csv.h"
-#include "records/recordfile.h"
+#include "core/grid/csv.h"
+#include "core/records/recordfile.h"
 #include "ui/platform.h"
 
 namespace ui {

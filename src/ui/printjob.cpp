@@ -1,6 +1,6 @@
 #include "ui/printjob.h"
 
-#include "analysis/listing.h"
+#include "core/grid/listing.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>

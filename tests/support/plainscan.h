@@ -3,10 +3,10 @@
 // The workspace's lookup written out entry by entry, as a reference for the indexed lookup:
 // it writes a simulated grid through a current row, adding rows as the scan goes.
 
-#include "analysis/lookup.h"
-#include "analysis/thesauruslists.h"
-#include "records/cp1252.h"
-#include "records/records.h"
+#include "core/lookup/lookup.h"
+#include "core/lookup/thesauruslists.h"
+#include "core/records/cp1252.h"
+#include "core/records/records.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #include "support/testenv.h"
 
-#include "analysis/morphology.h"
-#include "records/paths.h"
-#include "records/recordfile.h"
+#include "core/morphology/morphology.h"
+#include "core/records/paths.h"
+#include "core/records/recordfile.h"
 
 #include <QDir>
 #include <QFile>

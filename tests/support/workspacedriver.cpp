@@ -1,13 +1,13 @@
 #include "support/workspacedriver.h"
 
-#include "analysis/frmanalyse.h"
-#include "records/recordfile.h"
-#include "shell/Morphologique.h"
-#include "shell/ThesaurusChoix.h"
+#include "core/records/recordfile.h"
 #include "support/fakeplatform.h"
 #include "ui/forms.h"
 #include "ui/grid.h"
 #include "ui/gridmodel.h"
+#include "windows/shell/Morphologique.h"
+#include "windows/shell/ThesaurusChoix.h"
+#include "windows/workspaces/frmanalyse.h"
 
 #include <QCoreApplication>
 #include <QFile>

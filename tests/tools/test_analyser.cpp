@@ -1,11 +1,11 @@
 #include "goldscore.h"
 
-#include "analysis/batchanalysis.h"
-#include "analysis/morphology.h"
-#include "analysis/thesauruslists.h"
+#include "core/lookup/thesauruslists.h"
+#include "core/morphology/batchanalysis.h"
+#include "core/morphology/morphology.h"
+#include "core/records/recordfile.h"
 #include "fixturedata.h"
 #include "latindata/morphologydb.h"
-#include "records/recordfile.h"
 
 #include <QDir>
 #include <QTemporaryDir>

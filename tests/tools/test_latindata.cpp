@@ -15,8 +15,8 @@
 
 #include "fixturedata.h"
 
-#include "keypads/coding.h"
-#include "records/cp1252.h"
+#include "core/coding/coding.h"
+#include "core/records/cp1252.h"
 
 #include <QFile>
 #include <QSet>

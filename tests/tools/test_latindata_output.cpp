@@ -3,11 +3,11 @@
 #include "latindata/inflection.h"
 #include "latindata/spelling.h"
 
-#include "analysis/morphology.h"
-#include "keypads/coding.h"
-#include "records/cp1252.h"
-#include "records/recordfile.h"
-#include "shell/textfile.h"
+#include "core/coding/coding.h"
+#include "core/morphology/morphology.h"
+#include "core/records/cp1252.h"
+#include "core/records/recordfile.h"
+#include "core/text/textfile.h"
 
 #include <QRegularExpression>
 #include <QSet>

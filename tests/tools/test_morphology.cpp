@@ -2,12 +2,12 @@
 #include "latindata/handdata.h"
 #include "latindata/morphologydb.h"
 
-#include "analysis/morphology.h"
-#include "analysis/normalise.h"
-#include "analysis/proposals.h"
-#include "analysis/storing.h"
-#include "records/paths.h"
-#include "records/recordfile.h"
+#include "core/lookup/storing.h"
+#include "core/morphology/morphology.h"
+#include "core/morphology/normalise.h"
+#include "core/morphology/proposals.h"
+#include "core/records/paths.h"
+#include "core/records/recordfile.h"
 #include "support/testenv.h"
 
 #include "fixturedata.h"

@@ -1,8 +1,8 @@
 #include "latindata/handdata.h"
 #include "latindata/morphologydb.h"
 
-#include "analysis/normalise.h"
-#include "analysis/paradigm.h"
+#include "core/morphology/normalise.h"
+#include "core/paradigm/paradigm.h"
 #include "support/testenv.h"
 
 #include <QDir>

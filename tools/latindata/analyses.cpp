@@ -4,7 +4,7 @@
 #include "latindata/inflection.h"
 #include "latindata/spelling.h"
 
-#include "records/cp1252.h"
+#include "core/records/cp1252.h"
 
 #include <algorithm>
 #include <map>

@@ -1,6 +1,6 @@
 #include "latindata/coding.h"
 
-#include "keypads/coding.h"
+#include "core/coding/coding.h"
 
 namespace latindata {
 

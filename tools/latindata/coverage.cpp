@@ -1,7 +1,7 @@
 #include "latindata/coverage.h"
 
-#include "analysis/lookup.h"
-#include "analysis/wordforms.h"
+#include "core/lookup/lookup.h"
+#include "core/text/wordforms.h"
 
 #include <QHash>
 

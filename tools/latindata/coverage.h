@@ -1,7 +1,7 @@
 #pragma once
 
-#include "analysis/morphology.h"
-#include "analysis/thesauruslists.h"
+#include "core/lookup/thesauruslists.h"
+#include "core/morphology/morphology.h"
 
 #include <QString>
 #include <QStringList>

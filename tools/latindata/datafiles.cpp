@@ -3,8 +3,8 @@
 #include "latindata/coding.h"
 #include "latindata/spelling.h"
 
-#include "records/cp1252.h"
-#include "records/recordfile.h"
+#include "core/records/cp1252.h"
+#include "core/records/recordfile.h"
 
 #include <algorithm>
 #include <numeric>

@@ -5,7 +5,7 @@
 #include "latindata/inflection.h"
 #include "latindata/spelling.h"
 
-#include "records/cp1252.h"
+#include "core/records/cp1252.h"
 
 #include <QDir>
 #include <QFile>

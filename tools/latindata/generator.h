@@ -6,8 +6,8 @@
 #include "latindata/morphologydb.h"
 #include "latindata/selection.h"
 
-#include "records/recordfile.h"
-#include "records/records.h"
+#include "core/records/recordfile.h"
+#include "core/records/records.h"
 
 #include <QHash>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "latindata/handdata.h"
 
-#include "records/cp1252.h"
-#include "records/recordfile.h"
-#include "records/tsv.h"
+#include "core/records/cp1252.h"
+#include "core/records/recordfile.h"
+#include "core/records/tsv.h"
 
 #include <QSet>
 

@@ -14,10 +14,10 @@
 #include "latindata/handdata.h"
 #include "latindata/morphologydb.h"
 
-#include "analysis/morphology.h"
+#include "core/morphology/morphology.h"
 
-#include "records/paths.h"
-#include "records/recordfile.h"
+#include "core/records/paths.h"
+#include "core/records/recordfile.h"
 
 #include <QDir>
 #include <QElapsedTimer>

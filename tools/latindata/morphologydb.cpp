@@ -3,9 +3,9 @@
 #include "latindata/coding.h"
 #include "latindata/datafiles.h"
 
-#include "analysis/morphology.h"
-#include "analysis/normalise.h"
-#include "records/cp1252.h"
+#include "core/morphology/morphology.h"
+#include "core/morphology/normalise.h"
+#include "core/records/cp1252.h"
 
 #include <QFile>
 #include <QSet>

@@ -3,7 +3,7 @@
 #include "latindata/analyses.h"
 #include "latindata/cells.h"
 
-#include "records/records.h"
+#include "core/records/records.h"
 
 #include <QHash>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "latindata/spelling.h"
 
-#include "analysis/normalise.h"
-#include "records/cp1252.h"
+#include "core/morphology/normalise.h"
+#include "core/records/cp1252.h"
 
 #include <QList>
 

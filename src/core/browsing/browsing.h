@@ -1,0 +1,83 @@
+#pragma once
+
+#include "core/grid/gridrows.h"
+#include "core/grid/listing.h"
+#include "core/lookup/thesauruslists.h"
+#include "core/records/records.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// What the thesaurus browsers do with a thesaurus, without any window: their lists, the letter
+// listing, the form search, the result rows, the printed listing and the two writes in place.
+namespace thesaurus {
+
+// Which padding the browser lists keep. Base: every text field without its trailing spaces,
+// except case-gender-number, which loses its leading spaces and keeps its trailing ones.
+// Other: every field as stored except the form, which loses its trailing spaces.
+enum class Trimming { Base, Other };
+
+using analysis::LoadedLists;
+
+// Reads a thesaurus whole into the browser lists List1 to List7, in file order. A missing file
+// loads as no records and is not created: an empty file left at a data file's place would hide the
+// shipped copy.
+// When `records` is given it receives the file's bytes, so that a write can later check that a
+// record still holds what was listed.
+LoadedLists loadBrowserLists(const QString& path, Trimming trimming, QByteArray* records = nullptr);
+
+// Whether a letter listing ends at the first entry whose lower-cased initial sorts after the
+// letter (the sorted base thesaurus, the lexicon) or looks at every entry.
+enum class Scan { StopAtLaterInitial, Whole };
+
+// The indices of the keys whose first character, lower-cased, is `letter`, in list order.
+// An empty key, or one that begins with a digit, "_" or "$", is never listed and never ends
+// the scan; an accented initial sorts after "z".
+std::vector<qint64> entriesWithInitial(const std::vector<QString>& keys, QChar letter, Scan scan);
+
+// The indices of the entries whose form equals the text, letter case aside; the text is not
+// trimmed, so a leading or trailing space finds nothing, and an empty text finds nothing.
+// Deleted records (form "$$$") are no entries: they are never found.
+std::vector<qint64> entriesWithForm(const analysis::ThesaurusLists& lists, const QString& text);
+
+// The rows a listing shows: per entry its six grid cells (form, lemma, translation, category,
+// case-gender-number, mood-tense-voice) and its record number (List7, kept in List8).
+struct Results {
+    std::vector<QStringList> rows;
+    QStringList numbers;
+};
+Results resultsOf(const analysis::ThesaurusLists& lists, const std::vector<qint64>& entries);
+
+// The printed listing of result rows: per row a block of seven lines, ten blocks a page.
+analysis::Pages printedListing(const std::vector<QStringList>& rows);
+
+// The two writes in place. Each refuses, writing nothing, unless the file still holds at
+// `number` exactly the 216 bytes that were listed (`listed`): another program may have changed
+// the record, or replaced the file, since it was read. A deleted record is never rewritten.
+// A failed write puts the old bytes back, so that no partial record is left. A missing file
+// is reported, not created.
+struct WriteResult {
+    bool ok = false;
+    bool stale = false;  // refused because the record is no longer the one listed
+    QString error;       // French, for the user: what went wrong and that nothing was changed
+    QByteArray written;  // on success, the 216 bytes the file now holds at `number`
+};
+
+// Overwrites record `number` with the deletion marker: form "$$$", "_" in the five analysis
+// fields, its own number; the reserved field keeps what the file holds.
+WriteResult markDeleted(const QString& path, qint64 number, const QByteArray& listed);
+
+// Rewrites record `number` in place with these values, each padded or cut to its field; an
+// empty value becomes spaces.
+WriteResult rewriteEntry(const QString& path, qint64 number, const QByteArray& listed,
+                         const analysis::DetailFields& values);
+
+// The record rewriteEntry writes for these values, number and reserved field aside.
+records::ThesaurusRecord entryRecord(const analysis::DetailFields& values);
+
+// The six grid cells of a record, without trailing spaces: what the record really holds.
+QStringList cellsOf(const records::ThesaurusRecord& record);
+
+}  // namespace thesaurus

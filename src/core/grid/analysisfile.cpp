@@ -1,0 +1,113 @@
+#include "core/grid/analysisfile.h"
+
+#include "core/records/recordfile.h"
+
+#include <QFileInfo>
+
+namespace analysis {
+
+records::AnalysisRecord analysisRecord(const GridRowTexts& row) {
+    records::AnalysisRecord r;
+    r.setAnalysis(row[0], row[3], row[1], row[4], row[5], row[2]);
+    r.setIndicator(row[6]);
+    return r;
+}
+
+GridRowTexts gridRow(const records::AnalysisRecord& r) {
+    return {r.form(),           r.lemma(),    r.translation(), r.category(), r.caseGenderNumber(),
+            r.moodTenseVoice(), r.indicator()};
+}
+
+SaveResult saveAnalysisFile(const QString& path, const std::vector<GridRowTexts>& rows) {
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(rows.size()) * records::AnalysisRecord::Length);
+    for (const GridRowTexts& row : rows) {
+        bytes.append(analysisRecord(row).toBytes());
+    }
+    SaveResult result;
+    const bool replacing = QFileInfo::exists(path);
+    result.ok = records::replaceFile(path, bytes, &result.error);
+    if (!result.ok) {
+        const QString what = replacing
+                                 ? QStringLiteral(
+                                       "L'analyse n'a pas pu être enregistrée ; l'ancien fichier "
+                                       "est conservé.\n")
+                                 : QStringLiteral("L'analyse n'a pas pu être enregistrée.\n");
+        result.error = what + result.error;
+    }
+    return result;
+}
+
+AnalysisFileShape analysisFileShape(const QByteArray& wholeRecords, qint64 fileLength) {
+    using records::fields::kForm;
+    using records::fields::kIndicator;
+    AnalysisFileShape shape;
+    shape.length = fileLength;
+    shape.wholeRecords = fileLength % records::AnalysisRecord::Length == 0;
+    const qsizetype count = wholeRecords.size() / records::AnalysisRecord::Length;
+    for (qsizetype i = 0; i < count; ++i) {
+        const char* record = wholeRecords.constData() + i * records::AnalysisRecord::Length;
+        const QByteArrayView indicator(record + kIndicator.offset, kIndicator.width);
+        shape.indicatorsValid = shape.indicatorsValid && (indicator == "  " || indicator == "* ");
+        for (int b = kForm.offset; b < kIndicator.offset; ++b) {
+            const auto c = static_cast<unsigned char>(record[b]);
+            shape.textOnly = shape.textOnly && (c >= 0x20 || c == '\n' || c == '\r' || c == '\t');
+        }
+    }
+    return shape;
+}
+
+QString notAnAnalysisFileReason(const QString& path, const AnalysisFileShape& shape) {
+    if (shape.isAnalysisFile()) {
+        return {};
+    }
+    const QString why =
+        shape.length == 0 ? QStringLiteral("il est vide")
+        : !shape.wholeRecords
+            ? QStringLiteral("sa taille (%1) n'est pas un multiple de %2 octets")
+                  .arg(records::byteCount(shape.length))
+                  .arg(records::AnalysisRecord::Length)
+            : QStringLiteral("ses enregistrements ne sont pas ceux d'une analyse enregistrée");
+    return QStringLiteral("Le fichier « %1 » ne semble pas être un fichier d'analyse : %2.")
+        .arg(path, why);
+}
+
+LoadedAnalysis loadAnalysisFile(const QString& path) {
+    LoadedAnalysis result;
+    records::RecordFile file(path, records::AnalysisRecord::Length);
+    QByteArray bytes;
+    if (!file.open() || !file.readAllRaw(bytes)) {
+        result.error = file.error();
+        return result;
+    }
+    result.notAnAnalysisFile =
+        notAnAnalysisFileReason(path, analysisFileShape(bytes, file.length()));
+    const auto records = records::recordsOf<records::AnalysisRecord>(bytes);
+    result.rows.reserve(records.size());
+    for (const records::AnalysisRecord& record : records) {
+        result.rows.push_back(gridRow(record));
+    }
+    result.ok = true;
+    return result;
+}
+
+GridRows savedAnalysisRows(const std::vector<GridRowTexts>& rows) {
+    GridRows out(rows.size());
+    qint64 occurrence = -1;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        // The file does not keep which word a row analyses: consecutive rows of one form are
+        // taken for the analyses of one word, as the lookup writes them.
+        if (i == 0 || rows[i][0] != rows[i - 1][0]) {
+            ++occurrence;
+        }
+        out[i].occurrence = rows[i][0].trimmed().isEmpty() ? -1 : occurrence;
+        for (int c = 0; c < kGridColumns; ++c) {
+            out[i].cells[c].text = rows[i][c];
+        }
+        out[i][Column::Form].colour = kFormColour;
+        out[i][Column::Form].bold = true;
+    }
+    return out;
+}
+
+}  // namespace analysis

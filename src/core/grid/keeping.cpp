@@ -1,0 +1,108 @@
+#include "core/grid/keeping.h"
+
+#include "core/lookup/thesauruslists.h"
+#include "core/records/records.h"
+
+namespace analysis {
+namespace {
+
+bool sameOccurrence(const GridRow& a, const GridRow& b) {
+    if (a.occurrence >= 0 || b.occurrence >= 0) {
+        return a.occurrence == b.occurrence;
+    }
+    return a[Column::Form].text == b[Column::Form].text && !a[Column::Form].text.isEmpty();
+}
+
+// What makes two rows the same analysis; the translation is left out.
+struct AnalysisKey {
+    QString lemma, category, caseGenderNumber, moodTenseVoice;
+    bool operator==(const AnalysisKey&) const = default;
+};
+
+AnalysisKey keyOf(const GridRow& row) {
+    return {comparable(row[Column::Lemma].text), comparable(row[Column::Category].text),
+            comparable(row[Column::CaseGenderNumber].text),
+            comparable(row[Column::MoodTenseVoice].text)};
+}
+
+// The row left alone for its occurrence shows no ambiguity any more.
+GridRow unambiguous(GridRow row) {
+    for (int c = index(Column::Lemma); c <= index(Column::MoodTenseVoice); ++c) {
+        if (row.cells[c].colour == kAmbiguityColour) {
+            row.cells[c].colour.reset();
+        }
+    }
+    return row;
+}
+
+// The end of the occurrence that starts at index i (one past its last row).
+std::size_t occurrenceEnd(const GridRows& rows, std::size_t i) {
+    std::size_t end = i + 1;
+    while (end < rows.size() && sameOccurrence(rows[i], rows[end])) {
+        ++end;
+    }
+    return end;
+}
+
+}  // namespace
+
+RowSpan occurrenceOf(const GridRows& rows, qint64 row) {
+    const auto at = static_cast<std::size_t>(row - 1);
+    std::size_t first = at;
+    while (first > 0 && sameOccurrence(rows[first - 1], rows[at])) {
+        --first;
+    }
+    const std::size_t end = occurrenceEnd(rows, at);
+    return {static_cast<qint64>(first) + 1, static_cast<qint64>(end)};
+}
+
+Kept keepingAnalysis(const GridRows& rows, qint64 row) {
+    const RowSpan span = occurrenceOf(rows, row);
+    Kept kept;
+    kept.rows.reserve(rows.size() - static_cast<std::size_t>(span.size() - 1));
+    kept.rows.insert(kept.rows.end(), rows.begin(), rows.begin() + (span.first - 1));
+    kept.rows.push_back(span.size() > 1 ? unambiguous(rows[row - 1]) : rows[row - 1]);
+    kept.rows.insert(kept.rows.end(), rows.begin() + span.last, rows.end());
+    kept.removed = span.size() - 1;
+    kept.keptRow = span.first;
+    kept.occurrences = span.size() > 1 ? 1 : 0;
+    return kept;
+}
+
+Kept keepingAnalysisEverywhere(const GridRows& rows, qint64 row) {
+    const GridRow& chosen = rows[static_cast<std::size_t>(row - 1)];
+    const QString form = comparable(chosen[Column::Form].text);
+    const AnalysisKey key = keyOf(chosen);
+    Kept kept;
+    kept.rows.reserve(rows.size());
+    for (std::size_t i = 0; i < rows.size();) {
+        const std::size_t end = occurrenceEnd(rows, i);
+        const auto chosenAt = static_cast<std::size_t>(row - 1);
+        const bool chosenHere = chosenAt >= i && chosenAt < end;
+        std::size_t keep = end;
+        if (end - i > 1 && chosenHere) {
+            keep = chosenAt;
+        } else if (end - i > 1 && comparable(rows[i][Column::Form].text) == form) {
+            for (std::size_t k = i; k < end && keep == end; ++k) {
+                keep = keyOf(rows[k]) == key ? k : end;
+            }
+        }
+        if (keep == end) {
+            if (chosenHere) {
+                kept.keptRow = static_cast<qint64>(kept.rows.size() + (chosenAt - i)) + 1;
+            }
+            kept.rows.insert(kept.rows.end(), rows.begin() + i, rows.begin() + end);
+        } else {
+            if (chosenHere) {
+                kept.keptRow = static_cast<qint64>(kept.rows.size()) + 1;
+            }
+            kept.rows.push_back(unambiguous(rows[keep]));
+            kept.removed += static_cast<qint64>(end - i) - 1;
+            ++kept.occurrences;
+        }
+        i = end;
+    }
+    return kept;
+}
+
+}  // namespace analysis

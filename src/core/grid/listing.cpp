@@ -1,0 +1,49 @@
+#include "core/grid/listing.h"
+
+#include "core/records/records.h"
+
+namespace analysis {
+namespace {
+
+QStringList block(const QStringList& labels, const QStringList& cells) {
+    QStringList lines;
+    lines.reserve(labels.size() + 1);
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        lines << labels[i] + records::trimmedRight(cells.value(i));
+    }
+    lines << kListingRule;
+    return lines;
+}
+
+}  // namespace
+
+Pages pagesOfBlocks(const QList<QStringList>& blocks) {
+    Pages pages;
+    for (qsizetype k = 0; k < blocks.size(); ++k) {
+        if (k % kBlocksPerPage == 0) {
+            pages.append(QStringList());
+        }
+        pages.last() << blocks[k];
+    }
+    return pages;
+}
+
+Pages labelledListing(const QStringList& labels, const std::vector<QStringList>& rows) {
+    QList<QStringList> blocks;
+    blocks.reserve(static_cast<qsizetype>(rows.size()));
+    for (const QStringList& row : rows) {
+        blocks << block(labels, row);
+    }
+    return pagesOfBlocks(blocks);
+}
+
+Pages analysisListing(const std::vector<GridRowTexts>& rows) {
+    std::vector<QStringList> cells;
+    cells.reserve(rows.size());
+    for (const GridRowTexts& row : rows) {
+        cells.emplace_back(row.begin(), row.end());
+    }
+    return labelledListing(kAnalysisLabels, cells);
+}
+
+}  // namespace analysis

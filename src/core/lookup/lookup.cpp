@@ -1,0 +1,174 @@
+#include "core/lookup/lookup.h"
+
+#include "core/records/cp1252.h"
+
+#include <QStringView>
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace analysis {
+namespace {
+
+char16_t folded(QChar c) {
+    return records::cp1252::toLower(c).unicode();
+}
+
+// Forms compared as their lower-cased texts, without building those texts.
+struct FoldedHash {
+    std::size_t operator()(QStringView s) const {
+        std::size_t hash = 14695981039346656037ull;  // FNV-1a
+        for (QChar c : s) {
+            hash = (hash ^ folded(c)) * 1099511628211ull;
+        }
+        return hash;
+    }
+};
+
+struct FoldedEqual {
+    bool operator()(QStringView a, QStringView b) const {
+        return a.size() == b.size() &&
+               std::equal(a.begin(), a.end(), b.begin(),
+                          [](QChar x, QChar y) { return folded(x) == folded(y); });
+    }
+};
+
+bool foldedLess(QStringView a, QStringView b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](QChar x, QChar y) { return folded(x) < folded(y); });
+}
+
+// The entries of one lower-cased form of the text, in list order, and the first entry that a
+// scan in list order finds greater than it (the end of the lists when there is none).
+struct FormEntries {
+    std::vector<qint64> entries;
+    qint64 firstGreater = 0;
+};
+
+using FormTable = std::unordered_map<QStringView, FormEntries, FoldedHash, FoldedEqual>;
+
+// For each entry, the entry holding the greatest form among it and those before it. These
+// never decrease, so the first greater entry is found by a binary search over them.
+std::vector<qint64> runningMaxima(const ThesaurusLists& lists) {
+    std::vector<qint64> maxima(lists.forms.size());
+    for (std::size_t j = 0; j < maxima.size(); ++j) {
+        const bool greater = j == 0 || foldedLess(lists.forms[maxima[j - 1]], lists.forms[j]);
+        maxima[j] = greater ? static_cast<qint64>(j) : maxima[j - 1];
+    }
+    return maxima;
+}
+
+qint64 firstGreater(QStringView form, const ThesaurusLists& lists,
+                    const std::vector<qint64>& maxima) {
+    const auto it = std::partition_point(maxima.begin(), maxima.end(), [&](qint64 entry) {
+        return !foldedLess(form, lists.forms[entry]);
+    });
+    return it - maxima.begin();
+}
+
+FormTable indexForms(const QStringList& words, const ThesaurusLists& lists, LookupKind kind) {
+    FormTable table;
+    for (const QString& word : words) {
+        table.try_emplace(word);
+    }
+    for (std::size_t j = 0; j < lists.forms.size(); ++j) {
+        const auto it = table.find(lists.forms[j]);
+        if (it != table.end()) {
+            it->second.entries.push_back(static_cast<qint64>(j));
+        }
+    }
+    const std::vector<qint64> maxima =
+        kind == LookupKind::Sorted ? runningMaxima(lists) : std::vector<qint64>{};
+    for (auto& [form, found] : table) {
+        found.firstGreater =
+            kind == LookupKind::Sorted ? firstGreater(form, lists, maxima) : lists.size();
+    }
+    return table;
+}
+
+// The sorted scan gives up at the first greater entry only while nothing has matched: once
+// the form has matched it goes on to the end and sees every entry of the form.
+bool scanMatches(const FormEntries& found) {
+    return !found.entries.empty() && found.entries.front() < found.firstGreater;
+}
+
+// Keeps the grid's row count as the scan does. The scan adds one row each time it examines an
+// entry while the next row to write equals the row count, so the count keeps up with the rows
+// written and ends one beyond them after a form whose last match is followed by more entries.
+// Only after the last form does that row stay empty; a later form would write into it.
+class RowCounter {
+  public:
+    explicit RowCounter(qint64 words) : rowCount_(words + 1) {}
+
+    void afterForm(qint64 nextRow, bool entriesAfterLastRow) {
+        rowCount_ = std::max(rowCount_, nextRow + (entriesAfterLastRow ? 1 : 0));
+    }
+    qint64 rowCount() const { return rowCount_; }
+
+  private:
+    qint64 rowCount_;
+};
+
+}  // namespace
+
+LookupResult lookup(const QStringList& words, const ThesaurusLists& lists, LookupKind kind) {
+    const FormTable table = indexForms(words, lists, kind);
+    LookupResult result;
+    RowCounter counter(words.size());
+    for (qint64 word = 0; word < words.size(); ++word) {
+        const FormEntries& found = table.find(words[word])->second;
+        if (!scanMatches(found)) {
+            result.rows.push_back({word, kNotFound, false});
+            counter.afterForm(static_cast<qint64>(result.rows.size()) + 1, false);
+            continue;
+        }
+        const bool ambiguous = found.entries.size() > 1;
+        for (qint64 entry : found.entries) {
+            result.rows.push_back({word, entry, ambiguous});
+        }
+        counter.afterForm(static_cast<qint64>(result.rows.size()) + 1,
+                          found.entries.back() < lists.size() - 1);
+    }
+    result.rowCount = counter.rowCount();
+    return result;
+}
+
+RowTexts rowTexts(const LookupRow& row, const QStringList& words, const ThesaurusLists& lists) {
+    const QString& form = words[row.word];
+    if (row.entry == kNotFound) {
+        const QString& e = records::kEmptyMarker;
+        return {form, e, e, e, e, e, records::kNotFoundMark};
+    }
+    const auto j = static_cast<std::size_t>(row.entry);
+    return {form,
+            lists.lemmas[j],
+            lists.translations[j],
+            lists.categories[j],
+            lists.caseGenderNumbers[j],
+            lists.moodTenseVoices[j],
+            QString()};
+}
+
+GridRows gridRowsOf(const LookupResult& result, const QStringList& words,
+                    const ThesaurusLists& lists) {
+    GridRows rows(static_cast<std::size_t>(std::max<qint64>(result.rowCount - 1, 0)));
+    for (std::size_t i = 0; i < result.rows.size(); ++i) {
+        const LookupRow& found = result.rows[i];
+        const RowTexts texts = rowTexts(found, words, lists);
+        GridRow& row = rows[i];
+        row.occurrence = found.word;
+        for (int c = 0; c < kGridColumns; ++c) {
+            row.cells[c].text = texts[c];
+        }
+        row[Column::Form].colour = kFormColour;
+        row[Column::Form].bold = true;
+        if (found.ambiguous) {
+            for (int c = index(Column::Lemma); c <= index(Column::MoodTenseVoice); ++c) {
+                row.cells[c].colour = kAmbiguityColour;
+            }
+        }
+    }
+    return rows;
+}
+
+}  // namespace analysis

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "core/records/records.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace analysis {
+
+// The working thesaurus in memory (the workspace's hidden lists List1 to List7): one entry per
+// record in file order, at the same index in every column.
+struct ThesaurusLists {
+    std::vector<QString> lemmas;             // List1: full 50 characters, trailing spaces kept
+    std::vector<QString> forms;              // List2: trailing spaces removed
+    std::vector<QString> categories;         // List3: full 7 characters
+    std::vector<QString> caseGenderNumbers;  // List4: full 15 characters
+    std::vector<QString> moodTenseVoices;    // List5: full 22 characters
+    std::vector<QString> translations;       // List6: full 80 characters
+    std::vector<QString> numbers;            // List7: record number as decimal text
+
+    qint64 size() const { return static_cast<qint64>(forms.size()); }
+    void reserve(qint64 entries);
+    // Adds one entry after all others, taking the record's fields as a load takes them.
+    void append(const records::ThesaurusRecord& record);
+    // Adds an in-memory stand-in entry: "zzzzzzz" in every text column.
+    void appendPlaceholder(const QString& number);
+};
+
+inline const QString kPlaceholderText = QStringLiteral("zzzzzzz");
+
+// The lists of a thesaurus's records; a thesaurus without records gives the two placeholder
+// entries numbered "1" and "2", which are never written to the file.
+ThesaurusLists listsFromRecords(const std::vector<records::ThesaurusRecord>& records);
+
+// The lists as the saved analysis workspace keeps them: every text without its trailing
+// spaces, and no placeholder for a thesaurus without records.
+ThesaurusLists trimmedListsFromRecords(const std::vector<records::ThesaurusRecord>& records);
+
+struct LoadedLists {
+    bool ok = false;
+    QString error;  // French, for the user, when the file could not be opened or read
+    ThesaurusLists lists;
+};
+
+// Reads a thesaurus file whole; a missing file is created empty and loads as the placeholders.
+LoadedLists loadThesaurusLists(const QString& path);
+
+// A form or field lower-cased as the thesaurus compares them (records::cp1252::toLower);
+// a text that is lower-case already is shared rather than copied.
+QString lowerCased(const QString& text);
+// A stored or typed value as analyses are compared: without its trailing spaces, lower-cased.
+QString comparable(const QString& text);
+
+}  // namespace analysis

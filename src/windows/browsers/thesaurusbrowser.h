@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/browsing/browsing.h"
+#include "windows/browsers/resultbrowser.h"
+
+namespace thesaurus {
+
+// What tells the two thesaurus browsers apart.
+struct ThesaurusBrowserDesign {
+    QString caption;
+    Trimming trimming;          // what the lists keep of each field
+    Scan scan;                  // whether the letter listing stops at a later initial
+    int categoryWidth;          // column 3 "Cat. gramm.", in twips, or ui::kDefaultWidth
+    bool keepsRecords = false;  // whether fileRecords is kept, for the writes in place
+};
+
+// A browser over one thesaurus file read whole into the thesaurus lists when the window
+// loads: the six-column result grid, the letter listing, the form search and the printed
+// listing of seven-line blocks.
+class ThesaurusBrowser : public ui::ResultBrowser {
+    Q_OBJECT
+  public:
+    // List1 to List7.
+    analysis::ThesaurusLists lists;
+    // The file's bytes as the lists were read from them, record after record, when the
+    // browser writes in place; empty otherwise.
+    QByteArray fileRecords;
+
+  protected:
+    explicit ThesaurusBrowser(const ThesaurusBrowserDesign& design);
+
+    // Reads the file into the lists. A file without records gives emptyMessage (unless it is
+    // empty), one that cannot be read its reason; quiet shows neither.
+    void readLists(const QString& path, const QString& emptyMessage, bool quiet = false);
+
+    std::vector<QStringList> rowsWithInitial(QChar letter) override;
+    std::vector<QStringList> rowsFoundFor(const QString& text) override;
+    QList<QStringList> printedPages(const std::vector<QStringList>& rows) const override;
+    // The rows a listing is about to show: their record numbers and their list entries.
+    virtual void listing(const QStringList& numbers, const std::vector<qint64>& entries) {
+        Q_UNUSED(numbers);
+        Q_UNUSED(entries);
+    }
+
+  private:
+    std::vector<QStringList> rowsOf(const std::vector<qint64>& entries);
+
+    Trimming trimming_;
+    Scan scan_;
+    bool keepsRecords_;
+};
+
+}  // namespace thesaurus

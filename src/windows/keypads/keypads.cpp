@@ -1,0 +1,103 @@
+#include "windows/keypads/keypads.h"
+
+#include "ui/forms.h"
+#include "windows/keypads/charts.h"
+#include "windows/keypads/pave02_a.h"
+#include "windows/keypads/pave03_a.h"
+#include "windows/keypads/pave03_b.h"
+
+namespace keypads {
+namespace {
+
+Variant variant(const char* name, Keypad keypad, const char* owner, const char* field,
+                bool modal = false) {
+    return {QString::fromLatin1(name), keypad, QString::fromLatin1(owner),
+            QString::fromLatin1(field), modal};
+}
+
+template <class W>
+KeypadWindow* loadAs(const Variant& v) {
+    Target target{v.owner, v.field};
+    return ui::Forms::instance().load<W>(v.name, [target] { return new W(target); });
+}
+
+KeypadWindow* loadKeypad(const Variant& v) {
+    switch (v.keypad) {
+        case Keypad::Category:
+            return loadAs<pave02_a>(v);
+        case Keypad::CaseGenderNumber:
+            return loadAs<pave03_a>(v);
+        case Keypad::MoodTenseVoice:
+            return loadAs<pave03_b>(v);
+    }
+    return nullptr;
+}
+
+CodingWindow* loadChart(const QString& name) {
+    ui::Forms& forms = ui::Forms::instance();
+    if (name == ui::Forms::nameOf<pave02>()) {
+        return forms.load<pave02>();
+    }
+    if (name == ui::Forms::nameOf<pave03>()) {
+        return forms.load<pave03>();
+    }
+    return nullptr;
+}
+
+void show(QWidget* window, bool modal) {
+    // A window already on screen cannot become modal: it is only brought to the front.
+    if (modal && !window->isVisible()) {
+        ui::Forms::showModal(window);
+    } else {
+        ui::Forms::showModeless(window);
+    }
+}
+
+}  // namespace
+
+const QList<Variant>& variants() {
+    const bool modal = true;
+    static const QList<Variant> table = {
+        variant("pave02_a", Keypad::Category, "frmanalyse", "Text4"),
+        variant("pave02_a1", Keypad::Category, "frmanalyse02", "Text4"),
+        variant("pave02_a2", Keypad::Category, "Thesaurusmodification", "Text4", modal),
+        variant("pave03_a", Keypad::CaseGenderNumber, "frmanalyse", "Text5"),
+        variant("pave03_a1", Keypad::CaseGenderNumber, "frmanalyse02", "Text5"),
+        variant("pave03_a2", Keypad::CaseGenderNumber, "Thesaurusmodification", "Text5", modal),
+        variant("pave03_b", Keypad::MoodTenseVoice, "frmanalyse", "Text6"),
+        variant("pave03_b1", Keypad::MoodTenseVoice, "frmanalyse02", "Text6"),
+        variant("pave03_b2", Keypad::MoodTenseVoice, "Thesaurusmodification", "Text6", modal),
+    };
+    return table;
+}
+
+const Variant* findVariant(const QString& name) {
+    for (const Variant& v : variants()) {
+        if (v.name == name) {
+            return &v;
+        }
+    }
+    return nullptr;
+}
+
+void openKeypad(const QString& variantName) {
+    if (const Variant* v = findVariant(variantName)) {
+        show(loadKeypad(*v), v->modal);
+    }
+}
+
+void openChart(const QString& name, bool modal) {
+    if (CodingWindow* chart = loadChart(name)) {
+        show(chart, modal);
+    }
+}
+
+void unloadKeypadsOf(const QString& ownerName) {
+    for (const Variant& v : variants()) {
+        if (v.owner == ownerName) {
+            ui::Forms::instance().unload(v.name);
+        }
+    }
+}
+
+}  // namespace keypads

@@ -1,0 +1,189 @@
+#include "windows/shell/ThesaurusChoix.h"
+
+#include "core/records/paths.h"
+#include "core/records/recordfile.h"
+#include "core/records/records.h"
+#include "ui/platform.h"
+#include "ui/widgets.h"
+#include "windows/workspaces/frmanalyse.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace shell {
+namespace {
+
+const QString kOpenFilter = QStringLiteral("Fichiers données (*.DAT)|*.DAT");
+const QString kSaveFilter = QStringLiteral("Fichiers de données (*.DAT)|*.DAT");
+
+bool sameFile(const QString& a, const QString& b) {
+    const QFileInfo fa(a);
+    const QFileInfo fb(b);
+    if (fa.exists() && fb.exists()) {
+        return fa.canonicalFilePath() == fb.canonicalFilePath();
+    }
+    return fa.absoluteFilePath() == fb.absoluteFilePath();
+}
+
+}  // namespace
+
+ThesaurusChoix::ThesaurusChoix() {
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Vorante Lumivexa - Choix du Thesaurus"));
+    setAccessibleName(windowTitle());
+
+    const ui::ShadowTitle title = ui::programTitle(this);
+    Label1 = title.face;
+    Label2 = title.shadow;
+
+    Frame1 = ui::named(new QGroupBox(this), QStringLiteral("Frame1"),
+                       QStringLiteral("Choix du Thesaurus"));
+    Command1 = button(QStringLiteral("Command1"), QStringLiteral("Thesaurus Vorante Lumivexa"));
+    Command2 = button(QStringLiteral("Command2"), QStringLiteral("Ouvrir un Thesaurus existant"));
+    Command3 = button(QStringLiteral("Command3"), QStringLiteral("Créer un nouveau Thesaurus"));
+    auto* buttons = new QVBoxLayout(Frame1);
+    buttons->setSpacing(10);
+    for (QPushButton* b : {Command1, Command2, Command3}) {
+        b->setMinimumHeight(36);
+        b->setAutoDefault(true);  // Enter presses the button that has the focus
+        buttons->addWidget(b);
+    }
+    Command1->setFocus();
+    connect(Command1, &QPushButton::clicked, this, &ThesaurusChoix::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &ThesaurusChoix::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &ThesaurusChoix::Command3_Click);
+
+    Text1 = ui::named(new QLineEdit(this), QStringLiteral("Text1"), QStringLiteral("Thesaurus"));
+    Text2 = ui::named(new QLineEdit(kKindNone, this), QStringLiteral("Text2"),
+                      QStringLiteral("Sorte de Thesaurus"));
+    Text1->hide();
+    Text2->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 16, 24, 24);
+    layout->addWidget(title.container);
+    layout->addWidget(Frame1);
+    setMinimumWidth(420);
+}
+
+QPushButton* ThesaurusChoix::button(const QString& name, const QString& caption) {
+    return ui::named(new QPushButton(caption, Frame1), name, caption);
+}
+
+void ThesaurusChoix::Command1_Click() {
+    if (baseThesaurusReady()) {
+        choose(records::paths::baseThesaurus(), kKindBase);
+    }
+}
+
+void ThesaurusChoix::Command2_Click() {
+    const QString path = ui::platform().openFileName(this, kOpenFilter);
+    if (!path.isEmpty()) {
+        warnUnlessThesaurus(path);
+        choose(path, kKindOther);
+    }
+}
+
+// An absent or empty base thesaurus (removed while the program ran) is put back from the
+// shipped copy; an analysis never runs silently against an empty base.
+bool ThesaurusChoix::baseThesaurusReady() {
+    const QString failure = records::paths::restoreDataFile(records::paths::kBaseThesaurusName);
+    if (failure.isEmpty()) {
+        return true;
+    }
+    ui::msgBox(this, failure, ui::Buttons::Ok, ui::Icon::Information,
+               QStringLiteral("Thesaurus Vorante Lumivexa"));
+    return false;
+}
+
+// Any file may be opened as a thesaurus and is read by whole records; one that the program did
+// not write as a thesaurus is said to be so, and analyses are never appended to it.
+void ThesaurusChoix::warnUnlessThesaurus(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return;  // the workspace reports what it cannot read
+    }
+    const QString reason =
+        records::notAThesaurusReason(path, records::thesaurusShape(file.readAll()));
+    if (!reason.isEmpty()) {
+        ui::msgBox(this,
+                   reason + QStringLiteral("\nSes enregistrements entiers seront lus, mais aucune "
+                                           "analyse n'y sera enregistrée."),
+                   ui::Buttons::Ok, ui::Icon::Information,
+                   QStringLiteral("Ouvrir un Thesaurus existant"));
+    }
+}
+
+void ThesaurusChoix::Command3_Click() {
+    QString path;
+    bool import = false;
+    {
+        ui::Hourglass hourglass(this);
+        path = ui::platform().saveFileName(this, kSaveFilter);
+        if (path.isEmpty()) {
+            return;
+        }
+        if (sameFile(path, records::paths::baseThesaurus())) {
+            ui::msgBox(this,
+                       QStringLiteral("Le Thesaurus Vorante Lumivexa ne peut pas être remplacé "
+                                      "par un nouveau Thesaurus.\nVeuillez choisir un autre "
+                                      "nom de fichier."),
+                       ui::Buttons::Ok, ui::Icon::Information,
+                       QStringLiteral("Création d'un nouveau Thesaurus"));
+            return;
+        }
+        if (!ui::mayOverwrite(this, path)) {
+            return;
+        }
+        import = ui::msgBox(this,
+                            QStringLiteral("Avec importation des analyses du Thesaurus "
+                                           "VORANTE?\n\r"),
+                            ui::Buttons::YesNo, ui::Icon::None,
+                            QStringLiteral("Création d'un nouveau Thesaurus")) != ui::Answer::No;
+        if ((import && !baseThesaurusReady()) || !createThesaurus(path, import)) {
+            return;
+        }
+    }
+    choose(path, kKindOther);
+}
+
+// The new file replaces an existing one only once it is complete: a failure half-way leaves
+// the old file as it was and no partial thesaurus behind.
+bool ThesaurusChoix::createThesaurus(const QString& path, bool import) {
+    QString error;
+    const bool created = import ? records::copyRecords(records::paths::baseThesaurus(), path,
+                                                       records::ThesaurusRecord::Length, &error)
+                                : records::replaceFile(path, QByteArray(), &error);
+    if (!created) {
+        ui::msgBox(this, error, ui::Buttons::Ok, ui::Icon::Information,
+                   QStringLiteral("Création d'un nouveau Thesaurus"));
+    }
+    return created;
+}
+
+void ThesaurusChoix::choose(const QString& path, const QString& kind) {
+    const QString previousPath = Text1->text();
+    const QString previousKind = Text2->text();
+    Text1->setText(path);
+    Text2->setText(kind);
+    analysis::frmanalyse* workspace = nullptr;
+    {
+        ui::Hourglass hourglass(this);
+        workspace = ui::Forms::instance().load<analysis::frmanalyse>();
+    }
+    if (workspace->loadFailed()) {
+        workspace->unload();
+        Text1->setText(previousPath);
+        Text2->setText(previousKind);
+        return;
+    }
+    ui::Forms::showModeless(workspace);
+    hide();
+}
+
+}  // namespace shell

@@ -1,0 +1,124 @@
+#include "windows/workspaces/frmanalyse02.h"
+
+#include "core/records/recordfile.h"
+#include "ui/platform.h"
+#include "windows/shell/Morphologique.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+
+namespace analysis {
+namespace {
+
+const QString kThesaurusFilter = QStringLiteral("Fichiers données (*.DAT)|*.DAT");
+
+// The analysis file chosen in the main window's dialog.
+QString chosenAnalysisFile() {
+    const auto* main = ui::Forms::instance().find<shell::Morphologique>();
+    return main ? main->CommonDialog2_FileName : QString();
+}
+
+}  // namespace
+
+frmanalyse02::frmanalyse02()
+    : Workspace({QStringLiteral("Command1_c"), QStringLiteral("Enregistrer"),
+                 QStringLiteral("enregistrer"), QStringLiteral("&Dictionnaire (Lemmes)"),
+                 QStringLiteral("1")}) {
+    Check1->setChecked(false);
+    Check1->setEnabled(true);
+    connect(Check1, &QCheckBox::clicked, this, &frmanalyse02::Check1_Click);
+    connect(Check1, &QCheckBox::toggled, this, &frmanalyse02::updateStoringStatus);
+}
+
+void frmanalyse02::Form_Load() {
+    writeHeaderRow();
+    thesaurusChoiceFlag = 0;
+    const QString path = chosenAnalysisFile();
+    showDocumentName(path);
+    LoadedAnalysis loaded;
+    {
+        ui::Hourglass hourglass(this);
+        loaded = loadAnalysisFile(path);
+        if (loaded.ok) {
+            setAllRows(savedAnalysisRows(loaded.rows));
+        }
+    }
+    if (!loaded.ok) {
+        ui::msgBox(this, loaded.error, ui::Buttons::Ok, ui::Icon::Information,
+                   QStringLiteral("Analyse illisible"));
+    } else if (!loaded.notAnAnalysisFile.isEmpty()) {
+        ui::msgBox(this,
+                   loaded.notAnAnalysisFile +
+                       QStringLiteral("\nSes enregistrements entiers sont affichés ; le fichier ne "
+                                      "sera modifié que si vous l'enregistrez."),
+                   ui::Buttons::Ok, ui::Icon::Information, QStringLiteral("Ouvrir une analyse"));
+    }
+    updateStoringStatus();
+}
+
+// Ticking or unticking: only the first click of the window's life offers the thesaurus dialog.
+void frmanalyse02::Check1_Click() {
+    if (thesaurusChoiceFlag == 1) {
+        return;
+    }
+    thesaurusChoiceFlag = 1;
+    loadThesaurus();
+}
+
+void frmanalyse02::loadThesaurus() {
+    // A new name is allowed: the thesaurus is created empty and receives the stored analyses.
+    const QString path = ui::platform().openOrNewFileName(this, kThesaurusFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    chosenThesaurusPath = path;
+    updateStoringStatus();
+    const records::FileStamp stamp = records::fileStamp(path);
+    records::RecordFile file(path, records::ThesaurusRecord::Length);
+    QByteArray bytes;
+    if (!file.open() || !file.readAllRaw(bytes)) {
+        ui::msgBox(this, file.error(), ui::Buttons::Ok, ui::Icon::Information,
+                   QStringLiteral("Thesaurus illisible"));
+        return;
+    }
+    if (bytes.isEmpty()) {
+        ui::msgBox(this, QStringLiteral("Le Thesaurus est vide!"));
+        return;
+    }
+    // Read by whole records all the same; analyses are never appended to such a file.
+    const QString notAThesaurus =
+        records::notAThesaurusReason(path, records::thesaurusShape(bytes, file.length()));
+    if (!notAThesaurus.isEmpty()) {
+        ui::msgBox(this, notAThesaurus, ui::Buttons::Ok, ui::Icon::Information,
+                   QStringLiteral("Thesaurus"));
+    }
+    takeLists(listsOf(records::recordsOf<records::ThesaurusRecord>(bytes)), path, stamp);
+}
+
+QString frmanalyse02::storingThesaurusPath() {
+    return chosenThesaurusPath;
+}
+
+void frmanalyse02::cannotStore() {
+    ui::msgBox(this,
+               QStringLiteral("Aucun Thesaurus n'a été choisi : l'analyse n'a pas été "
+                              "enregistrée dans un Thesaurus.\nPour en choisir un, fermez "
+                              "cette analyse, rouvrez-la et cochez la case d'enregistrement."),
+               ui::Buttons::Ok, ui::Icon::Information, QStringLiteral("Analyse morphologique"));
+}
+
+QString frmanalyse02::storingStatus() const {
+    if (!Check1->isChecked()) {
+        return QStringLiteral("Les analyses validées ne sont pas enregistrées dans le Thesaurus.");
+    }
+    if (chosenThesaurusPath.isEmpty()) {
+        return QStringLiteral(
+            "Aucun Thesaurus choisi : les analyses validées ne sont "
+            "enregistrées nulle part.");
+    }
+    return QStringLiteral("Analyses validées enregistrées dans : %1")
+        .arg(QDir::toNativeSeparators(chosenThesaurusPath));
+}
+
+}  // namespace analysis

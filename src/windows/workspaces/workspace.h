@@ -1,0 +1,232 @@
+#pragma once
+
+#include "core/grid/analysisfile.h"
+#include "core/grid/keeping.h"
+#include "core/lookup/storing.h"
+#include "core/lookup/thesauruslists.h"
+#include "core/records/recordfile.h"
+#include "ui/forms.h"
+
+#include <QMainWindow>
+
+#include <vector>
+
+class QAction;
+class QUndoStack;
+class QStatusBar;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace ui {
+class Grid;
+}
+
+namespace analysis {
+
+class ProposalsPanel;
+struct RowsChange;
+
+// How long the status bar shows what a command did, before it names the thesaurus again.
+inline constexpr int kStatusNoteMilliseconds = 15000;
+
+// What tells the two analysis workspaces apart in their design.
+struct WorkspaceDesign {
+    QString moodButtonName;  // the button beside Text6
+    QString saveCaption;     // the save menu entry
+    QString saveName;
+    QString lexiconCaption;
+    QString keypadSuffix;  // "" for pave02_a, "1" for pave02_a1, ...
+};
+
+// The analysis grid with its detail panel, its menus, and the commands that select, validate,
+// delete and duplicate rows, save the grid as an analysis file and print it.
+class Workspace : public ui::Form<QMainWindow>, public ui::ClosingGuard {
+    Q_OBJECT
+  public:
+    QLabel* Label1;
+    QLabel* Label2;
+    QGroupBox* Frame1;
+    ui::Grid* grille01;
+    QGroupBox* Frame2;
+    QLineEdit* Text1;
+    QPlainTextEdit* Text2;
+    QPlainTextEdit* Text3;
+    QPlainTextEdit* Text4;
+    QPlainTextEdit* Text5;
+    QPlainTextEdit* Text6;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label5;
+    QLabel* Label6;
+    QLabel* Label7;
+    QLabel* Label8;
+    QPushButton* Command1_b;
+    QPushButton* Command1_a;
+    QPushButton* moodButton;  // Command6, or Command1_c in the saved analysis workspace
+    QCheckBox* Check1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    QPushButton* Command4;
+    QPushButton* Command5;
+    QList<QFrame*> lines;  // Line1 to Line6
+    QLabel* storingLabel;  // in the status bar: the thesaurus that receives analyses
+    // Below the detail panel: opens the paradigm of the lemma it shows.
+    QPushButton* cmdParadigme;
+    // Below the detail panel: the morphology database's analyses for the selected row's form.
+    ProposalsPanel* propositions;
+
+    QMenu* fichier;
+    QAction* Enregistrer;
+    QAction* imprimer;
+    QAction* quitter;
+    QAction* apercu;    // "Aperçu avant impression..."
+    QAction* exporter;  // "Exporter en CSV..."
+    QMenu* edition;
+    QAction* dupliquer;
+    QAction* completer;      // "Compléter les formes absentes"
+    QAction* annuler;        // undoes the last change of the grid
+    QAction* retablir;       // does it again
+    QAction* garder;         // "Garder cette analyse"
+    QAction* garderPartout;  // "Garder cette analyse pour toutes les occurrences"
+    QAction* basculer;       // F6: from the grid to the detail panel and back
+    QAction* choisir;        // "Choisir l'analyse la plus probable"
+    QAction* choisirIci;     // the same for the selected row's occurrence only
+    QMenu* thesaurus;
+    QAction* Thesaurusvorante;
+    QAction* thesaurusautre;
+    QMenu* lex;
+    QAction* lexique;
+    QAction* paradigme;  // "Paradigme du lemme..."
+    QMenu* aide;
+    QAction* about;
+
+    // The thesaurus lists List1 to List7.
+    ThesaurusLists lists;
+    // The changes of the grid, for undo and redo.
+    QUndoStack* history;
+    // The grid row shown in the detail panel; 0 until a row is clicked.
+    qint64 selectedRow = 0;
+
+    void grille01_Click();
+    void Command1_b_Click();
+    void Command1_a_Click();
+    void moodButton_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void dupliquer_Click();
+    void completer_Click();
+    // A proposal chosen in the list: its values go into Text2 to Text6, for validation.
+    void propositions_Chosen(const DetailFields& fields);
+    void garder_Click();
+    void garderPartout_Click();
+    void basculer_Click();
+    void choisir_Click();
+    void choisirIci_Click();
+    void Enregistrer_Click();
+    void imprimer_Click();
+    void apercu_Click();
+    void exporter_Click();
+    void quitter_Click();
+    void Thesaurusvorante_Click();
+    void thesaurusautre_Click();
+    void lexique_Click();
+    // The paradigm of the lemma in Text2, the form in Text1 highlighted.
+    void paradigme_Click();
+    void about_Click();
+
+    // Puts `rows` in place of the `count` rows from grid row `first` on (the rows after them
+    // follow), then selects grid row `select`, refilling the detail panel when asked.
+    void replaceRows(qint64 first, qint64 count, const GridRows& rows, qint64 select,
+                     bool refill = true);
+    // Says in the status bar what an undone change left as it was.
+    void tellUndone(const QString& note);
+
+    // True when the grid holds changes not saved to an analysis file.
+    bool hasUnsavedChanges() const;
+    // With unsaved changes, asks whether to save them first: false when the user keeps the
+    // window open (Annuler, or a save that did not happen).
+    bool mayClose() override;
+
+    DetailFields detailFields() const;
+    std::vector<GridRowTexts> gridRows() const;
+    // The grid's rows below the header, with their colours and bold flags: all of them, or
+    // those from grid row `first` to `last`.
+    GridRows rows() const;
+    GridRows rows(qint64 first, qint64 last) const;
+
+  protected:
+    explicit Workspace(const WorkspaceDesign& design);
+
+    // The thesaurus that receives validated analyses; empty when there is none to write to,
+    // in which case cannotStore() has told the user why.
+    virtual QString storingThesaurusPath() = 0;
+    virtual void cannotStore() {}
+
+    // Takes the lists just read from a thesaurus file: they are read again before a validation
+    // whenever the file has changed since (another window or program deleted or added entries).
+    void takeLists(ThesaurusLists read, const QString& path, const records::FileStamp& stamp);
+    // The lists of a thesaurus's records, as this workspace keeps them.
+    virtual ThesaurusLists listsOf(const std::vector<records::ThesaurusRecord>& records) const {
+        return listsFromRecords(records);
+    }
+
+    // Names the text or analysis file in the window's title, after the program's own title.
+    void showDocumentName(const QString& path);
+
+    // The word indices where the sentences of the text begin; none when they are not known.
+    virtual std::vector<qint64> sentenceStarts() const { return {}; }
+
+    void writeHeaderRow();
+    // Shows all the rows below the header.
+    void setAllRows(const GridRows& rows);
+    // Shows these rows from grid row `first` on, growing the grid when they go beyond it.
+    void showRows(const GridRows& rows, qint64 first);
+    // The status bar's account of where validated analyses go.
+    virtual QString storingStatus() const = 0;
+    void updateStoringStatus();
+    // Shows a row in the detail panel and selects it whole.
+    void selectRow(qint64 row);
+    void showRowSelected(qint64 row);
+
+    void Form_Unload() override;
+
+  private:
+    void buildMenus(const WorkspaceDesign& design);
+    void buildAddedMenus();
+    // Applies a change of the grid and keeps it for undo; rows that stay the same are dropped
+    // from it first.
+    void pushChange(const QString& text, RowsChange change);
+    void keep(bool everywhere);
+    // Keeps the most probable row of every untouched ambiguous occurrence: all of them, or only
+    // the occurrence of grid row `onlyRow` when it is not 0.
+    void chooseMostProbable(qint64 onlyRow);
+    void buildBody(const WorkspaceDesign& design);
+    void followVisualOrder();
+    QWidget* buildDetailPanel(const WorkspaceDesign& design);
+    QPushButton* pictureButton(const QString& name, const QString& accessible, const QIcon& icon);
+    bool needsForm();
+    bool needsRow();
+    void openKeypad(const QString& keypad);
+    GridRows rowsOfTheSameForm(qint64 row) const;
+    void showProposals(qint64 row);
+    // Tells the user, once in the program's run, why no analysis can be proposed.
+    void noticeMorphology();
+    // False when the user chose not to store values that the record would cut or change.
+    bool storeAnalysis(const DetailFields& fields, const QString& formCell);
+    // Saves the grid as an analysis file chosen by the user; true once it is written.
+    bool saveGrid();
+    void rereadListsIfChanged();
+    QString keypadSuffix_;
+    QString listsPath_;
+    records::FileStamp listsStamp_;
+};
+
+}  // namespace analysis

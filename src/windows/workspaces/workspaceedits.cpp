@@ -1,0 +1,254 @@
+// The workspace's commands beyond its design: undo and redo of every change of the grid,
+// keeping one analysis of an occurrence, print preview, CSV export and the paradigm of a lemma.
+
+#include "core/grid/keeping.h"
+#include "core/grid/listing.h"
+#include "core/records/records.h"
+#include "core/tagger/choosing.h"
+#include "ui/exportcsv.h"
+#include "ui/grid.h"
+#include "ui/platform.h"
+#include "ui/printjob.h"
+#include "ui/widgets.h"
+#include "windows/paradigm/Paradigme.h"
+#include "windows/workspaces/gridhistory.h"
+#include "windows/workspaces/workspace.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTableView>
+#include <QUndoStack>
+
+namespace analysis {
+namespace {
+
+// Enough changes to go back a long way, without keeping every copy of a large grid.
+constexpr int kUndoLimit = 100;
+
+QString rowsRemoved(qint64 count) {
+    return count == 1 ? QStringLiteral("1 ligne supprimée")
+                      : QStringLiteral("%1 lignes supprimées").arg(count);
+}
+
+}  // namespace
+
+void Workspace::buildAddedMenus() {
+    history = new QUndoStack(this);
+    history->setUndoLimit(kUndoLimit);
+    auto item = [this](QMenu* m, const QString& name, const QString& caption, auto handler,
+                       const QKeySequence& keys = {}) {
+        QAction* a = ui::menuAction(this, name, caption);
+        a->setShortcut(keys);
+        m->addAction(a);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    // Quitter stays the last entry of the file menu.
+    fichier->removeAction(quitter);
+    fichier->addSeparator();
+    apercu = item(fichier, QStringLiteral("apercu"), QStringLiteral("&Aperçu avant impression..."),
+                  &Workspace::apercu_Click);
+    exporter = item(fichier, QStringLiteral("exporter"), QStringLiteral("E&xporter en CSV..."),
+                    &Workspace::exporter_Click);
+    fichier->addSeparator();
+    fichier->addAction(quitter);
+
+    edition->addSeparator();
+    annuler = history->createUndoAction(this, QStringLiteral("Annuler"));
+    annuler->setObjectName(QStringLiteral("annuler"));
+    annuler->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    retablir = history->createRedoAction(this, QStringLiteral("Rétablir"));
+    retablir->setObjectName(QStringLiteral("retablir"));
+    retablir->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    edition->addActions({annuler, retablir});
+    edition->addSeparator();
+    garder = item(edition, QStringLiteral("garder"), QStringLiteral("&Garder cette analyse"),
+                  &Workspace::garder_Click, QKeySequence(Qt::CTRL | Qt::Key_G));
+    garderPartout =
+        item(edition, QStringLiteral("garderPartout"),
+             QStringLiteral("Garder cette analyse pour &toutes les occurrences"),
+             &Workspace::garderPartout_Click, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
+    choisir =
+        item(edition, QStringLiteral("choisir"),
+             QStringLiteral("C&hoisir l'analyse la plus probable"), &Workspace::choisir_Click);
+    choisirIci = item(edition, QStringLiteral("choisirIci"),
+                      QStringLiteral("Choisir l'analyse la plus probable pour cette &occurrence"),
+                      &Workspace::choisirIci_Click);
+    edition->addSeparator();
+    basculer = item(edition, QStringLiteral("basculer"),
+                    QStringLiteral("&Basculer entre la grille et le détail"),
+                    &Workspace::basculer_Click, QKeySequence(Qt::Key_F6));
+
+    lex->addSeparator();
+    paradigme = item(lex, QStringLiteral("paradigme"), QStringLiteral("&Paradigme du lemme..."),
+                     &Workspace::paradigme_Click);
+}
+
+// F6 goes from the grid to the first field of the detail panel, and from anywhere else back
+// to the grid.
+void Workspace::basculer_Click() {
+    if (grille01->isAncestorOf(QApplication::focusWidget()) && Frame2->isVisible()) {
+        Text2->setFocus(Qt::ShortcutFocusReason);
+        Text2->selectAll();  // typing replaces the lemma, as in a field reached by Tab
+    } else {
+        grille01->view()->setFocus(Qt::ShortcutFocusReason);
+    }
+}
+
+void Workspace::paradigme_Click() {
+    if (!needsRow()) {
+        return;
+    }
+    const QString lemma = Text2->toPlainText().trimmed();
+    if (lemma.isEmpty() || lemma == records::kEmptyMarker) {
+        ui::msgBox(this,
+                   QStringLiteral("Le lemme de cette ligne est vide : complétez-le ou choisissez "
+                                  "une autre ligne."),
+                   ui::Buttons::Ok, ui::Icon::Information, QStringLiteral("Paradigme"));
+        return;
+    }
+    paradigm::openParadigm(lemma, Text1->text(), this, Text4->toPlainText().trimmed());
+}
+
+void Workspace::pushChange(const QString& text, RowsChange change) {
+    dropUnchangedRows(change.first, change.before, change.after);
+    if (change.before.empty() && change.after.empty()) {
+        // Nothing to undo: only the selection the command makes.
+        replaceRows(change.first, 0, {}, change.selectedAfter, change.refill);
+        return;
+    }
+    history->push(new RowsCommand(this, text, std::move(change)));
+}
+
+void Workspace::replaceRows(qint64 first, qint64 count, const GridRows& replacement, qint64 select,
+                            bool refill) {
+    if (count == static_cast<qint64>(replacement.size())) {
+        showRows(replacement, first);
+    } else {
+        GridRows moved = replacement;
+        const GridRows after = rows(first + count, grille01->rows() - 1);
+        moved.insert(moved.end(), after.begin(), after.end());
+        grille01->setRows(static_cast<int>(first + static_cast<qint64>(moved.size())));
+        showRows(moved, first);
+    }
+    if (select >= 1 && select < grille01->rows()) {
+        if (refill) {
+            selectRow(select);
+        } else {
+            selectedRow = select;
+            showRowSelected(select);
+        }
+    }
+}
+
+void Workspace::tellUndone(const QString& note) {
+    if (!note.isEmpty()) {
+        statusBar()->showMessage(note, kStatusNoteMilliseconds);
+    }
+}
+
+void Workspace::garder_Click() {
+    keep(false);
+}
+
+void Workspace::garderPartout_Click() {
+    keep(true);
+}
+
+void Workspace::keep(bool everywhere) {
+    if (!needsRow() || selectedRow >= grille01->rows()) {
+        return;
+    }
+    ui::Hourglass hourglass(this);
+    RowsChange change(1, rows(), selectedRow, selectedRow);
+    Kept kept = everywhere ? keepingAnalysisEverywhere(change.before, selectedRow)
+                           : keepingAnalysis(change.before, selectedRow);
+    if (kept.removed == 0) {
+        statusBar()->showMessage(
+            QStringLiteral("Aucune autre analyse à retirer : la forme n'a ici qu'une analyse."),
+            kStatusNoteMilliseconds);
+        return;
+    }
+    change.after = std::move(kept.rows);
+    change.selectedAfter = kept.keptRow;
+    pushChange(everywhere ? QStringLiteral("l'analyse gardée partout")
+                          : QStringLiteral("l'analyse gardée"),
+               std::move(change));
+    const QString occurrences = everywhere && kept.occurrences > 1
+                                    ? QStringLiteral(" à %1 occurrences").arg(kept.occurrences)
+                                    : QString();
+    statusBar()->showMessage(
+        QStringLiteral("Analyse gardée%1 : %2.").arg(occurrences, rowsRemoved(kept.removed)),
+        kStatusNoteMilliseconds);
+}
+
+void Workspace::choisir_Click() {
+    chooseMostProbable(0);
+}
+
+void Workspace::choisirIci_Click() {
+    if (!needsRow() || selectedRow >= grille01->rows()) {
+        return;
+    }
+    chooseMostProbable(selectedRow);
+}
+
+void Workspace::chooseMostProbable(qint64 onlyRow) {
+    const TagModel* model = installedTagModel();
+    if (!model) {
+        statusBar()->showMessage(
+            QStringLiteral("Aucune analyse choisie : les statistiques du contexte (tags.la) ne "
+                           "sont pas installées."),
+            kStatusNoteMilliseconds);
+        return;
+    }
+    ui::Hourglass hourglass(this);
+    RowsChange change(1, rows(), selectedRow, selectedRow);
+    LemmaFrequencies frequencies(&installedMorphology());
+    const std::vector<double> probabilities =
+        rowProbabilities(change.before, *model, frequencies, sentenceStarts());
+    const RowSpan span = onlyRow > 0 ? occurrenceOf(change.before, onlyRow) : RowSpan{};
+    Choice done = choosingMostProbable(change.before, probabilities, span);
+    if (done.occurrences == 0) {
+        statusBar()->showMessage(
+            QStringLiteral("Aucune occurrence ambiguë à trancher : chacune n'a qu'une analyse, "
+                           "ou a déjà été traitée."),
+            kStatusNoteMilliseconds);
+        return;
+    }
+    if (selectedRow >= 1 && selectedRow <= static_cast<qint64>(done.newRowOf.size())) {
+        change.selectedAfter = done.newRowOf[static_cast<std::size_t>(selectedRow - 1)];
+    }
+    change.after = std::move(done.rows);
+    pushChange(QStringLiteral("le choix des analyses les plus probables"), std::move(change));
+    statusBar()->showMessage(
+        QStringLiteral("Analyse la plus probable choisie pour %1 : %2 (en vert jusqu'à la "
+                       "validation).")
+            .arg(done.occurrences == 1 ? QStringLiteral("1 occurrence")
+                                       : QStringLiteral("%1 occurrences").arg(done.occurrences),
+                 rowsRemoved(done.removed)),
+        kStatusNoteMilliseconds);
+}
+
+void Workspace::apercu_Click() {
+    ui::previewListing(this, analysisListing(gridRows()));
+}
+
+// One line per grid row, the empty rows at the bottom left out.
+void Workspace::exporter_Click() {
+    QList<QStringList> lines;
+    for (const GridRowTexts& row : gridRows()) {
+        lines << QStringList(row.begin(), row.end());
+    }
+    while (!lines.isEmpty() && lines.last().join(QString()).trimmed().isEmpty()) {
+        lines.removeLast();
+    }
+    ui::exportCsv(this, gridHeaders(), lines);
+}
+
+}  // namespace analysis

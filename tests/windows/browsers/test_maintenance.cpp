@@ -1,0 +1,627 @@
+#include "core/records/paths.h"
+#include "support/fakeplatform.h"
+#include "support/testenv.h"
+#include "support/workspacedriver.h"
+#include "ui/forms.h"
+#include "ui/grid.h"
+#include "windows/browsers/Thesaurusmodification.h"
+#include "windows/browsers/frmrecherche02.h"
+#include "windows/keypads/keypadwindow.h"
+#include "windows/shell/Morphologique.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+using thesaurus::frmrecherche02;
+using thesaurus::Thesaurusmodification;
+
+namespace {
+
+// Not in any order; four forms begin with "a".
+const std::vector<Analysis> kMine = {
+    {"rosa", "N1", "rosa", "nom. f. sg.", "_", "la rose"},
+    {"amo", "V1", "amo", "1 sg.", "ind. prés. act.", "aimer"},
+    {"arma", "N2", "arma", "nom. n. pl.", "_", "les armes"},
+    {"Amor", "N3", "amor", "nom. m. sg.", "_", "l'amour"},
+    {"cano", "V3", "cano", "1 sg.", "ind. prés. act.", "chanter"},
+    {"amor", "V1", "amo", "1 sg.", "ind. prés. pass.", "je suis aimé"},
+};
+
+QByteArray recordBytes(const QString& path, int number) {
+    return readFile(path).mid((number - 1) * 216, 216);
+}
+
+QStringList forms(const ui::ResultBrowser* b) {
+    QStringList texts;
+    for (int r = 1; r < b->grille02->rows(); ++r) {
+        texts << b->grille02->textAt(r, 0);
+    }
+    return texts;
+}
+
+// Runs `act` on the window of that name once it shows, from inside its modal loop.
+void whenShown(const QString& name, const std::function<void(QWidget*)>& act) {
+    QTimer::singleShot(0, [name, act] {
+        QWidget* window = ui::Forms::instance().find(name);
+        QVERIFY(window && window->isVisible() && window->isModal());
+        act(window);
+    });
+}
+
+void whenModificationShown(const std::function<void(Thesaurusmodification*)>& act) {
+    whenShown(QStringLiteral("Thesaurusmodification"),
+              [act](QWidget* w) { act(qobject_cast<Thesaurusmodification*>(w)); });
+}
+
+// Another program rewrites one record of the file in place.
+void changeOnDisk(const QString& path, int number, const Analysis& analysis) {
+    QByteArray bytes = readFile(path);
+    bytes.replace((number - 1) * 216, 216,
+                  thesaurusRecord(analysis, static_cast<qint16>(number)).toBytes());
+    QVERIFY(writeFile(path, bytes));
+}
+
+records::ThesaurusRecord recordAt(const QString& path, int number) {
+    records::ThesaurusRecord record;
+    record.fromBytes(recordBytes(path, number));
+    return record;
+}
+
+}  // namespace
+
+class TestMaintenance : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+    void deletingRowTwoOfFour();
+    void deletingTheOnlyRowThenNothingIsSelected();
+    void modificationRewritesInPlace();
+    void modificationKeypadsAndCharts();
+    void leavingWithoutSavingWritesNothing();
+    void failedWritesChangeNothing();
+    void replacedFileIsNotWritten();
+    void recordChangedOnDiskIsNeitherModifiedNorDeleted();
+    void deletedRecordsAreNeverListedNorModified();
+    void modificationAsksBeforeCuttingAndShowsWhatIsStored();
+    void modificationKeepsTheDuplicateRule();
+    void modificationFieldsHoldOneLine();
+    void modificationKeyboard();
+    void modifyingTheEmptyRowExplains();
+
+  private:
+    frmrecherche02* openMine();
+    void deleteRow(frmrecherche02* b, int row, ui::Answer answer = ui::Answer::Yes);
+
+    TestDataHome home_;
+    std::unique_ptr<FakePlatform> platform_;
+    QString mine_;
+};
+
+void TestMaintenance::init() {
+    platform_ = std::make_unique<FakePlatform>();
+    QDir().mkpath(records::paths::dataDir());
+    mine_ = home_.file(QStringLiteral("mien.dat"));
+    QFile::setPermissions(mine_, QFile::ReadOwner | QFile::WriteOwner);
+    writeThesaurus(mine_, kMine);
+    drive::mainWindowWithText(QString());
+}
+
+void TestMaintenance::cleanup() {
+    drive::closeAll();
+    QCOMPARE(platform_->busyDepth, 0);
+    QCOMPARE(platform_->unansweredQuestions, 0);
+    platform_.reset();
+}
+
+frmrecherche02* TestMaintenance::openMine() {
+    platform_->fileNames.push_back(mine_);
+    ui::Forms::instance().find<shell::Morphologique>()->thesaurusautre->trigger();
+    return ui::Forms::instance().find<frmrecherche02>();
+}
+
+void TestMaintenance::deleteRow(frmrecherche02* b, int row, ui::Answer answer) {
+    drive::clickRow(b->grille02, row);
+    platform_->answers.push_back(answer);
+    b->Command2->click();
+}
+
+void TestMaintenance::deletingRowTwoOfFour() {
+    frmrecherche02* b = openMine();
+    b->letterItems[0]->trigger();
+    QCOMPARE(forms(b), (QStringList{"amo", "arma", "Amor", "amor", ""}));
+    QCOMPARE(b->List8, (QStringList{"2", "3", "4", "6"}));
+    const QByteArray before = readFile(mine_);
+    const QStringList third = drive::rowCells(b->grille02, 3);
+
+    deleteRow(b, 2);
+    QCOMPARE(platform_->messages.size(), 1);
+    const FakePlatform::Message& question = platform_->messages[0];
+    QCOMPARE(question.text, QStringLiteral("Désirez-vous vraiment supprimer cette forme?\r\n"));
+    QCOMPARE(question.title, QStringLiteral("Suppression d'une forme"));
+    QCOMPARE(question.buttons, ui::Buttons::YesNo);
+
+    QCOMPARE(readFile(mine_).size(), before.size());
+    const QByteArray marker = QByteArray("\x03\x00", 2) + QByteArray("$$$").leftJustified(30) +
+                              QByteArray("_").leftJustified(7) + QByteArray("_").leftJustified(50) +
+                              QByteArray("_").leftJustified(15) +
+                              QByteArray("_").leftJustified(22) +
+                              QByteArray("_").leftJustified(80) + QByteArray(10, ' ');
+    QCOMPARE(recordBytes(mine_, 3), marker);
+    QCOMPARE(readFile(mine_).left(432), before.left(432));
+    QCOMPARE(readFile(mine_).mid(648), before.mid(648));
+
+    // Rows 3 and 4 moved up, the record numbers with them; the row left empty is dropped.
+    QCOMPARE(forms(b), (QStringList{"amo", "Amor", "amor", ""}));
+    QCOMPARE(drive::rowCells(b->grille02, 2), third);
+    QCOMPARE(b->List8, (QStringList{"2", "4", "6"}));
+    QCOMPARE(b->lists.forms[2], QStringLiteral("$$$"));
+    QCOMPARE(b->lists.lemmas[2], QStringLiteral("_").leftJustified(50));
+
+    // The entry now shown in row 2 is the one a second deletion takes.
+    deleteRow(b, 2);
+    QCOMPARE(recordBytes(mine_, 4).mid(2, 3), QByteArray("$$$"));
+    QCOMPARE(b->List8, (QStringList{"2", "6"}));
+
+    // The deletion markers are no entries: a search for them finds nothing.
+    b->Text1->setText(QStringLiteral("$$$"));
+    b->Command1->click();
+    QVERIFY(b->grille02->isHidden());
+    QVERIFY(b->List8.isEmpty());
+    b->letterItems[0]->trigger();
+    QCOMPARE(b->List8, (QStringList{"2", "6"}));
+}
+
+void TestMaintenance::deletingTheOnlyRowThenNothingIsSelected() {
+    frmrecherche02* b = openMine();
+    b->Text1->setText(QStringLiteral("cano"));
+    b->Command1->click();
+    // Nothing clicked since the listing: nothing is taken for the user's choice.
+    b->Command2->click();
+    QCOMPARE(platform_->messageTexts(),
+             QStringList{"Aucun élément de la grille n'est sélectionné"});
+
+    const QByteArray before = readFile(mine_);
+    deleteRow(b, 1, ui::Answer::No);
+    QCOMPARE(readFile(mine_), before);
+    QCOMPARE(forms(b), (QStringList{"cano", ""}));
+    QCOMPARE(b->List8, QStringList{"5"});
+    QCOMPARE(b->lists.forms[4], QStringLiteral("cano"));
+
+    deleteRow(b, 1);
+    QVERIFY(b->grille02->isVisible());
+    QCOMPARE(forms(b), QStringList{""});
+    QVERIFY(b->List8.isEmpty());
+    platform_->messages.clear();
+    b->Command2->click();
+    QCOMPARE(platform_->messageTexts(),
+             QStringList{"Aucun élément de la grille n'est sélectionné"});
+    b->Command3->click();  // nothing to modify: no window, no message
+    QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("Thesaurusmodification")));
+
+    // While the result message shows, both commands do nothing.
+    b->Text1->setText(QStringLiteral("nihil"));
+    b->Command1->click();
+    platform_->messages.clear();
+    b->Command2->click();
+    b->Command3->click();
+    QVERIFY(platform_->messages.isEmpty());
+}
+
+void TestMaintenance::modificationRewritesInPlace() {
+    frmrecherche02* b = openMine();
+    b->letterItems[0]->trigger();
+    drive::clickRow(b->grille02, 3);
+    const QString longTranslation = QString(85, u'x');
+    whenModificationShown([&](Thesaurusmodification* m) {
+        QCOMPARE(m->windowTitle(), QStringLiteral("Vorante Lumivexa - Modification du Thesaurus"));
+        QCOMPARE(m->Text1->text(), QStringLiteral("Amor"));
+        QVERIFY(!m->Text1->isEnabled());
+        QCOMPARE(m->Text2->toPlainText(), QStringLiteral("amor"));
+        QCOMPARE(m->Text3->toPlainText(), QStringLiteral("l'amour"));
+        QCOMPARE(m->Text4->toPlainText(), QStringLiteral("N3"));
+        QCOMPARE(m->Text5->toPlainText(), QStringLiteral("nom. m. sg."));
+        QCOMPARE(m->Text6->toPlainText(), QStringLiteral("_"));
+        QCOMPARE(m->Text7->text(), QStringLiteral("4"));
+        QVERIFY(m->Text7->isHidden());
+        m->Text2->setPlainText(QString());
+        m->Text3->setPlainText(longTranslation);
+        m->Text5->setPlainText(QStringLiteral("voc. m. sg."));
+        m->Command2->click();
+    });
+    const QByteArray before = readFile(mine_);
+    platform_->answers.push_back(ui::Answer::Yes);  // store the translation cut
+    b->Command3->click();
+    QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("Thesaurusmodification")));
+    QCOMPARE(platform_->messages.size(), 1);
+    QVERIFY(platform_->messages[0].text.contains(QStringLiteral("coupé après 80 caractères")));
+
+    QCOMPARE(readFile(mine_).size(), before.size());
+    records::ThesaurusRecord expected;
+    expected.setNumber(4);
+    expected.setAnalysis(QStringLiteral("Amor"), QStringLiteral("N3"), QString(),
+                         QStringLiteral("voc. m. sg."), QStringLiteral("_"), longTranslation);
+    QCOMPARE(recordBytes(mine_, 4), expected.toBytes());
+    QCOMPARE(recordBytes(mine_, 4).mid(126, 80), QByteArray(80, 'x'));
+    QCOMPARE(readFile(mine_).left(648), before.left(648));
+    // The row shows what the file holds, without trailing spaces, as the lists; List8 stays.
+    QCOMPARE(b->grille02->textAt(3, 2), QString(80, u'x'));
+    QCOMPARE(b->grille02->textAt(3, 1), QString());
+    QCOMPARE(b->lists.translations[3], QString(80, u'x'));
+    QCOMPARE(b->lists.caseGenderNumbers[3], QStringLiteral("voc. m. sg.").leftJustified(15));
+    QCOMPARE(b->List8, (QStringList{"2", "3", "4", "6"}));
+
+    // Deleting the same row afterwards marks the same record.
+    deleteRow(b, 3);
+    QCOMPARE(recordBytes(mine_, 4).mid(0, 5), QByteArray("\x04\x00$$$", 5));
+}
+
+void TestMaintenance::modificationKeypadsAndCharts() {
+    frmrecherche02* b = openMine();
+    b->letterItems[2]->trigger();
+    drive::clickRow(b->grille02, 1);
+    whenModificationShown([](Thesaurusmodification* m) {
+        whenShown(QStringLiteral("pave02_a2"), [](QWidget* w) {
+            auto* k = qobject_cast<keypads::KeypadWindow*>(w);
+            for (const char* option : {"Option10", "Option8"}) {
+                QTest::mouseClick(k->option(QLatin1String(option)), Qt::LeftButton, {},
+                                  QPoint(4, 4));
+            }
+            k->Command1->click();
+        });
+        m->Command1_b->click();
+        QCOMPARE(m->Text4->toPlainText(), QStringLiteral("A1"));
+        QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("pave02_a2")));
+
+        whenShown(QStringLiteral("pave02"), [](QWidget* w) { w->close(); });
+        m->Command5->click();
+        whenShown(QStringLiteral("pave03"), [](QWidget* w) { w->close(); });
+        m->Command6->click();
+
+        // Closing the window closes a keypad still open over it, writing nothing.
+        whenShown(QStringLiteral("pave03_b2"), [m](QWidget*) { m->quitter->trigger(); });
+        m->Command4->click();
+        QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("pave03_b2")));
+    });
+    const QByteArray before = readFile(mine_);
+    b->Command3->click();
+    QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("Thesaurusmodification")));
+    QCOMPARE(readFile(mine_), before);
+    QCOMPARE(records::trimmedRight(b->grille02->textAt(1, 3)), QStringLiteral("V3"));
+}
+
+void TestMaintenance::leavingWithoutSavingWritesNothing() {
+    frmrecherche02* b = openMine();
+    b->letterItems[17]->trigger();  // "r": rosa
+    drive::clickRow(b->grille02, 1);
+    const QByteArray before = readFile(mine_);
+    const QStringList row = drive::rowCells(b->grille02, 1);
+    const std::vector<std::function<void(Thesaurusmodification*)>> leaves = {
+        [](Thesaurusmodification* m) { m->Command1->click(); },
+        [](Thesaurusmodification* m) { m->quitter->trigger(); },
+        [](Thesaurusmodification* m) { m->close(); },
+    };
+    for (const auto& leave : leaves) {
+        whenModificationShown([&leave](Thesaurusmodification* m) {
+            m->Text2->setPlainText(QStringLiteral("changé"));
+            leave(m);
+        });
+        b->Command3->click();
+        QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("Thesaurusmodification")));
+        QCOMPARE(readFile(mine_), before);
+        QCOMPARE(drive::rowCells(b->grille02, 1), row);
+    }
+    QVERIFY(platform_->messages.isEmpty());
+}
+
+void TestMaintenance::failedWritesChangeNothing() {
+    frmrecherche02* b = openMine();
+    b->letterItems[0]->trigger();
+    const QByteArray before = readFile(mine_);
+    const QStringList rows = forms(b);
+    {
+        // The write of record 3 is cut short 50 bytes in, as on a full disk.
+        FileSizeLimit limit(2 * 216 + 50);
+        deleteRow(b, 2);
+    }
+    QCOMPARE(readFile(mine_), before);
+    QCOMPARE(platform_->messages.size(), 2);
+    QCOMPARE(platform_->messages[1].title, QStringLiteral("Suppression impossible"));
+    QVERIFY(platform_->messages[1].text.contains(QStringLiteral("dépassée")));
+    QVERIFY(platform_->messages[1].text.endsWith(QStringLiteral("n'a pas été supprimée.")));
+    QCOMPARE(forms(b), rows);
+    QCOMPARE(b->List8, (QStringList{"2", "3", "4", "6"}));
+    QCOMPARE(b->lists.forms[2], QStringLiteral("arma"));
+
+    whenModificationShown([](Thesaurusmodification* m) {
+        m->Text3->setPlainText(QStringLiteral("les armes de guerre"));
+        {
+            FileSizeLimit limit(2 * 216 + 150);
+            m->Command2->click();
+        }
+        // The window stays open with what was typed.
+        QVERIFY(m->isVisible());
+        QCOMPARE(m->Text3->toPlainText(), QStringLiteral("les armes de guerre"));
+        m->Command1->click();
+    });
+    b->Command3->click();
+    QCOMPARE(readFile(mine_), before);
+    QCOMPARE(platform_->messages.last().title, QStringLiteral("Modification impossible"));
+    QCOMPARE(records::trimmedRight(b->grille02->textAt(2, 2)), QStringLiteral("les armes"));
+
+    // A thesaurus the user may read but not write.
+    QFile::setPermissions(mine_, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    QVERIFY(runUnprivileged([&] {
+        deleteRow(b, 1);
+        return platform_->messages.last().text.contains(QStringLiteral("protégé en écriture")) &&
+               b->List8.size() == 4 && forms(b) == rows;
+    }));
+    QCOMPARE(readFile(mine_), before);
+}
+
+void TestMaintenance::replacedFileIsNotWritten() {
+    frmrecherche02* b = openMine();
+    b->letterItems[0]->trigger();
+    // Another thesaurus created meanwhile under the same name.
+    const std::vector<Analysis> other = {kMine[4], kMine[0], kMine[1]};
+    writeThesaurus(mine_, other);
+    const QByteArray replaced = readFile(mine_);
+    deleteRow(b, 1);  // "amo", record 2: now "rosa" there
+    QCOMPARE(readFile(mine_), replaced);
+    QVERIFY(platform_->messages.last().text.contains(QStringLiteral("a changé depuis sa lecture")));
+    QCOMPARE(b->lists.forms, (std::vector<QString>{"cano", "rosa", "amo"}));
+    // Listed again from the new file: "amo" is now record 3.
+    QCOMPARE(forms(b), (QStringList{"amo", ""}));
+    QCOMPARE(b->List8, QStringList{"3"});
+
+    drive::clickRow(b->grille02, 1);
+    QFile::remove(mine_);
+    whenModificationShown([](Thesaurusmodification* m) {
+        m->Command2->click();
+        QVERIFY(m->isVisible());
+        m->Command1->click();
+    });
+    b->Command3->click();
+    QVERIFY(platform_->messages.last().text.contains(QStringLiteral("introuvable")));
+    QVERIFY(!QFileInfo::exists(mine_));
+    QCOMPARE(b->lists.size(), qint64(0));
+}
+
+void TestMaintenance::recordChangedOnDiskIsNeitherModifiedNorDeleted() {
+    frmrecherche02* b = openMine();
+    b->letterItems[0]->trigger();
+    drive::clickRow(b->grille02, 3);  // "Amor", record 4
+    changeOnDisk(mine_, 4, {"Amor", "N3", "amor", "nom. m. sg.", "_", "l'Amour, le dieu"});
+    const QByteArray changed = readFile(mine_);
+    whenModificationShown([](Thesaurusmodification* m) {
+        m->Text5->setPlainText(QStringLiteral("voc. m. sg."));
+        m->Command2->click();
+        // Typed over an entry that is gone: the window closes, the browser shows the file.
+        QVERIFY(!m->isVisible());
+    });
+    b->Command3->click();
+    QCOMPARE(readFile(mine_), changed);
+    QCOMPARE(platform_->messages.size(), 1);
+    QCOMPARE(platform_->messages[0].title, QStringLiteral("Modification impossible"));
+    QVERIFY(platform_->messages[0].text.contains(QStringLiteral("a changé depuis sa lecture")));
+    QCOMPARE(records::trimmedRight(b->grille02->textAt(3, 2)), QStringLiteral("l'Amour, le dieu"));
+    QCOMPARE(b->List8, (QStringList{"2", "3", "4", "6"}));
+
+    // Same form, another analysis: the deletion would remove what the user never saw.
+    b->Text1->setText(QStringLiteral("rosa"));
+    b->Command1->click();
+    changeOnDisk(mine_, 1, {"rosa", "N1", "rosa", "abl. f. sg.", "_", "par la rose"});
+    const QByteArray changedAgain = readFile(mine_);
+    deleteRow(b, 1);
+    QCOMPARE(readFile(mine_), changedAgain);
+    QCOMPARE(platform_->messages.last().title, QStringLiteral("Suppression impossible"));
+    QVERIFY(platform_->messages.last().text.contains(QStringLiteral("a changé depuis sa lecture")));
+    // Listed again: the row shows the record as it is now, and can then be deleted.
+    QCOMPARE(records::trimmedRight(b->grille02->textAt(1, 4)), QStringLiteral("abl. f. sg."));
+    deleteRow(b, 1);
+    QCOMPARE(recordBytes(mine_, 1).mid(2, 3), QByteArray("$$$"));
+}
+
+void TestMaintenance::deletedRecordsAreNeverListedNorModified() {
+    frmrecherche02* b = openMine();
+    b->Text1->setText(QStringLiteral("cano"));
+    b->Command1->click();
+    deleteRow(b, 1);
+    for (const QString& text : {QStringLiteral("$$$"), QStringLiteral("cano")}) {
+        b->Text1->setText(text);
+        b->Command1->click();
+        QVERIFY(b->grille02->isHidden());
+        QVERIFY(b->List8.isEmpty());
+    }
+
+    // A record deleted by another program after it was listed is not written into.
+    b->letterItems[17]->trigger();  // "rosa", record 1
+    drive::clickRow(b->grille02, 1);
+    QByteArray bytes = readFile(mine_);
+    bytes.replace(0, 216, recordBytes(mine_, 5));
+    bytes[0] = 1;  // the marker, numbered 1
+    QVERIFY(writeFile(mine_, bytes));
+    whenModificationShown([](Thesaurusmodification* m) {
+        m->Text2->setPlainText(QStringLiteral("rosa rosae"));
+        m->Command2->click();
+    });
+    b->Command3->click();
+    QCOMPARE(readFile(mine_), bytes);
+    QVERIFY(b->grille02->isHidden());
+}
+
+void TestMaintenance::modificationAsksBeforeCuttingAndShowsWhatIsStored() {
+    frmrecherche02* b = openMine();
+    b->letterItems[17]->trigger();
+    drive::clickRow(b->grille02, 1);
+    const QByteArray before = readFile(mine_);
+    const QString lemma = QString(66, u'r');
+    const QString translation = QStringLiteral("la rose — λόγος 🌹 œuvre");
+    auto type = [&](Thesaurusmodification* m) {
+        m->Text2->setPlainText(lemma);
+        m->Text3->setPlainText(translation);
+        m->Command2->click();
+    };
+    platform_->answers.push_back(ui::Answer::No);
+    whenModificationShown([&](Thesaurusmodification* m) {
+        type(m);
+        QVERIFY(m->isVisible());  // answered No: nothing written, the text stays to be shortened
+        QCOMPARE(m->Text2->toPlainText(), lemma);
+        m->Command1->click();
+    });
+    b->Command3->click();
+    QCOMPARE(readFile(mine_), before);
+    QCOMPARE(platform_->messages.size(), 1);
+    const FakePlatform::Message& question = platform_->messages[0];
+    QCOMPARE(question.title, QStringLiteral("Enregistrement dans le Thesaurus"));
+    QCOMPARE(question.buttons, ui::Buttons::YesNo);
+    QVERIFY(question.text.contains(QStringLiteral("Lemme : coupé après 50 caractères")));
+    QVERIFY(question.text.contains(
+        QStringLiteral("Traduction : caractères non enregistrables remplacés par « ? »")));
+    QVERIFY(question.text.endsWith(QStringLiteral("Enregistrer l'analyse quand même ?")));
+
+    platform_->answers.push_back(ui::Answer::Yes);
+    whenModificationShown(type);
+    b->Command3->click();
+    QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("Thesaurusmodification")));
+    const records::ThesaurusRecord stored = recordAt(mine_, 1);
+    QCOMPARE(stored.lemma(), QString(50, u'r'));
+    QVERIFY(!stored.translation().contains(u'λ'));
+    // The row shows what the file holds, not what was typed.
+    QCOMPARE(b->grille02->textAt(1, 1), QString(50, u'r'));
+    QCOMPARE(b->grille02->textAt(1, 2), records::trimmedRight(stored.translation()));
+    QVERIFY(b->grille02->textAt(1, 2).startsWith(QStringLiteral("la rose — ?")));
+    QVERIFY(b->grille02->textAt(1, 2).endsWith(QStringLiteral(" œuvre")));
+}
+
+void TestMaintenance::modificationKeepsTheDuplicateRule() {
+    frmrecherche02* b = openMine();
+    b->letterItems[0]->trigger();
+    drive::clickRow(b->grille02, 4);  // "amor", the verb, record 6
+    const QByteArray before = readFile(mine_);
+    // Into a copy of record 4 "Amor", lemma in capitals and a trailing space: refused.
+    whenModificationShown([](Thesaurusmodification* m) {
+        m->Text2->setPlainText(QStringLiteral("AMOR "));
+        m->Text3->setPlainText(QStringLiteral("l'amour"));
+        m->Text4->setPlainText(QStringLiteral("N3"));
+        m->Text5->setPlainText(QStringLiteral("nom. m. sg."));
+        m->Text6->setPlainText(QStringLiteral("_"));
+        m->Command2->click();
+        QVERIFY(m->isVisible());
+        m->Command1->click();
+    });
+    b->Command3->click();
+    QCOMPARE(readFile(mine_), before);
+    QCOMPARE(platform_->messageTexts(),
+             QStringList{"FORME (+ analyses) déjà présente dans le Thesaurus."});
+    QCOMPARE(platform_->messages[0].title, QStringLiteral("Analyse existante"));
+
+    // Saved unchanged, an entry is no copy of itself.
+    whenModificationShown([](Thesaurusmodification* m) { m->Command2->click(); });
+    b->Command3->click();
+    QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("Thesaurusmodification")));
+    QCOMPARE(platform_->messages.size(), 1);
+    QCOMPARE(readFile(mine_), before);
+}
+
+void TestMaintenance::modificationFieldsHoldOneLine() {
+    frmrecherche02* b = openMine();
+    b->letterItems[17]->trigger();
+    drive::clickRow(b->grille02, 1);
+    whenModificationShown([](Thesaurusmodification* m) {
+        auto* clip = new QMimeData;
+        clip->setText(QStringLiteral("par la\nrose\r\nrouge\tvive"));
+        QGuiApplication::clipboard()->setMimeData(clip);
+        m->Text3->selectAll();
+        m->Text3->paste();
+        QCOMPARE(m->Text3->toPlainText(), QStringLiteral("par la rose rouge vive"));
+        // A line break set by a program is not stored either.
+        m->Text4->setPlainText(QStringLiteral("N1\n"));
+        m->Text2->setFocus();
+        m->Text2->moveCursor(QTextCursor::End);
+        QTest::keyClicks(m->Text2, QStringLiteral("e"));
+        QTest::keyClick(m->Text2, Qt::Key_Return);  // validates
+    });
+    b->Command3->click();
+    QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("Thesaurusmodification")));
+    const QByteArray record = recordBytes(mine_, 1);
+    QVERIFY(!record.contains('\n'));
+    QVERIFY(!record.contains('\t'));
+    QCOMPARE(recordAt(mine_, 1).lemma().trimmed(), QStringLiteral("rosae"));
+    QCOMPARE(recordAt(mine_, 1).translation().trimmed(), QStringLiteral("par la rose rouge vive"));
+    QCOMPARE(recordAt(mine_, 1).category(), QStringLiteral("N1     "));
+}
+
+void TestMaintenance::modificationKeyboard() {
+    frmrecherche02* b = openMine();
+    b->letterItems[17]->trigger();
+    drive::clickRow(b->grille02, 1);
+    const QByteArray before = readFile(mine_);
+    whenModificationShown([](Thesaurusmodification* m) {
+        // A failed check returns at once: the window must not stay open over the test.
+        const auto leave = qScopeGuard([m] { m->close(); });
+        QCOMPARE(m->focusWidget(), m->Text2);
+        // Tab follows the fields down, each keypad button after its field, then the buttons.
+        QStringList order;
+        QWidget* w = m->Text2;
+        do {
+            if (w->focusPolicy() & Qt::TabFocus && w->isVisibleTo(m) && w->isEnabled()) {
+                order << w->objectName();
+            }
+            w = w->nextInFocusChain();
+        } while (w != m->Text2);
+        QCOMPARE(order,
+                 (QStringList{"Text2", "Text3", "Text4", "Command1_b", "Text5", "Command3", "Text6",
+                              "Command4", "Command5", "Command6", "Command2", "Command1"}));
+        QCOMPARE(m->Command2->text(), QStringLiteral("&Enregistrer"));
+        QCOMPARE(m->Command2->accessibleName(), QStringLiteral("Enregistrer"));
+        QCOMPARE(m->Command1->text(), QStringLiteral("A&nnuler"));
+        QCOMPARE(m->Command1->accessibleName(), QStringLiteral("Annuler"));
+        m->Text2->setPlainText(QStringLiteral("changé"));
+        QTest::keyClick(m->Text2, Qt::Key_Escape);
+        QVERIFY(!m->isVisible());
+    });
+    b->Command3->click();
+    QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("Thesaurusmodification")));
+    QCOMPARE(readFile(mine_), before);
+
+    // Enter on a button presses it; in a field it saves.
+    whenModificationShown([](Thesaurusmodification* m) {
+        m->Text3->setPlainText(QStringLiteral("la rose rouge"));
+        m->Command1->setFocus();
+        QTest::keyClick(m->Command1, Qt::Key_Return);
+    });
+    b->Command3->click();
+    QCOMPARE(readFile(mine_), before);
+    whenModificationShown([](Thesaurusmodification* m) {
+        m->Text3->setPlainText(QStringLiteral("la rose rouge"));
+        QTest::keyClick(m->Text6, Qt::Key_Enter);
+    });
+    b->Command3->click();
+    QCOMPARE(recordAt(mine_, 1).translation().trimmed(), QStringLiteral("la rose rouge"));
+    QVERIFY(platform_->messages.isEmpty());
+}
+
+void TestMaintenance::modifyingTheEmptyRowExplains() {
+    frmrecherche02* b = openMine();
+    b->letterItems[0]->trigger();
+    drive::clickRow(b->grille02, 5);  // the empty row after the four entries
+    b->Command3->click();
+    QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("Thesaurusmodification")));
+    QCOMPARE(platform_->messageTexts(),
+             QStringList{"Aucun élément de la grille n'est sélectionné"});
+}
+
+QTEST_MAIN(TestMaintenance)
+#include "test_maintenance.moc"

@@ -1,0 +1,169 @@
+#include "core/grid/listing.h"
+#include "support/fakeplatform.h"
+#include "support/testenv.h"
+#include "support/workspacedriver.h"
+#include "ui/forms.h"
+#include "ui/grid.h"
+#include "windows/shell/ThesaurusChoix.h"
+#include "windows/workspaces/frmanalyse.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QUndoStack>
+#include <QtTest>
+
+using analysis::frmanalyse;
+
+namespace {
+
+const std::vector<Analysis> kMine = {
+    {"rosa", "N1", "rosa", "nom. f. sg.", "_", "la rose"},
+    {"rosa", "N1", "rosa", "abl. f. sg.", "_", "par la rose"},
+    {"cano", "V3", "cano", "1 sg.", "ind. prés. act.", "chanter"},
+};
+
+// Every cell of every row below the header, with its bold flag and colour.
+QList<QStringList> gridState(const ui::Grid* grid) {
+    QList<QStringList> rows;
+    for (int r = 1; r < grid->rows(); ++r) {
+        rows << drive::rowCells(grid, r);
+    }
+    return rows;
+}
+
+}  // namespace
+
+class TestHistory : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+    void undoAndRedoRestoreTheGridExactly();
+    void keepingSaysWhatItRemoved();
+    void exportAndPreviewOfTheGrid();
+
+  private:
+    frmanalyse* open(const QString& text);
+
+    TestDataHome home_;
+    std::unique_ptr<FakePlatform> platform_;
+    QString mine_;
+};
+
+void TestHistory::init() {
+    platform_ = std::make_unique<FakePlatform>();
+    mine_ = home_.file(QStringLiteral("mien.dat"));
+    writeThesaurus(mine_, kMine);
+}
+
+void TestHistory::cleanup() {
+    drive::closeAll();
+    QCOMPARE(platform_->busyDepth, 0);
+    QCOMPARE(platform_->unansweredQuestions, 0);
+    platform_.reset();
+}
+
+frmanalyse* TestHistory::open(const QString& text) {
+    return drive::analyseWithThesaurus(*platform_, text, mine_);
+}
+
+// Validating (and storing), deleting, duplicating and keeping, then undoing all of it and
+// redoing it: the grid comes back cell for cell each way, and the thesaurus keeps what was
+// stored.
+void TestHistory::undoAndRedoRestoreTheGridExactly() {
+    frmanalyse* ws = open(QStringLiteral("rosa cano rosa primus"));
+    QCOMPARE(ws->annuler->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QCOMPARE(ws->retablir->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    QVERIFY(!ws->annuler->isEnabled());
+    QList<QList<QStringList>> states{gridState(ws->grille01)};
+
+    drive::clickRow(ws, 6);  // primus, not found
+    ws->Text2->setPlainText(QStringLiteral("primus"));
+    ws->Text4->setPlainText(QStringLiteral("A1"));
+    ws->Command2->click();
+    QCOMPARE(QFileInfo(mine_).size(), 4 * 216);
+    states << gridState(ws->grille01);
+    drive::clickRow(ws, 3);  // cano
+    ws->Command3->click();
+    states << gridState(ws->grille01);
+    drive::clickRow(ws, 1);
+    ws->dupliquer->trigger();
+    states << gridState(ws->grille01);
+    drive::clickRow(ws, 3);  // rosa, ablative
+    ws->garderPartout->trigger();
+    states << gridState(ws->grille01);
+    QCOMPARE(ws->grille01->rows() - 1, states[3].size() - 3);
+    QCOMPARE(ws->history->count(), 4);
+    const QByteArray stored = readFile(mine_);
+
+    for (int step = 3; step >= 0; --step) {
+        ws->annuler->trigger();
+        QCOMPARE(gridState(ws->grille01), states[step]);
+    }
+    QVERIFY(ws->statusBar()->currentMessage().contains(QStringLiteral("y reste")));
+    QCOMPARE(readFile(mine_), stored);  // undoing never touches the thesaurus
+    for (int step = 1; step <= 4; ++step) {
+        ws->retablir->trigger();
+        QCOMPARE(gridState(ws->grille01), states[step]);
+    }
+    QCOMPARE(readFile(mine_), stored);
+    // The detail panel follows what undo and redo select.
+    QCOMPARE(ws->Text1->text(), ws->grille01->textAt(int(ws->selectedRow), 0).trimmed());
+}
+
+void TestHistory::keepingSaysWhatItRemoved() {
+    frmanalyse* ws = open(QStringLiteral("rosa cano rosa"));
+    ws->garder->trigger();
+    QCOMPARE(platform_->messageTexts(),
+             QStringList{QStringLiteral("Veuillez sélectionner une forme.")});
+    drive::clickRow(ws, 3);  // cano: one analysis
+    ws->garder->trigger();
+    QVERIFY(ws->statusBar()->currentMessage().startsWith(QStringLiteral("Aucune autre analyse")));
+    QCOMPARE(ws->history->count(), 0);
+    drive::clickRow(ws, 5);  // rosa, ablative, second occurrence
+    ws->garder->trigger();
+    QCOMPARE(ws->statusBar()->currentMessage(),
+             QStringLiteral("Analyse gardée : 1 ligne supprimée."));
+    QCOMPARE(ws->selectedRow, 4);
+    QCOMPARE(ws->Text5->toPlainText(), QStringLiteral("abl. f. sg."));
+    QCOMPARE(ws->grille01->textAt(1, 4).trimmed(), QStringLiteral("nom. f. sg."));  // untouched
+    drive::clickRow(ws, 1);
+    ws->garderPartout->trigger();
+    QCOMPARE(ws->statusBar()->currentMessage(),
+             QStringLiteral("Analyse gardée : 1 ligne supprimée."));
+    QCOMPARE(ws->grille01->textAt(2, 0), QStringLiteral("cano"));
+    QCOMPARE(ws->grille01->textAt(3, 4).trimmed(), QStringLiteral("abl. f. sg."));
+}
+
+void TestHistory::exportAndPreviewOfTheGrid() {
+    frmanalyse* ws = open(QStringLiteral("rosa, cano"));
+    const QString csv = home_.file(QStringLiteral("analyse.csv"));
+    platform_->fileNames.push_back(csv);
+    ws->exporter->trigger();
+    QCOMPARE(readFile(csv), QByteArray("\xEF\xBB\xBF"
+                                       "Formes,Lemme,Traduction,Cat. gramm.,\"Cas, genre, nombre\","
+                                       "\"Mode, temps, voix\",Indic.\r\n"
+                                       "rosa,rosa,la rose,N1,nom. f. sg.,_,\r\n"
+                                       "rosa,rosa,par la rose,N1,abl. f. sg.,_,\r\n"
+                                       "cano,cano,chanter,V3,1 sg.,ind. pr\xC3\xA9s. act.,\r\n"));
+    // Asked again, the file is replaced only once the user agrees.
+    platform_->fileNames.push_back(csv);
+    platform_->answers.push_back(ui::Answer::No);
+    ws->exporter->trigger();
+    QCOMPARE(platform_->messages.last().title, QStringLiteral("Fichier existant"));
+
+    ws->apercu->trigger();
+    ws->imprimer->trigger();
+    QCOMPARE(platform_->previews.size(), 1);
+    QCOMPARE(platform_->previews[0], platform_->documents.front().pages);
+}
+
+QTEST_MAIN(TestHistory)
+#include "test_history.moc"

@@ -1,0 +1,268 @@
+#include "core/grid/analysisfile.h"
+#include "core/morphology/morphology.h"
+#include "core/records/paths.h"
+#include "core/records/recordfile.h"
+#include "support/fakeplatform.h"
+#include "support/testenv.h"
+#include "support/workspacedriver.h"
+#include "ui/forms.h"
+#include "ui/grid.h"
+#include "ui/gridmodel.h"
+#include "windows/shell/Morphologique.h"
+#include "windows/shell/ThesaurusChoix.h"
+#include "windows/workspaces/frmanalyse.h"
+#include "windows/workspaces/frmanalyse02.h"
+#include "windows/workspaces/proposalspanel.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableView>
+#include <QtTest>
+
+// The list "Analyses proposées" and the command "Compléter les formes absentes" in the analysis
+// workspace, on the database the build made (from the hand-written analyses, or from the whole
+// Latin lexical data).
+using analysis::frmanalyse;
+
+namespace {
+
+const QString kText = QStringLiteral("Rosamque amat xyzzy");
+
+QStringList detail(const frmanalyse* ws) {
+    return {ws->Text1->text(),        ws->Text2->toPlainText(), ws->Text3->toPlainText(),
+            ws->Text4->toPlainText(), ws->Text5->toPlainText(), ws->Text6->toPlainText()};
+}
+
+QString buildDatabase() {
+    return QDir(QStringLiteral(MORPHO_BUILD_DATA_DIR))
+        .filePath(analysis::MorphologyDatabase::kFileName);
+}
+
+}  // namespace
+
+class TestProposals : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+    void clickedFormShowsItsProposals();
+    void choosingFillsTheDetailFieldsForValidation();
+    void completionProposesRowsWithoutWritingAnything();
+    void missingDatabaseLeavesTheWorkspaceAsItWas();
+    void savedAnalysisWorkspaceProposesToo();
+
+  private:
+    frmanalyse* open(const QString& text);
+
+    TestDataHome home_;
+    std::unique_ptr<FakePlatform> platform_;
+    QString mine_;
+};
+
+void TestProposals::init() {
+    platform_ = std::make_unique<FakePlatform>();
+    QDir().mkpath(records::paths::dataDir());
+    writeThesaurus(records::paths::baseThesaurus(), {});
+    mine_ = home_.file(QStringLiteral("mien.dat"));
+    writeThesaurus(mine_, {});
+}
+
+void TestProposals::cleanup() {
+    drive::closeAll();
+    analysis::useMorphologyDatabase(buildDatabase());
+    QCOMPARE(platform_->busyDepth, 0);
+    QCOMPARE(platform_->unansweredQuestions, 0);
+    platform_.reset();
+}
+
+frmanalyse* TestProposals::open(const QString& text) {
+    return drive::analyseWithThesaurus(*platform_, text, mine_);
+}
+
+void TestProposals::clickedFormShowsItsProposals() {
+    frmanalyse* ws = open(kText);
+    QListWidget* list = ws->propositions->lstPropositions;
+    QCOMPARE(ws->propositions->title(), u"Analyses proposées"_qs);
+    QCOMPARE(list->count(), 0);
+    // The command comes after the specified one, before the later additions.
+    QCOMPARE(ws->edition->actions().first(), ws->dupliquer);
+    QCOMPARE(ws->edition->actions().at(1), ws->completer);
+    QCOMPARE(ws->completer->text(), u"&Compléter les formes absentes"_qs);
+
+    drive::clickRow(ws, 1);  // Rosamque, not in the thesaurus: rosam + -que
+    QVERIFY(list->count() >= 1);
+    QCOMPARE(list->item(0)->text(), u"rosa (N1) acc. f. sg. + -que – la rose"_qs);
+    QCOMPARE(ws->propositions->lblPropositions->text(),
+             list->count() == 1 ? u"1 analyse proposée pour « Rosamque » (double-clic ou Entrée "
+                                  u"pour la reprendre)."_qs
+                                : QStringLiteral("%1 analyses proposées pour « Rosamque » "
+                                                 "(double-clic ou Entrée pour la reprendre).")
+                                      .arg(list->count()));
+    drive::clickRow(ws, 3);
+    QCOMPARE(list->count(), 0);
+    QCOMPARE(ws->propositions->lblPropositions->text(),
+             u"Aucune analyse proposée pour « xyzzy »."_qs);
+    QVERIFY(platform_->messages.isEmpty());
+}
+
+void TestProposals::choosingFillsTheDetailFieldsForValidation() {
+    frmanalyse* ws = open(kText);
+    const QByteArray empty = readFile(mine_);
+    drive::clickRow(ws, 2);  // amat
+    QListWidget* list = ws->propositions->lstPropositions;
+    QVERIFY(list->count() >= 1);
+    QCOMPARE(list->item(0)->text(), u"amo (V1) 3 sg. ind. prés. act. – il aime"_qs);
+    const QPoint first = list->visualItemRect(list->item(0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
+    QCOMPARE(ws->Text2->toPlainText(), u"_"_qs);  // a single click only selects the line
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
+    QCOMPARE(detail(ws), (QStringList{"amat", "amo", "il aime", "V1", "3 sg.", "ind. prés. act."}));
+    // Chosen, not validated: neither the grid nor the thesaurus changed.
+    QCOMPARE(ws->grille01->textAt(2, 1), u"_"_qs);
+    QCOMPARE(readFile(mine_), empty);
+
+    drive::clickRow(ws, 1);
+    list->setFocus();
+    list->setCurrentRow(0);
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(detail(ws),
+             (QStringList{"Rosamque", "rosa", "la rose + -que", "N1", "acc. f. sg.", "_"}));
+    QVERIFY(!list->item(0)->text().startsWith(u"✓"_qs));
+    // Validation stores it into the user's thesaurus as any typed analysis, and the list then
+    // marks it as shown in the grid.
+    ws->Command2->click();
+    QVERIFY(platform_->messages.isEmpty());
+    const auto stored = records::readAllRecords<records::ThesaurusRecord>(mine_);
+    QCOMPARE(stored.records.size(), std::size_t(1));
+    const records::ThesaurusRecord& r = stored.records[0];
+    QStringList fields;
+    for (const QString& f : {r.form(), r.lemma(), r.translation(), r.category(),
+                             r.caseGenderNumber(), r.moodTenseVoice()}) {
+        fields << records::trimmedRight(f);
+    }
+    QCOMPARE(fields, (QStringList{"Rosamque", "rosa", "la rose + -que", "N1", "acc. f. sg.", "_"}));
+    QCOMPARE(drive::rowCells(ws->grille01, 1),
+             (QStringList{"Rosamque|b|c00000", "rosa", "la rose + -que", "N1", "acc. f. sg.", "_",
+                          "*"}));
+    QCOMPARE(list->item(0)->text(), u"✓ rosa (N1) acc. f. sg. + -que – la rose"_qs);
+}
+
+void TestProposals::completionProposesRowsWithoutWritingAnything() {
+    frmanalyse* ws = open(kText);
+    const QByteArray before = readFile(mine_);
+    drive::clickRow(ws, 1);
+    const int rosamque = ws->propositions->lstPropositions->count();
+    drive::clickRow(ws, 3);  // xyzzy: it keeps its not-found row
+    ws->completer->trigger();
+
+    ui::Grid* g = ws->grille01;
+    QCOMPARE(g->rows(), 1 + rosamque + 1 + 1);
+    const QString ambiguous = rosamque > 1 ? u"|0080ff"_qs : QString();
+    QCOMPARE(drive::rowCells(g, 1),
+             (QStringList{"Rosamque|b|c00000", "rosa" + ambiguous, "la rose + -que" + ambiguous,
+                          "N1" + ambiguous, "acc. f. sg." + ambiguous, "_" + ambiguous, "*"}));
+    const int amat = rosamque + 1;
+    QCOMPARE(drive::rowCells(g, amat), (QStringList{"amat|b|c00000", "amo", "il aime", "V1",
+                                                    "3 sg.", "ind. prés. act.", "*"}));
+    QCOMPARE(drive::rowCells(g, amat + 1),
+             (QStringList{"xyzzy|b|c00000", "_", "_", "_", "_", "_", "*"}));
+    for (int r = 1; r <= amat; ++r) {
+        QVERIFY(!g->model()->italicAt(r, 0));
+        for (int c = 1; c <= 5; ++c) {
+            QVERIFY(g->model()->italicAt(r, c));
+        }
+        QVERIFY(!g->model()->italicAt(r, 6));
+    }
+    // The selected row followed its form; nothing was written.
+    QCOMPARE(ws->selectedRow, qint64(amat + 1));
+    QCOMPARE(ws->Text1->text(), u"xyzzy"_qs);
+    QCOMPARE(readFile(mine_), before);
+    QVERIFY(platform_->messages.isEmpty());
+    QCOMPARE(ws->statusBar()->currentMessage(),
+             QStringLiteral("2 formes absentes complétées par %1 analyses proposées (en "
+                            "italique) ; rien n'est enregistré dans le Thesaurus avant validation.")
+                 .arg(rosamque + 1));
+
+    // Validating a proposed row stores it and makes it the user's: no longer in italics.
+    drive::clickRow(ws, amat);
+    QCOMPARE(ws->Text2->toPlainText(), u"amo"_qs);
+    ws->Command2->click();
+    QCOMPARE(records::readAllRecords<records::ThesaurusRecord>(mine_).records.size(),
+             std::size_t(1));
+    QVERIFY(!g->model()->italicAt(amat, 1));
+    QVERIFY(g->model()->italicAt(1, 1));
+    // Done again, it leaves the proposals as they are.
+    ws->completer->trigger();
+    QCOMPARE(g->rows(), 1 + rosamque + 1 + 1);
+}
+
+void TestProposals::missingDatabaseLeavesTheWorkspaceAsItWas() {
+    const QString missing = home_.file(QStringLiteral("absente.sqlite"));
+    analysis::useMorphologyDatabase(missing);
+    frmanalyse* ws = open(kText);
+    drive::clickRow(ws, 1);
+    // One clear message, once; the list says why it is empty; the row shows as before.
+    QCOMPARE(platform_->messages.size(), 1);
+    const FakePlatform::Message& m = platform_->messages.front();
+    QCOMPARE(m.title, u"Analyses proposées"_qs);
+    QCOMPARE(m.text, "Les analyses proposées ne sont pas disponibles : le fichier " + missing +
+                         " est introuvable.\nL'analyse du texte fonctionne comme d'habitude.");
+    QCOMPARE(ws->propositions->lstPropositions->count(), 0);
+    QCOMPARE(ws->propositions->lblPropositions->text(),
+             "Aucune analyse proposée : le fichier " + missing + " est introuvable.");
+    QCOMPARE(detail(ws), (QStringList{"Rosamque", "_", "_", "_", "_", "_"}));
+    drive::clickRow(ws, 2);
+    ws->completer->trigger();
+    QCOMPARE(platform_->messages.size(), 1);
+    QCOMPARE(ws->grille01->rows(), 4);
+    QCOMPARE(drive::rowCells(ws->grille01, 1),
+             (QStringList{"Rosamque|b|c00000", "_", "_", "_", "_", "_", "*"}));
+    QCOMPARE(ws->statusBar()->currentMessage(),
+             "Aucune analyse proposée : le fichier " + missing + " est introuvable.");
+    // Validation works as before.
+    ws->Text2->setPlainText(QStringLiteral("amo"));
+    ws->Command2->click();
+    QCOMPARE(records::readAllRecords<records::ThesaurusRecord>(mine_).records.size(),
+             std::size_t(1));
+    QCOMPARE(platform_->messages.size(), 1);
+}
+
+// The rows of an analysis file come back padded to their fields; the not-found mark too.
+void TestProposals::savedAnalysisWorkspaceProposesToo() {
+    const QString saved = home_.file(QStringLiteral("analyse.dat"));
+    QVERIFY(analysis::saveAnalysisFile(
+                saved, {{"Rosamque", "_", "_", "_", "_", "_", "*"},
+                        {"amat", "amo", "il aime", "V1", "3 sg.", "ind. prés. act.", ""}})
+                .ok);
+    auto* main = ui::Forms::instance().load<shell::Morphologique>();
+    platform_->fileNames.push_back(saved);
+    main->ouvriranalyse->trigger();
+    auto* ws = ui::Forms::instance().find<analysis::frmanalyse02>();
+    QVERIFY(ws);
+    QTableView* view = ws->grille01->view();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(view->model()->index(1, 0)).center());
+    QListWidget* list = ws->propositions->lstPropositions;
+    QVERIFY(list->count() >= 1);
+    QCOMPARE(list->item(0)->text(), u"✓ amo (V1) 3 sg. ind. prés. act. – il aime"_qs);
+    ws->completer->trigger();
+    const int rosamque = ws->grille01->rows() - 2;
+    QVERIFY(rosamque >= 1);
+    QCOMPARE(ws->grille01->textAt(1, 2), u"la rose + -que"_qs);
+    QVERIFY(ws->grille01->model()->italicAt(1, 2));
+    QCOMPARE(ws->grille01->textAt(1, 6).trimmed(), u"*"_qs);
+    QVERIFY(!ws->grille01->model()->italicAt(rosamque + 1, 1));
+    QCOMPARE(ws->selectedRow, qint64(rosamque + 1));
+    QVERIFY(platform_->messages.isEmpty());
+}
+
+QTEST_MAIN(TestProposals)
+#include "test_proposals.moc"
