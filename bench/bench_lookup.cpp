@@ -27,8 +27,6 @@
 #include "support/plainscan.h"
 #include "ui/forms.h"
 #include "ui/grid.h"
-#include "windows/shell/Morphologique.h"
-#include "windows/shell/ThesaurusChoix.h"
 #include "windows/workspaces/frmanalyse.h"
 
 namespace {
@@ -213,14 +211,15 @@ BENCHMARK(BM_PlainScan)
 // The whole preparation as the program runs it: the analysis workspace loading on the main
 // window's text and the chosen thesaurus, cutting, loading, looking up and filling its grid.
 void BM_Workspace(benchmark::State& state) {
-    auto* main = ui::Forms::instance().load<shell::Morphologique>();
-    main->txtfichier->setPlainText(input().text);
-    auto* choice = ui::Forms::instance().load<shell::ThesaurusChoix>();
-    choice->Text1->setText(input().thesaurus);
-    choice->Text2->setText(state.range(0) == 1 ? shell::kKindBase : shell::kKindOther);
+    const analysis::TextToAnalyse text{input().text, QString()};
+    const analysis::ThesaurusChoice thesaurus{
+        input().thesaurus,
+        state.range(0) == 1 ? analysis::ThesaurusKind::Base : analysis::ThesaurusKind::Other};
     qint64 rows = 0;
     for (auto _ : state) {
-        auto* workspace = ui::Forms::instance().load<analysis::frmanalyse>();
+        auto* workspace = ui::Forms::instance().load<analysis::frmanalyse>(
+            ui::Forms::nameOf<analysis::frmanalyse>(),
+            [&] { return new analysis::frmanalyse(text, thesaurus); });
         state.PauseTiming();
         rows = workspace->grille01->rows();
         ui::Forms::instance().forget(workspace);

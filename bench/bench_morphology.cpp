@@ -20,8 +20,6 @@
 #include "core/records/paths.h"
 #include "ui/forms.h"
 #include "ui/grid.h"
-#include "windows/shell/Morphologique.h"
-#include "windows/shell/ThesaurusChoix.h"
 #include "windows/workspaces/frmanalyse.h"
 
 namespace {
@@ -81,13 +79,11 @@ void BM_ProposalsForAForm(benchmark::State& state) {
 BENCHMARK(BM_ProposalsForAForm)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 
 analysis::frmanalyse* loadWorkspace(const QString& text, const QString& thesaurus,
-                                    const QString& kind) {
-    auto* main = ui::Forms::instance().load<shell::Morphologique>();
-    main->txtfichier->setPlainText(text);
-    auto* choice = ui::Forms::instance().load<shell::ThesaurusChoix>();
-    choice->Text1->setText(thesaurus);
-    choice->Text2->setText(kind);
-    return ui::Forms::instance().load<analysis::frmanalyse>();
+                                    analysis::ThesaurusKind kind) {
+    return ui::Forms::instance().load<analysis::frmanalyse>(
+        ui::Forms::nameOf<analysis::frmanalyse>(), [&] {
+            return new analysis::frmanalyse({text, QString()}, {thesaurus, kind});
+        });
 }
 
 void discard(analysis::frmanalyse* workspace) {
@@ -98,7 +94,8 @@ void discard(analysis::frmanalyse* workspace) {
 // A click on a row of the grid of a 64000-byte text: the proposals list with its marks.
 void BM_ProposalListOfAClickedRow(benchmark::State& state) {
     analysis::useMorphologyDatabase(kDatabase);
-    analysis::frmanalyse* ws = loadWorkspace(sample(1), kBaseThesaurus, shell::kKindBase);
+    analysis::frmanalyse* ws =
+        loadWorkspace(sample(1), kBaseThesaurus, analysis::ThesaurusKind::Base);
     const analysis::GridRows rows = ws->rows();
     for (auto _ : state) {
         benchmark::DoNotOptimize(
@@ -113,7 +110,8 @@ BENCHMARK(BM_ProposalListOfAClickedRow)->Arg(1)->Arg(5000)->Unit(benchmark::kMil
 // the list shown.
 void BM_ClickARow(benchmark::State& state) {
     analysis::useMorphologyDatabase(kDatabase);
-    analysis::frmanalyse* ws = loadWorkspace(sample(1), kBaseThesaurus, shell::kKindBase);
+    analysis::frmanalyse* ws =
+        loadWorkspace(sample(1), kBaseThesaurus, analysis::ThesaurusKind::Base);
     const int row = static_cast<int>(state.range(0));
     for (auto _ : state) {
         ws->grille01->setRow(row);
@@ -131,10 +129,10 @@ void BM_CompleteAbsentForms(benchmark::State& state) {
     analysis::useMorphologyDatabase(kDatabase);
     QTemporaryDir dir;
     QString thesaurus = kBaseThesaurus;
-    QString kind = shell::kKindBase;
+    analysis::ThesaurusKind kind = analysis::ThesaurusKind::Base;
     if (state.range(1) == 1) {
         thesaurus = dir.filePath(QStringLiteral("vide.dat"));
-        kind = shell::kKindOther;
+        kind = analysis::ThesaurusKind::Other;
     }
     const QString text = sample(state.range(0));
     qint64 before = 0;

@@ -18,7 +18,6 @@
 #include "core/records/paths.h"
 #include "ui/forms.h"
 #include "ui/grid.h"
-#include "windows/shell/Morphologique.h"
 #include "windows/workspaces/frmanalyse02.h"
 
 namespace {
@@ -48,9 +47,9 @@ struct SavedAnalysis {
 analysis::frmanalyse02* openSaved(const QString& path) {
     // The data shipped with the build, the morphology database among it, as the program finds it.
     records::paths::setShippedDataDirs({QStringLiteral(MORPHO_BUILD_DATA_DIR)});
-    auto* main = ui::Forms::instance().load<shell::Morphologique>();
-    main->CommonDialog2_FileName = path;
-    return ui::Forms::instance().load<analysis::frmanalyse02>();
+    return ui::Forms::instance().load<analysis::frmanalyse02>(
+        ui::Forms::nameOf<analysis::frmanalyse02>(),
+        [&path] { return new analysis::frmanalyse02(path); });
 }
 
 void closeSaved(analysis::frmanalyse02* workspace) {

@@ -217,13 +217,13 @@ void Thesaurusmodification::quitter_Click() {
     unload();
 }
 void Thesaurusmodification::Command1_b_Click() {
-    keypads::openKeypad(QStringLiteral("pave02_a2"));
+    keypads::openKeypad(QStringLiteral("pave02_a2"), Text4);
 }
 void Thesaurusmodification::Command3_Click() {
-    keypads::openKeypad(QStringLiteral("pave03_a2"));
+    keypads::openKeypad(QStringLiteral("pave03_a2"), Text5);
 }
 void Thesaurusmodification::Command4_Click() {
-    keypads::openKeypad(QStringLiteral("pave03_b2"));
+    keypads::openKeypad(QStringLiteral("pave03_b2"), Text6);
 }
 void Thesaurusmodification::Command5_Click() {
     keypads::openChart(QStringLiteral("pave02"), true);

@@ -9,26 +9,23 @@
 namespace keypads {
 namespace {
 
-Variant variant(const char* name, Keypad keypad, const char* owner, const char* field,
-                bool modal = false) {
-    return {QString::fromLatin1(name), keypad, QString::fromLatin1(owner),
-            QString::fromLatin1(field), modal};
+Variant variant(const char* name, Keypad keypad, const char* owner, bool modal = false) {
+    return {QString::fromLatin1(name), keypad, QString::fromLatin1(owner), modal};
 }
 
 template <class W>
-KeypadWindow* loadAs(const Variant& v) {
-    Target target{v.owner, v.field};
-    return ui::Forms::instance().load<W>(v.name, [target] { return new W(target); });
+KeypadWindow* loadAs(const Variant& v, QWidget* field) {
+    return ui::Forms::instance().load<W>(v.name, [field] { return new W(Target(field)); });
 }
 
-KeypadWindow* loadKeypad(const Variant& v) {
+KeypadWindow* loadKeypad(const Variant& v, QWidget* field) {
     switch (v.keypad) {
         case Keypad::Category:
-            return loadAs<pave02_a>(v);
+            return loadAs<pave02_a>(v, field);
         case Keypad::CaseGenderNumber:
-            return loadAs<pave03_a>(v);
+            return loadAs<pave03_a>(v, field);
         case Keypad::MoodTenseVoice:
-            return loadAs<pave03_b>(v);
+            return loadAs<pave03_b>(v, field);
     }
     return nullptr;
 }
@@ -58,15 +55,15 @@ void show(QWidget* window, bool modal) {
 const QList<Variant>& variants() {
     const bool modal = true;
     static const QList<Variant> table = {
-        variant("pave02_a", Keypad::Category, "frmanalyse", "Text4"),
-        variant("pave02_a1", Keypad::Category, "frmanalyse02", "Text4"),
-        variant("pave02_a2", Keypad::Category, "Thesaurusmodification", "Text4", modal),
-        variant("pave03_a", Keypad::CaseGenderNumber, "frmanalyse", "Text5"),
-        variant("pave03_a1", Keypad::CaseGenderNumber, "frmanalyse02", "Text5"),
-        variant("pave03_a2", Keypad::CaseGenderNumber, "Thesaurusmodification", "Text5", modal),
-        variant("pave03_b", Keypad::MoodTenseVoice, "frmanalyse", "Text6"),
-        variant("pave03_b1", Keypad::MoodTenseVoice, "frmanalyse02", "Text6"),
-        variant("pave03_b2", Keypad::MoodTenseVoice, "Thesaurusmodification", "Text6", modal),
+        variant("pave02_a", Keypad::Category, "frmanalyse"),
+        variant("pave02_a1", Keypad::Category, "frmanalyse02"),
+        variant("pave02_a2", Keypad::Category, "Thesaurusmodification", modal),
+        variant("pave03_a", Keypad::CaseGenderNumber, "frmanalyse"),
+        variant("pave03_a1", Keypad::CaseGenderNumber, "frmanalyse02"),
+        variant("pave03_a2", Keypad::CaseGenderNumber, "Thesaurusmodification", modal),
+        variant("pave03_b", Keypad::MoodTenseVoice, "frmanalyse"),
+        variant("pave03_b1", Keypad::MoodTenseVoice, "frmanalyse02"),
+        variant("pave03_b2", Keypad::MoodTenseVoice, "Thesaurusmodification", modal),
     };
     return table;
 }
@@ -80,9 +77,9 @@ const Variant* findVariant(const QString& name) {
     return nullptr;
 }
 
-void openKeypad(const QString& variantName) {
+void openKeypad(const QString& variantName, QWidget* field) {
     if (const Variant* v = findVariant(variantName)) {
-        show(loadKeypad(*v), v->modal);
+        show(loadKeypad(*v, field), v->modal);
     }
 }
 

@@ -145,14 +145,9 @@ QRadioButton* KeypadWindow::option(const QString& name) const {
     return findChild<QRadioButton*>(name);
 }
 
-QWidget* KeypadWindow::targetField() const {
-    QWidget* owner = ui::Forms::instance().find(target_.owner);
-    return owner ? owner->findChild<QWidget*>(target_.field) : nullptr;
-}
-
 void KeypadWindow::Command1_Click() {
     // The owner may have closed meanwhile; then there is nothing to write into.
-    if (QWidget* field = targetField()) {
+    if (QWidget* field = target_) {
         ui::setFieldText(field, QString());
         ui::setFieldText(field, composition());
     }

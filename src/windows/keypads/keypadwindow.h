@@ -2,6 +2,7 @@
 
 #include "windows/keypads/codingwindow.h"
 
+#include <QPointer>
 #include <QRadioButton>
 
 class QButtonGroup;
@@ -9,11 +10,9 @@ class QPushButton;
 
 namespace keypads {
 
-// Where a keypad writes on "OK": a field of the window that opened it.
-struct Target {
-    QString owner;  // the owner's window name
-    QString field;  // the field's control name
-};
+// Where a keypad writes on "OK": a field of the window that opened it, given by that window;
+// null once the window has closed.
+using Target = QPointer<QWidget>;
 
 // An option button that also becomes selected when it receives the keyboard focus other than
 // through a mouse click, so that tabbing onto a row selects it. Every row is a tab stop.
@@ -43,7 +42,7 @@ class KeypadWindow : public CodingWindow {
     QRadioButton* option(const QString& name) const;
     // What "OK" would write now.
     QString composition() const;
-    const Target& target() const { return target_; }
+    QWidget* target() const { return target_; }
 
   protected:
     KeypadWindow(Keypad keypad, const QString& title, Target target);
@@ -60,7 +59,6 @@ class KeypadWindow : public CodingWindow {
   private:
     void select(int group, const QString& code);
     void deselectAll();
-    QWidget* targetField() const;
 
     Keypad keypad_;
     Target target_;

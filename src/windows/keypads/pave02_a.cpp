@@ -6,8 +6,7 @@
 namespace keypads {
 
 pave02_a::pave02_a(Target target)
-    : KeypadWindow(Keypad::Category, QStringLiteral("Vorante Lumivexa - Pavé 2"),
-                   std::move(target)) {
+    : KeypadWindow(Keypad::Category, QStringLiteral("Vorante Lumivexa - Pavé 2"), target) {
     Frame1 = groupFrame(QStringLiteral("Frame1"), 0);
     auto* frames = new QHBoxLayout;
     frames->addWidget(Frame1);

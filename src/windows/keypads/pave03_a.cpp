@@ -16,8 +16,7 @@ enum GroupIndex { kCase, kGender, kPerson, kNumber };
 }  // namespace
 
 pave03_a::pave03_a(Target target)
-    : KeypadWindow(Keypad::CaseGenderNumber, QStringLiteral("Vorante Lumivexa - Pavé 3"),
-                   std::move(target)) {
+    : KeypadWindow(Keypad::CaseGenderNumber, QStringLiteral("Vorante Lumivexa - Pavé 3"), target) {
     Frame1 = groupFrame(QStringLiteral("Frame1"), kCase);
     Frame3 = groupFrame(QStringLiteral("Frame3"), kGender);
     buildPersonAndNumber();

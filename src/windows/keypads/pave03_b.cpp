@@ -6,8 +6,7 @@
 namespace keypads {
 
 pave03_b::pave03_b(Target target)
-    : KeypadWindow(Keypad::MoodTenseVoice, QStringLiteral("Vorante Lumivexa - Pavé 3"),
-                   std::move(target)) {
+    : KeypadWindow(Keypad::MoodTenseVoice, QStringLiteral("Vorante Lumivexa - Pavé 3"), target) {
     Frame2 = groupFrame(QStringLiteral("Frame2"), 0);
     Frame5 = groupFrame(QStringLiteral("Frame5"), 1);
     Frame6 = groupFrame(QStringLiteral("Frame6"), 2);

@@ -205,6 +205,7 @@ void Morphologique::analyse_Click() {
         ui::Hourglass hourglass(this);
         choice = ui::Forms::instance().load<ThesaurusChoix>();
     }
+    choice->setTextToAnalyse({txtfichier->toPlainText(), textPath_});
     ui::Forms::showModeless(choice);
 }
 
@@ -213,8 +214,11 @@ void Morphologique::ouvriranalyse_Click() {
     if (path.isEmpty()) {
         return;
     }
-    CommonDialog2_FileName = path;
-    ui::Forms::showModeless(ui::Forms::instance().load<analysis::frmanalyse02>());
+    auto& forms = ui::Forms::instance();
+    // A saved analysis already open stays as it is: it is brought forward.
+    ui::Forms::showModeless(
+        forms.load<analysis::frmanalyse02>(ui::Forms::nameOf<analysis::frmanalyse02>(),
+                                           [&path] { return new analysis::frmanalyse02(path); }));
 }
 
 void Morphologique::lexique_Click() {

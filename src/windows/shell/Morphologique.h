@@ -33,8 +33,6 @@ class Morphologique : public ui::Form<QMainWindow>, public ui::ClosingGuard {
     QGroupBox* Frame1;
     QPlainTextEdit* txtfichier;
     QLabel* lblFichier;
-    // The path last chosen in the analysis file dialog, read by the saved analysis workspace.
-    QString CommonDialog2_FileName;
 
     QMenu* fichier;
     QAction* ouvrir;

@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -58,12 +57,6 @@ ThesaurusChoix::ThesaurusChoix() {
     connect(Command2, &QPushButton::clicked, this, &ThesaurusChoix::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &ThesaurusChoix::Command3_Click);
 
-    Text1 = ui::named(new QLineEdit(this), QStringLiteral("Text1"), QStringLiteral("Thesaurus"));
-    Text2 = ui::named(new QLineEdit(kKindNone, this), QStringLiteral("Text2"),
-                      QStringLiteral("Sorte de Thesaurus"));
-    Text1->hide();
-    Text2->hide();
-
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 16, 24, 24);
     layout->addWidget(title.container);
@@ -77,7 +70,7 @@ QPushButton* ThesaurusChoix::button(const QString& name, const QString& caption)
 
 void ThesaurusChoix::Command1_Click() {
     if (baseThesaurusReady()) {
-        choose(records::paths::baseThesaurus(), kKindBase);
+        choose({records::paths::baseThesaurus(), analysis::ThesaurusKind::Base});
     }
 }
 
@@ -85,7 +78,7 @@ void ThesaurusChoix::Command2_Click() {
     const QString path = ui::platform().openFileName(this, kOpenFilter);
     if (!path.isEmpty()) {
         warnUnlessThesaurus(path);
-        choose(path, kKindOther);
+        choose({path, analysis::ThesaurusKind::Other});
     }
 }
 
@@ -149,7 +142,7 @@ void ThesaurusChoix::Command3_Click() {
             return;
         }
     }
-    choose(path, kKindOther);
+    choose({path, analysis::ThesaurusKind::Other});
 }
 
 // The new file replaces an existing one only once it is complete: a failure half-way leaves
@@ -166,24 +159,33 @@ bool ThesaurusChoix::createThesaurus(const QString& path, bool import) {
     return created;
 }
 
-void ThesaurusChoix::choose(const QString& path, const QString& kind) {
-    const QString previousPath = Text1->text();
-    const QString previousKind = Text2->text();
-    Text1->setText(path);
-    Text2->setText(kind);
+// A workspace already open keeps its rows and stores into the new choice from now on.
+void ThesaurusChoix::choose(const analysis::ThesaurusChoice& choice) {
+    const analysis::ThesaurusChoice previous = chosen_;
+    chosen_ = choice;
     analysis::frmanalyse* workspace = nullptr;
     {
         ui::Hourglass hourglass(this);
-        workspace = ui::Forms::instance().load<analysis::frmanalyse>();
+        workspace = openWorkspace();
     }
     if (workspace->loadFailed()) {
         workspace->unload();
-        Text1->setText(previousPath);
-        Text2->setText(previousKind);
+        chosen_ = previous;
         return;
     }
+    workspace->setThesaurusChoice(chosen_);
     ui::Forms::showModeless(workspace);
     hide();
+}
+
+analysis::frmanalyse* ThesaurusChoix::openWorkspace() {
+    auto& forms = ui::Forms::instance();
+    return forms.load<analysis::frmanalyse>(ui::Forms::nameOf<analysis::frmanalyse>(), [this] {
+        auto* workspace = new analysis::frmanalyse(text_, chosen_);
+        connect(workspace, &analysis::frmanalyse::closedAfterOpening, this,
+                [] { ui::Forms::instance().unload(QStringLiteral("ThesaurusChoix")); });
+        return workspace;
+    });
 }
 
 }  // namespace shell

@@ -1,20 +1,15 @@
 #pragma once
 
 #include "ui/forms.h"
+#include "windows/workspaces/frmanalyse.h"
 
 #include <QWidget>
 
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace shell {
-
-// The thesaurus kinds handed to the analysis workspace in Text2.
-inline const QString kKindNone = QStringLiteral("0");
-inline const QString kKindBase = QStringLiteral("1");
-inline const QString kKindOther = QStringLiteral("2");
 
 // Chooses the working thesaurus of an analysis: the base thesaurus, an existing thesaurus, or
 // a new one (empty or a copy of the base thesaurus); then opens the analysis workspace.
@@ -29,9 +24,10 @@ class ThesaurusChoix : public ui::Form<QWidget> {
     QPushButton* Command1;
     QPushButton* Command2;
     QPushButton* Command3;
-    // Hidden: the working thesaurus path and kind, read by the analysis workspace.
-    QLineEdit* Text1;
-    QLineEdit* Text2;
+    // The text the workspace will analyse, as the main window holds it when the choice opens.
+    void setTextToAnalyse(const analysis::TextToAnalyse& text) { text_ = text; }
+    // The working thesaurus last chosen; kind None until a choice opened a workspace.
+    const analysis::ThesaurusChoice& chosen() const { return chosen_; }
 
     void Command1_Click();
     void Command2_Click();
@@ -43,7 +39,11 @@ class ThesaurusChoix : public ui::Form<QWidget> {
     void warnUnlessThesaurus(const QString& path);
     // Creates the new thesaurus file; false (with a message shown) when it could not be.
     bool createThesaurus(const QString& path, bool import);
-    void choose(const QString& path, const QString& kind);
+    void choose(const analysis::ThesaurusChoice& choice);
+    analysis::frmanalyse* openWorkspace();
+
+    analysis::TextToAnalyse text_;
+    analysis::ThesaurusChoice chosen_;
 };
 
 }  // namespace shell

@@ -7,8 +7,6 @@
 #include "ui/gridmodel.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
-#include "windows/shell/Morphologique.h"
-#include "windows/shell/ThesaurusChoix.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -17,60 +15,51 @@
 #include <QPlainTextEdit>
 
 namespace analysis {
-namespace {
 
-shell::ThesaurusChoix* thesaurusChoice() {
-    return ui::Forms::instance().find<shell::ThesaurusChoix>();
-}
-
-}  // namespace
-
-frmanalyse::frmanalyse()
+frmanalyse::frmanalyse(const TextToAnalyse& text, const ThesaurusChoice& thesaurus)
     : Workspace({QStringLiteral("Command6"), QStringLiteral("&Enregistrer"),
                  QStringLiteral("Enregistrer"), QStringLiteral("&Dictionnaire (lemmes)"),
-                 QString()}) {
+                 QString()}),
+      text_(text),
+      loaded_(thesaurus),
+      target_(thesaurus) {
     Frame2->hide();
 }
 
 void frmanalyse::Form_Load() {
     writeHeaderRow();
-    if (const auto* main = ui::Forms::instance().find<shell::Morphologique>()) {
-        const QString text = main->txtfichier->toPlainText();
-        words = cutWordForms(text);
-        sentenceStarts_ = sentenceStartsOf(text, words.size());
-        showDocumentName(main->textPath());
-    }
+    words_ = cutWordForms(text_.text);
+    sentenceStarts_ = sentenceStartsOf(text_.text, words_.size());
+    showDocumentName(text_.path);
     grille01->setCol(0);
-    grille01->setRows(static_cast<int>(words.size()) + 1);
+    grille01->setRows(static_cast<int>(words_.size()) + 1);
 
-    const shell::ThesaurusChoix* choice = thesaurusChoice();
-    loadedThesaurusPath_ = choice ? choice->Text1->text() : QString();
     const LookupKind kind =
-        choice && choice->Text2->text() == shell::kKindBase ? LookupKind::Sorted : LookupKind::Full;
+        loaded_.kind == ThesaurusKind::Base ? LookupKind::Sorted : LookupKind::Full;
     ui::Hourglass hourglass(this);
-    const records::FileStamp stamp = records::fileStamp(loadedThesaurusPath_);
-    LoadedLists loaded = loadThesaurusLists(loadedThesaurusPath_);
+    const records::FileStamp stamp = records::fileStamp(loaded_.path);
+    LoadedLists loaded = loadThesaurusLists(loaded_.path);
     if (!loaded.ok) {
         loadFailed_ = true;
         ui::msgBox(this, loaded.error, ui::Buttons::Ok, ui::Icon::Information,
                    QStringLiteral("Thesaurus illisible"));
         return;
     }
-    takeLists(std::move(loaded.lists), loadedThesaurusPath_, stamp);
-    setAllRows(gridRowsOf(lookup(words, lists, kind), words, lists));
+    takeLists(std::move(loaded.lists), loaded_.path, stamp);
+    setAllRows(gridRowsOf(lookup(words_, lists, kind), words_, lists));
     Frame2->show();
     setUpStoring(kind);
-    if (choice) {
-        connect(choice->Text1, &QLineEdit::textChanged, this, &frmanalyse::updateStoringStatus);
-        connect(choice->Text2, &QLineEdit::textChanged, this, &frmanalyse::updateStoringStatus);
-    }
     connect(Check1, &QCheckBox::toggled, this, &frmanalyse::updateStoringStatus);
     updateStoringStatus();
 }
 
+void frmanalyse::setThesaurusChoice(const ThesaurusChoice& thesaurus) {
+    target_ = thesaurus;
+    updateStoringStatus();
+}
+
 QString frmanalyse::storingStatus() const {
-    const shell::ThesaurusChoix* choice = thesaurusChoice();
-    const bool base = !choice || choice->Text2->text() == shell::kKindBase;
+    const bool base = target_.kind != ThesaurusKind::Other;
     if (base && !Check1->isEnabled()) {
         return QStringLiteral(
             "Thesaurus Vorante Lumivexa : les analyses validées ne sont "
@@ -83,7 +72,7 @@ QString frmanalyse::storingStatus() const {
         return QStringLiteral("Thesaurus Vorante Lumivexa : il ne reçoit jamais d'analyses.");
     }
     return QStringLiteral("Analyses validées enregistrées dans : %1")
-        .arg(QDir::toNativeSeparators(choice->Text1->text()));
+        .arg(QDir::toNativeSeparators(target_.path));
 }
 
 // Nothing is ever stored into the base thesaurus: its storing box is cleared and disabled.
@@ -94,15 +83,8 @@ void frmanalyse::setUpStoring(LookupKind kind) {
 }
 
 QString frmanalyse::storingThesaurusPath() {
-    const shell::ThesaurusChoix* choice = thesaurusChoice();
-    if (!choice) {
-        return loadedThesaurusPath_;
-    }
     // A later choice of the base thesaurus must not make it a target for stored analyses.
-    if (choice->Text2->text() == shell::kKindBase) {
-        return {};
-    }
-    return choice->Text1->text();
+    return target_.kind == ThesaurusKind::Other ? target_.path : QString();
 }
 
 void frmanalyse::cannotStore() {
@@ -116,7 +98,7 @@ void frmanalyse::Form_Unload() {
     Workspace::Form_Unload();
     // A workspace that could not open leaves the choice open for another try.
     if (!loadFailed_) {
-        ui::Forms::instance().unload(QStringLiteral("ThesaurusChoix"));
+        emit closedAfterOpening();
     }
 }
 

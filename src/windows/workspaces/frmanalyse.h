@@ -5,18 +5,40 @@
 
 namespace analysis {
 
+// Which thesaurus a text is analysed with: none chosen yet, the base thesaurus (never written
+// into), or another one, which receives the validated analyses.
+enum class ThesaurusKind { None, Base, Other };
+struct ThesaurusChoice {
+    QString path;
+    ThesaurusKind kind = ThesaurusKind::None;
+};
+
+// What the analysis workspace is opened on: the text as loaded in the main window and its path.
+struct TextToAnalyse {
+    QString text;
+    QString path;
+};
+
 // The analysis workspace of the loaded text: its word forms looked up in the working
 // thesaurus chosen in the thesaurus choice dialog.
 class frmanalyse : public Workspace {
     Q_OBJECT
   public:
-    frmanalyse();
+    frmanalyse(const TextToAnalyse& text, const ThesaurusChoice& thesaurus);
     void Form_Load() override;
 
     // The word forms of the text, in text order.
-    QStringList words;
+    const QStringList& words() const { return words_; }
     // True when the working thesaurus could not be read: the workspace must not open.
     bool loadFailed() const { return loadFailed_; }
+
+    // A later choice in the thesaurus dialog: the workspace keeps its rows and lists, and
+    // stores into the new thesaurus unless it is the base one.
+    void setThesaurusChoice(const ThesaurusChoice& thesaurus);
+
+  signals:
+    // The workspace closed after it had opened: the choice it was opened from ends with it.
+    void closedAfterOpening();
 
   protected:
     QString storingThesaurusPath() override;
@@ -28,7 +50,10 @@ class frmanalyse : public Workspace {
   private:
     void setUpStoring(LookupKind kind);
 
-    QString loadedThesaurusPath_;
+    TextToAnalyse text_;
+    ThesaurusChoice loaded_;  // the thesaurus the lists were read from
+    ThesaurusChoice target_;  // the latest choice: where validated analyses go
+    QStringList words_;
     std::vector<qint64> sentenceStarts_;
     bool loadFailed_ = false;
 };

@@ -2,7 +2,6 @@
 
 #include "core/records/recordfile.h"
 #include "ui/platform.h"
-#include "windows/shell/Morphologique.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -13,28 +12,23 @@ namespace {
 
 const QString kThesaurusFilter = QStringLiteral("Fichiers données (*.DAT)|*.DAT");
 
-// The analysis file chosen in the main window's dialog.
-QString chosenAnalysisFile() {
-    const auto* main = ui::Forms::instance().find<shell::Morphologique>();
-    return main ? main->CommonDialog2_FileName : QString();
-}
-
 }  // namespace
 
-frmanalyse02::frmanalyse02()
+frmanalyse02::frmanalyse02(const QString& analysisPath)
     : Workspace({QStringLiteral("Command1_c"), QStringLiteral("Enregistrer"),
                  QStringLiteral("enregistrer"), QStringLiteral("&Dictionnaire (Lemmes)"),
-                 QStringLiteral("1")}) {
+                 QStringLiteral("1")}),
+      analysisPath_(analysisPath) {
     Check1->setChecked(false);
     Check1->setEnabled(true);
-    connect(Check1, &QCheckBox::clicked, this, &frmanalyse02::Check1_Click);
+    connect(Check1, &QCheckBox::clicked, this, &frmanalyse02::storingBoxClicked);
     connect(Check1, &QCheckBox::toggled, this, &frmanalyse02::updateStoringStatus);
 }
 
 void frmanalyse02::Form_Load() {
     writeHeaderRow();
-    thesaurusChoiceFlag = 0;
-    const QString path = chosenAnalysisFile();
+    thesaurusOffered_ = false;
+    const QString& path = analysisPath_;
     showDocumentName(path);
     LoadedAnalysis loaded;
     {
@@ -58,11 +52,11 @@ void frmanalyse02::Form_Load() {
 }
 
 // Ticking or unticking: only the first click of the window's life offers the thesaurus dialog.
-void frmanalyse02::Check1_Click() {
-    if (thesaurusChoiceFlag == 1) {
+void frmanalyse02::storingBoxClicked() {
+    if (thesaurusOffered_) {
         return;
     }
-    thesaurusChoiceFlag = 1;
+    thesaurusOffered_ = true;
     loadThesaurus();
 }
 
@@ -72,7 +66,7 @@ void frmanalyse02::loadThesaurus() {
     if (path.isEmpty()) {
         return;
     }
-    chosenThesaurusPath = path;
+    chosenThesaurusPath_ = path;
     updateStoringStatus();
     const records::FileStamp stamp = records::fileStamp(path);
     records::RecordFile file(path, records::ThesaurusRecord::Length);
@@ -97,7 +91,7 @@ void frmanalyse02::loadThesaurus() {
 }
 
 QString frmanalyse02::storingThesaurusPath() {
-    return chosenThesaurusPath;
+    return chosenThesaurusPath_;
 }
 
 void frmanalyse02::cannotStore() {
@@ -112,13 +106,13 @@ QString frmanalyse02::storingStatus() const {
     if (!Check1->isChecked()) {
         return QStringLiteral("Les analyses validées ne sont pas enregistrées dans le Thesaurus.");
     }
-    if (chosenThesaurusPath.isEmpty()) {
+    if (chosenThesaurusPath_.isEmpty()) {
         return QStringLiteral(
             "Aucun Thesaurus choisi : les analyses validées ne sont "
             "enregistrées nulle part.");
     }
     return QStringLiteral("Analyses validées enregistrées dans : %1")
-        .arg(QDir::toNativeSeparators(chosenThesaurusPath));
+        .arg(QDir::toNativeSeparators(chosenThesaurusPath_));
 }
 
 }  // namespace analysis

@@ -11,16 +11,9 @@ namespace analysis {
 class frmanalyse02 : public Workspace {
     Q_OBJECT
   public:
-    frmanalyse02();
+    // Opened on an analysis file chosen in the main window.
+    explicit frmanalyse02(const QString& analysisPath);
     void Form_Load() override;
-
-    // Set by the first click on Check1; the thesaurus dialog is offered only once per loading.
-    int thesaurusChoiceFlag = 0;
-    QString chosenThesaurusPath;
-    // Present in the window's design, never used.
-    std::vector<QString> List8;
-
-    void Check1_Click();
 
   protected:
     QString storingThesaurusPath() override;
@@ -31,7 +24,13 @@ class frmanalyse02 : public Workspace {
     }
 
   private:
+    void storingBoxClicked();
     void loadThesaurus();
+
+    QString analysisPath_;
+    // The thesaurus dialog is offered at the first click on the storing box only.
+    bool thesaurusOffered_ = false;
+    QString chosenThesaurusPath_;
 };
 
 }  // namespace analysis

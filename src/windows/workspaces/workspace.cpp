@@ -468,20 +468,20 @@ bool Workspace::needsRow() {
     return true;
 }
 
-void Workspace::openKeypad(const QString& keypad) {
+void Workspace::openKeypad(const QString& keypad, QWidget* field) {
     if (needsForm()) {
-        keypads::openKeypad(keypad + keypadSuffix_);
+        keypads::openKeypad(keypad + keypadSuffix_, field);
     }
 }
 
 void Workspace::Command1_b_Click() {
-    openKeypad(QStringLiteral("pave02_a"));
+    openKeypad(QStringLiteral("pave02_a"), Text4);
 }
 void Workspace::Command1_a_Click() {
-    openKeypad(QStringLiteral("pave03_a"));
+    openKeypad(QStringLiteral("pave03_a"), Text5);
 }
 void Workspace::moodButton_Click() {
-    openKeypad(QStringLiteral("pave03_b"));
+    openKeypad(QStringLiteral("pave03_b"), Text6);
 }
 void Workspace::Command4_Click() {
     keypads::openChart(QStringLiteral("pave02"), false);

@@ -214,7 +214,7 @@ class Workspace : public ui::Form<QMainWindow>, public ui::ClosingGuard {
     QPushButton* pictureButton(const QString& name, const QString& accessible, const QIcon& icon);
     bool needsForm();
     bool needsRow();
-    void openKeypad(const QString& keypad);
+    void openKeypad(const QString& keypad, QWidget* field);
     GridRows rowsOfTheSameForm(qint64 row) const;
     void showProposals(qint64 row);
     // Tells the user, once in the program's run, why no analysis can be proposed.

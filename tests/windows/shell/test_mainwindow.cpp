@@ -5,6 +5,7 @@
 #include "ui/mnemonics.h"
 #include "windows/about/frmAbout.h"
 #include "windows/shell/Morphologique.h"
+#include "windows/workspaces/frmanalyse02.h"
 
 #include <QAction>
 #include <QLabel>
@@ -241,11 +242,14 @@ void TestMainWindow::openAnalysisInBothStates() {
     platform_->fileNames.push_back(analysis);
     main_->ouvriranalyse->trigger();
     QCOMPARE(platform_->fileDialogFilters.last(), QStringLiteral("Fichiers données (*.DAT)|*.DAT"));
-    QCOMPARE(main_->CommonDialog2_FileName, analysis);
+    // The saved workspace opens on the chosen file, whose name its title shows.
+    auto* saved = ui::Forms::instance().find<analysis::frmanalyse02>();
+    QVERIFY(saved && saved->windowTitle().endsWith(QStringLiteral(" - analyse.dat")));
+    saved->unload();
     openText(writeText(QStringLiteral("c.txt"), QByteArray("et")));
     platform_->messages.clear();
-    main_->ouvriranalyse->trigger();  // cancelled: the last choice stays
-    QCOMPARE(main_->CommonDialog2_FileName, analysis);
+    main_->ouvriranalyse->trigger();  // cancelled: no workspace opens
+    QVERIFY(!ui::Forms::instance().find<analysis::frmanalyse02>());
     QVERIFY(main_->hasText());
 }
 

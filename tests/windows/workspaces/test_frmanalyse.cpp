@@ -102,8 +102,8 @@ frmanalyse* TestFrmanalyse::chooseExisting(const QString& text, const QString& p
 
 void TestFrmanalyse::compareWithPlainScan(frmanalyse* ws, analysis::LookupKind kind) {
     const analysis::LoadedLists lists = analysis::loadThesaurusLists(
-        ui::Forms::instance().find<shell::ThesaurusChoix>()->Text1->text());
-    const plainscan::Grid expected = plainscan::scan(ws->words, lists.lists, kind);
+        ui::Forms::instance().find<shell::ThesaurusChoix>()->chosen().path);
+    const plainscan::Grid expected = plainscan::scan(ws->words(), lists.lists, kind);
     QCOMPARE(ws->grille01->rows(), int(expected.rowCount()));
     for (int r = 1; r < ws->grille01->rows(); ++r) {
         for (int c = 0; c < analysis::kGridColumns; ++c) {
@@ -121,9 +121,9 @@ void TestFrmanalyse::baseThesaurusUsesSortedLookup() {
     QVERIFY(ws && ws->isVisible());
     auto* choice = ui::Forms::instance().find<shell::ThesaurusChoix>();
     QVERIFY(choice && !choice->isVisible());
-    QCOMPARE(choice->Text1->text(), records::paths::baseThesaurus());
-    QCOMPARE(choice->Text2->text(), QStringLiteral("1"));
-    QCOMPARE(ws->words, QString(kVirgil).remove(QLatin1Char(',')).split(QLatin1Char(' ')));
+    QCOMPARE(choice->chosen().path, records::paths::baseThesaurus());
+    QCOMPARE(choice->chosen().kind, analysis::ThesaurusKind::Base);
+    QCOMPARE(ws->words(), QString(kVirgil).remove(QLatin1Char(',')).split(QLatin1Char(' ')));
     QVERIFY(ws->Frame2->isVisible());
     QVERIFY(!ws->Check1->isChecked());
     QVERIFY(!ws->Check1->isEnabled());
@@ -161,8 +161,8 @@ void TestFrmanalyse::existingThesaurusUsesFullLookup() {
                           {"rosá", "N1", "rosa", "?", "_", "accent"}});
     frmanalyse* ws = chooseExisting(QStringLiteral("Rosa cano rosa"), path);
     QVERIFY(ws);
-    QCOMPARE(ui::Forms::instance().find<shell::ThesaurusChoix>()->Text2->text(),
-             QStringLiteral("2"));
+    QCOMPARE(ui::Forms::instance().find<shell::ThesaurusChoix>()->chosen().kind,
+             analysis::ThesaurusKind::Other);
     QVERIFY(ws->Check1->isChecked());
     QVERIFY(ws->Check1->isEnabled());
     // Unsorted: the full lookup still finds the later entry; "rosá" never matches "rosa".
@@ -210,7 +210,7 @@ void TestFrmanalyse::newEmptyThesaurus() {
     QCOMPARE(QFileInfo(path).size(), 0);
     frmanalyse* ws = drive::workspace();
     QVERIFY(ws);
-    QCOMPARE(ui::Forms::instance().find<shell::ThesaurusChoix>()->Text1->text(), path);
+    QCOMPARE(ui::Forms::instance().find<shell::ThesaurusChoix>()->chosen().path, path);
     // Every form is not found, also one starting with an accented letter.
     QCOMPARE(ws->grille01->textAt(2, 0), QStringLiteral("æternus"));
     QCOMPARE(ws->grille01->textAt(2, 6), QStringLiteral("*"));
@@ -246,7 +246,7 @@ void TestFrmanalyse::overwriteAnsweredNoCreatesNothing() {
     QCOMPARE(readFile(path), QByteArray("old"));
     QVERIFY(!drive::workspace());
     QVERIFY(choice->isVisible());
-    QCOMPARE(choice->Text2->text(), QStringLiteral("0"));
+    QCOMPARE(choice->chosen().kind, analysis::ThesaurusKind::None);
 
     // Yes to overwrite and No to import leaves an empty thesaurus.
     platform_->fileNames.push_back(path);
@@ -277,8 +277,8 @@ void TestFrmanalyse::cancelledDialogsKeepTheChoiceOpen() {
     QVERIFY(platform_->messages.isEmpty());
     QVERIFY(choice->isVisible());
     QVERIFY(!drive::workspace());
-    QCOMPARE(choice->Text1->text(), QString());
-    QCOMPARE(choice->Text2->text(), QStringLiteral("0"));
+    QCOMPARE(choice->chosen().path, QString());
+    QCOMPARE(choice->chosen().kind, analysis::ThesaurusKind::None);
 }
 
 void TestFrmanalyse::secondChoiceOnlyBringsWorkspaceForward() {
@@ -291,10 +291,10 @@ void TestFrmanalyse::secondChoiceOnlyBringsWorkspaceForward() {
     platform_->fileNames.push_back(other);
     shell::ThesaurusChoix* choice = drive::openThesaurusChoice();
     QVERIFY(choice->isVisible());
-    QCOMPARE(choice->Text2->text(), QStringLiteral("1"));  // the previous choice, kept
+    QCOMPARE(choice->chosen().kind, analysis::ThesaurusKind::Base);  // the previous choice, kept
     choice->Command2->click();
-    QCOMPARE(choice->Text1->text(), other);
-    QCOMPARE(choice->Text2->text(), QStringLiteral("2"));
+    QCOMPARE(choice->chosen().path, other);
+    QCOMPARE(choice->chosen().kind, analysis::ThesaurusKind::Other);
     QCOMPARE(drive::workspace(), ws);
     QCOMPARE(ws->grille01->rows(), rows);
     QCOMPARE(ws->grille01->textAt(1, 0), QStringLiteral("rosa"));
