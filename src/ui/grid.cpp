@@ -64,10 +64,11 @@ class GridView : public QTableView {
 
 Grid::Grid(QWidget* parent)
     : QWidget(parent),
-      model_(new GridModel(this)),
+      own_(new GridModel(this)),
+      model_(own_),
       view_(new GridView(this, [this](const QModelIndex& index) { onCellClicked(index); })) {
-    model_->setRows(kInitialRows);
-    model_->setCols(kInitialCols);
+    own_->setRows(kInitialRows);
+    own_->setCols(kInitialCols);
     colWidths_.assign(kInitialCols, -1);
     setUpView();
 
@@ -79,7 +80,6 @@ Grid::Grid(QWidget* parent)
 
 void Grid::setUpView() {
     view_->setVerticalHeader(new RowHeader(view_));
-    view_->setModel(model_);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
     view_->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -91,24 +91,21 @@ void Grid::setUpView() {
     view_->horizontalHeader()->setSectionsClickable(false);
     view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     setUpRowHeader();
-    setUpCorner();
-
+    corner_ = view_->findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+    if (corner_) {
+        corner_->installEventFilter(this);
+    }
     connect(view_, &QTableView::clicked, this, &Grid::onCellClicked);
-    connect(model_, &GridModel::modelReset, this, &Grid::onModelReset);
+    connectModel();
 }
 
-void Grid::setUpRowHeader() {
-    // Uniform row heights keep layout and scrolling independent of the row count.
+// The view and the grid follow the shown model: its resets, its removed rows, its headers and
+// its corner cell.
+void Grid::connectModel() {
+    view_->setModel(model_);
+    connect(model_, &GridCells::modelReset, this, &Grid::onModelReset);
+    connect(model_, &GridCells::rowsRemoved, this, &Grid::clampCurrent);
     QHeaderView* rowHeader = view_->verticalHeader();
-    const int rowHeight = view_->fontMetrics().height() + 4;
-    rowHeader->setMinimumSectionSize(rowHeight);
-    rowHeader->setDefaultSectionSize(rowHeight);
-    rowHeader->setSectionResizeMode(QHeaderView::Fixed);
-    rowHeader->setSectionsClickable(true);
-    rowHeader->setHighlightSections(true);
-    rowHeader->setFixedWidth(view_->horizontalHeader()->defaultSectionSize());
-    connect(rowHeader, &QHeaderView::sectionClicked, this, &Grid::onRowHeaderClicked);
-
     // QHeaderView locates a changed section by its position, which after a row insert costs a
     // pass over every row: filling the grid row by row would grow quadratic. Its width is
     // fixed, so repainting what is visible is all a change needs. Qt 6.4 connects by
@@ -124,14 +121,39 @@ void Grid::setUpRowHeader() {
                     rowHeader->viewport()->update();
                 }
             });
+    if (corner_) {
+        connect(model_, &GridCells::cornerChanged, corner_, qOverload<>(&QWidget::update));
+    }
 }
 
-void Grid::setUpCorner() {
-    corner_ = view_->findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
-    if (corner_) {
-        corner_->installEventFilter(this);
-        connect(model_, &GridModel::cornerChanged, corner_, qOverload<>(&QWidget::update));
+void Grid::showCells(GridCells* cells) {
+    GridCells* shown = cells ? cells : own_;
+    if (shown == model_) {
+        return;
     }
+    disconnect(model_, nullptr, this, nullptr);
+    disconnect(model_, nullptr, view_->verticalHeader(), nullptr);
+    if (corner_) {
+        disconnect(model_, nullptr, corner_, nullptr);
+    }
+    model_ = shown;
+    connectModel();
+    colWidths_.resize(std::size_t(std::max(model_->cols(), 1)), -1);
+    onModelReset();
+    clampCurrent();
+}
+
+void Grid::setUpRowHeader() {
+    // Uniform row heights keep layout and scrolling independent of the row count.
+    QHeaderView* rowHeader = view_->verticalHeader();
+    const int rowHeight = view_->fontMetrics().height() + 4;
+    rowHeader->setMinimumSectionSize(rowHeight);
+    rowHeader->setDefaultSectionSize(rowHeight);
+    rowHeader->setSectionResizeMode(QHeaderView::Fixed);
+    rowHeader->setSectionsClickable(true);
+    rowHeader->setHighlightSections(true);
+    rowHeader->setFixedWidth(view_->horizontalHeader()->defaultSectionSize());
+    connect(rowHeader, &QHeaderView::sectionClicked, this, &Grid::onRowHeaderClicked);
 }
 
 int Grid::rows() const {
@@ -139,7 +161,7 @@ int Grid::rows() const {
 }
 
 void Grid::setRows(int rows) {
-    model_->setRows(rows);
+    own_->setRows(rows);
     clampCurrent();
 }
 
@@ -148,8 +170,8 @@ int Grid::cols() const {
 }
 
 void Grid::setCols(int cols) {
-    model_->setCols(cols);
-    colWidths_.resize(model_->cols(), -1);
+    own_->setCols(cols);
+    colWidths_.resize(std::size_t(std::max(model_->cols(), 1)), -1);
     clampCurrent();
 }
 
@@ -186,23 +208,23 @@ QString Grid::text() const {
 }
 
 void Grid::setText(const QString& text) {
-    model_->setTextAt(row_, col_, text);
+    own_->setTextAt(row_, col_, text);
 }
 
 void Grid::setCellForeColor(quint32 bgr) {
-    model_->setForeColorAt(row_, col_, bgr);
+    own_->setForeColorAt(row_, col_, bgr);
 }
 
 void Grid::setCellFontBold(bool bold) {
-    model_->setBoldAt(row_, col_, bold);
+    own_->setBoldAt(row_, col_, bold);
 }
 
 void Grid::setCellAlignment(int alignment) {
-    model_->setAlignmentAt(row_, col_, alignment);
+    own_->setAlignmentAt(row_, col_, alignment);
 }
 
 void Grid::setColWidth(int col, int twips) {
-    if (col >= 0 && col < cols() && twips >= 0) {
+    if (col >= 0 && col < int(colWidths_.size()) && twips >= 0) {
         colWidths_[col] = twips;
         applyColWidth(col);
     }
@@ -226,7 +248,7 @@ int Grid::twipsToPixels(int twips) const {
 }
 
 void Grid::setColAlignment(int col, int alignment) {
-    model_->setColAlignment(col, alignment);
+    own_->setColAlignment(col, alignment);
 }
 
 void Grid::setRowSel(int row) {
@@ -276,7 +298,7 @@ void Grid::showSelection() {
 }
 
 void Grid::clear() {
-    model_->clear();
+    own_->clear();
 }
 
 bool Grid::redraw() const {
@@ -289,15 +311,15 @@ void Grid::setRedraw(bool on) {
     }
     if (!on) {
         view_->setUpdatesEnabled(false);
-        model_->setRedraw(false);
+        own_->setRedraw(false);
         return;
     }
-    model_->setRedraw(true);
+    own_->setRedraw(true);
     view_->setUpdatesEnabled(true);
 }
 
 void Grid::onModelReset() {
-    for (int col = 0; col < cols(); ++col) {
+    for (int col = 0; col < std::min(cols(), int(colWidths_.size())); ++col) {
         applyColWidth(col);
     }
     if (selectionShown_) {
@@ -310,7 +332,7 @@ QString Grid::textAt(int row, int col) const {
 }
 
 void Grid::setTextAt(int row, int col, const QString& text) {
-    model_->setTextAt(row, col, text);
+    own_->setTextAt(row, col, text);
 }
 
 std::optional<quint32> Grid::foreColorAt(int row, int col) const {
@@ -369,9 +391,9 @@ void Grid::paintCorner() {
     option.fontMetrics = painter.fontMetrics();
     option.position = QStyleOptionHeader::OnlyOneSection;
     option.text = model_->textAt(0, 0);
-    option.textAlignment = GridModel::toQtAlignment(model_->alignmentAt(0, 0));
+    option.textAlignment = GridCells::toQtAlignment(model_->alignmentAt(0, 0));
     if (const auto color = model_->foreColorAt(0, 0)) {
-        option.palette.setColor(QPalette::ButtonText, GridModel::toQColor(*color));
+        option.palette.setColor(QPalette::ButtonText, GridCells::toQColor(*color));
     }
     corner_->style()->drawControl(QStyle::CE_Header, &option, &painter, corner_);
 }

@@ -12,6 +12,7 @@ class QTableView;
 
 namespace ui {
 
+class GridCells;
 class GridModel;
 
 // A read-only grid driven through a current cell, as every grid of the program is. Row 0 is
@@ -71,7 +72,13 @@ class Grid : public QWidget {
     void setAccessibleName(const QString& name);
 
     QTableView* view() const { return view_; }
-    GridModel* model() const { return model_; }
+    // The cells shown: the grid's own, or those of the model given to showCells().
+    GridCells* model() const { return model_; }
+    // The grid's own cells, which its setters write.
+    GridModel* cells() const { return own_; }
+    // Shows the cells of a model the caller owns (null: the grid's own again). The grid only
+    // reads them; its setters keep writing its own cells, which then stay hidden.
+    void showCells(GridCells* cells);
 
   signals:
     // The user clicked a cell or a row header, or moved the current cell with the keyboard;
@@ -84,7 +91,7 @@ class Grid : public QWidget {
   private:
     void setUpView();
     void setUpRowHeader();
-    void setUpCorner();
+    void connectModel();
     void onCellClicked(const QModelIndex& index);
     void onRowHeaderClicked(int section);
     void makeCurrentByUser(int row, int col);
@@ -96,7 +103,8 @@ class Grid : public QWidget {
     void paintCorner();
     int twipsToPixels(int twips) const;
 
-    GridModel* model_;
+    GridModel* own_;
+    GridCells* model_;
     QTableView* view_;
     QAbstractButton* corner_ = nullptr;
     std::vector<int> colWidths_;  // twips, -1 for the default width

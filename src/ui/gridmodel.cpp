@@ -10,7 +10,7 @@ namespace ui {
 namespace {
 
 bool isAlignment(int alignment) {
-    return alignment >= 0 && alignment <= GridModel::AlignGeneral;
+    return alignment >= 0 && alignment <= GridCells::AlignGeneral;
 }
 
 // Fixed-width fields end in padding; shown as is, an elided cell would read "rosa   …".
@@ -25,7 +25,7 @@ QString withoutTrailingSpaces(const QString& text) {
 }  // namespace
 
 GridModel::GridModel(QObject* parent)
-    : QAbstractTableModel(parent), cells_(1), colAlignments_(1, -1), rowTags_(1, -1) {}
+    : GridCells(parent), cells_(1), colAlignments_(1, -1) {}
 
 void GridModel::setRows(int rows) {
     rows = std::max(rows, 1);
@@ -65,18 +65,7 @@ void GridModel::setCols(int cols) {
 
 void GridModel::resizeRows(int rows) {
     cells_.resize(std::size_t(rows) * cols_);
-    rowTags_.resize(std::size_t(rows), -1);
     rows_ = rows;
-}
-
-qint64 GridModel::rowTag(int row) const {
-    return row >= 0 && row < rows_ ? rowTags_[std::size_t(row)] : -1;
-}
-
-void GridModel::setRowTag(int row, qint64 tag) {
-    if (row >= 0 && row < rows_) {
-        rowTags_[std::size_t(row)] = tag;
-    }
 }
 
 void GridModel::resizeCols(int cols) {
@@ -90,10 +79,6 @@ void GridModel::resizeCols(int cols) {
     cells_.swap(cells);
     colAlignments_.resize(cols, -1);
     cols_ = cols;
-}
-
-bool GridModel::contains(int row, int col) const {
-    return row >= 0 && row < rows_ && col >= 0 && col < cols_;
 }
 
 QString GridModel::textAt(int row, int col) const {
@@ -190,7 +175,6 @@ void GridModel::setColAlignment(int col, int alignment) {
 
 void GridModel::clear() {
     std::fill(cells_.begin(), cells_.end(), Cell{});
-    std::fill(rowTags_.begin(), rowTags_.end(), -1);
     if (!redraw_) {
         return;
     }
@@ -221,8 +205,8 @@ void GridModel::setRedraw(bool on) {
 
 // Writes to single cells announce only that cell, so filling a large grid costs no view work
 // proportional to its size.
-void GridModel::announceCell(int row, int col, int role) {
-    if (!redraw_) {
+void GridCells::announceCell(int row, int col, int role) {
+    if (!redraw()) {
         return;
     }
     if (row == 0 && col == 0) {
@@ -237,11 +221,11 @@ void GridModel::announceCell(int row, int col, int role) {
     }
 }
 
-QColor GridModel::toQColor(quint32 bgr) {
+QColor GridCells::toQColor(quint32 bgr) {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 
-Qt::Alignment GridModel::toQtAlignment(int alignment) {
+Qt::Alignment GridCells::toQtAlignment(int alignment) {
     if (!isAlignment(alignment) || alignment == AlignGeneral) {
         return Qt::AlignLeft | Qt::AlignVCenter;
     }
@@ -252,51 +236,55 @@ Qt::Alignment GridModel::toQtAlignment(int alignment) {
     return horizontal[alignment / 3] | vertical[alignment % 3];
 }
 
-int GridModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : rows_ - 1;
+int GridCells::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows() - 1;
 }
 
-int GridModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : cols_ - 1;
+int GridCells::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : cols() - 1;
 }
 
-QVariant GridModel::data(const QModelIndex& index, int role) const {
+QVariant GridCells::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) {
         return {};
     }
     return cellData(index.row() + 1, index.column() + 1, role);
 }
 
-QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant GridCells::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal) {
         return cellData(0, section + 1, role);
     }
     return cellData(section + 1, 0, role);
 }
 
-QVariant GridModel::cellData(int row, int col, int role) const {
+QVariant GridCells::cellData(int row, int col, int role) const {
     if (!contains(row, col)) {
         return {};
     }
-    const Cell& source = cell(row, col);
     switch (role) {
         case Qt::DisplayRole:
         case Qt::AccessibleTextRole:
-            return withoutTrailingSpaces(source.text);
-        case Qt::ForegroundRole:
-            return source.hasColor ? QVariant(QBrush(toQColor(source.color))) : QVariant();
-        case Qt::FontRole:
-            if (source.bold || source.italic) {
-                QFont font;  // only the weight and style are set: the view supplies the rest
-                if (source.bold) {
-                    font.setBold(true);
-                }
-                if (source.italic) {
-                    font.setItalic(true);
-                }
-                return font;
+            return withoutTrailingSpaces(textAt(row, col));
+        case Qt::ForegroundRole: {
+            const auto colour = foreColorAt(row, col);
+            return colour ? QVariant(QBrush(toQColor(*colour))) : QVariant();
+        }
+        case Qt::FontRole: {
+            const bool bold = boldAt(row, col);
+            const bool italic = italicAt(row, col);
+            if (!bold && !italic) {
+                return {};
             }
-            return {};
+            QFont font;  // only the weight and style are set: the view supplies the rest
+            if (bold) {
+                font.setBold(true);
+            }
+            if (italic) {
+                font.setItalic(true);
+            }
+            return font;
+        }
         case Qt::TextAlignmentRole:
             return int(toQtAlignment(alignmentAt(row, col)));
         default:
@@ -304,7 +292,7 @@ QVariant GridModel::cellData(int row, int col, int role) const {
     }
 }
 
-Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
+Qt::ItemFlags GridCells::flags(const QModelIndex& index) const {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 

@@ -9,53 +9,33 @@
 
 namespace ui {
 
-// Cells of a grid whose row 0 and column 0 are fixed headers. The model addresses cells in
-// grid coordinates (header row and column included) through its own accessors; the Qt side
-// exposes only the body: model cell (i, j) is grid cell (i + 1, j + 1), horizontal header
-// section j is grid cell (0, j + 1) and vertical header section i is grid cell (i + 1, 0).
+// Cells of a grid whose row 0 and column 0 are fixed headers, as a grid shows them. A model
+// addresses cells in grid coordinates (header row and column included) through its accessors;
+// the Qt side exposes only the body: model cell (i, j) is grid cell (i + 1, j + 1), horizontal
+// header section j is grid cell (0, j + 1) and vertical header section i is grid cell (i + 1, 0).
 // Grid cell (0, 0) has no place in the Qt model: cornerChanged() tells when it changes.
 // The display role shows texts without their trailing spaces; textAt() keeps them.
-class GridModel : public QAbstractTableModel {
+class GridCells : public QAbstractTableModel {
     Q_OBJECT
 
   public:
     // Flex-grid alignment constants: 0..8 are left/centre/right × top/centre/bottom.
     static constexpr int AlignGeneral = 9;
 
-    explicit GridModel(QObject* parent = nullptr);
+    using QAbstractTableModel::QAbstractTableModel;
 
-    int rows() const { return rows_; }
-    int cols() const { return cols_; }
-    // At least one row and one column remain: the headers.
-    void setRows(int rows);
-    void setCols(int cols);
-
-    QString textAt(int row, int col) const;
-    void setTextAt(int row, int col, const QString& text);
+    // At least one row and one column: the headers.
+    virtual int rows() const = 0;
+    virtual int cols() const = 0;
+    virtual QString textAt(int row, int col) const = 0;
     // No value: the grid's default text colour.
-    std::optional<quint32> foreColorAt(int row, int col) const;
-    void setForeColorAt(int row, int col, std::optional<quint32> bgr);
-    bool boldAt(int row, int col) const;
-    void setBoldAt(int row, int col, bool bold);
-    bool italicAt(int row, int col) const;
-    void setItalicAt(int row, int col, bool italic);
-    // The effective flex-grid alignment: the cell's own, else its column's, else general.
-    int alignmentAt(int row, int col) const;
-    void setAlignmentAt(int row, int col, int alignment);
-    void setColAlignment(int col, int alignment);
-
-    // A number the program keeps with each row, moved with nothing and shown nowhere: the
-    // analysis grids keep there the word of the text a row analyses. -1 when none was given.
-    qint64 rowTag(int row) const;
-    void setRowTag(int row, qint64 tag);
-
-    // Empties text and formatting of every cell, and the row tags; counts and column
-    // alignments stay.
-    void clear();
-
-    // While off, changes emit no signals; turning it back on emits one model reset.
-    bool redraw() const { return redraw_; }
-    void setRedraw(bool on);
+    virtual std::optional<quint32> foreColorAt(int row, int col) const = 0;
+    virtual bool boldAt(int row, int col) const = 0;
+    virtual bool italicAt(int row, int col) const = 0;
+    // The effective flex-grid alignment.
+    virtual int alignmentAt(int row, int col) const = 0;
+    // False while changes are held back from the views.
+    virtual bool redraw() const { return true; }
 
     static QColor toQColor(quint32 bgr);
     static Qt::Alignment toQtAlignment(int alignment);
@@ -69,6 +49,50 @@ class GridModel : public QAbstractTableModel {
   signals:
     void cornerChanged();
 
+  protected:
+    bool contains(int row, int col) const {
+        return row >= 0 && row < rows() && col >= 0 && col < cols();
+    }
+    // Tells the views that one cell changed: the corner, a header section or a body cell.
+    void announceCell(int row, int col, int role);
+
+  private:
+    QVariant cellData(int row, int col, int role) const;
+};
+
+// The cells a grid holds itself, written one at a time through the grid.
+class GridModel : public GridCells {
+    Q_OBJECT
+
+  public:
+    explicit GridModel(QObject* parent = nullptr);
+
+    int rows() const override { return rows_; }
+    int cols() const override { return cols_; }
+    void setRows(int rows);
+    void setCols(int cols);
+
+    QString textAt(int row, int col) const override;
+    void setTextAt(int row, int col, const QString& text);
+    std::optional<quint32> foreColorAt(int row, int col) const override;
+    void setForeColorAt(int row, int col, std::optional<quint32> bgr);
+    bool boldAt(int row, int col) const override;
+    void setBoldAt(int row, int col, bool bold);
+    bool italicAt(int row, int col) const override;
+    void setItalicAt(int row, int col, bool italic);
+    // The cell's own alignment, else its column's, else general.
+    int alignmentAt(int row, int col) const override;
+    void setAlignmentAt(int row, int col, int alignment);
+    void setColAlignment(int col, int alignment);
+
+    // Empties text and formatting of every cell; counts and column
+    // alignments stay.
+    void clear();
+
+    // While off, changes emit no signals; turning it back on emits one model reset.
+    bool redraw() const override { return redraw_; }
+    void setRedraw(bool on);
+
   private:
     struct Cell {
         QString text;
@@ -79,17 +103,13 @@ class GridModel : public QAbstractTableModel {
         qint8 alignment = -1;  // -1: follows the column
     };
 
-    bool contains(int row, int col) const;
     Cell& cell(int row, int col) { return cells_[std::size_t(row) * cols_ + col]; }
     const Cell& cell(int row, int col) const { return cells_[std::size_t(row) * cols_ + col]; }
-    QVariant cellData(int row, int col, int role) const;
-    void announceCell(int row, int col, int role);
     void resizeRows(int rows);
     void resizeCols(int cols);
 
     std::vector<Cell> cells_;  // row-major, cols_ per row
     std::vector<qint8> colAlignments_;
-    std::vector<qint64> rowTags_;
     int rows_ = 1;
     int cols_ = 1;
     bool redraw_ = true;

@@ -6,8 +6,10 @@
 
 #include "ui/grid.h"
 #include "ui/gridmodel.h"
+#include "ui/gridrowsmodel.h"
 
 using ui::Grid;
+using ui::GridCells;
 using ui::GridModel;
 
 namespace {
@@ -38,6 +40,22 @@ void fillAnalysisRows(Grid& grid, int count) {
     }
 }
 
+analysis::GridRow analysisRow(const QString& form, qint64 occurrence) {
+    analysis::GridRow row;
+    row.occurrence = occurrence;
+    row[analysis::Column::Form] = {form, kFormColour, true};
+    row[analysis::Column::Lemma] = {form + "_lemme", kAmbiguityColour, false, true};
+    return row;
+}
+
+QStringList forms(const Grid& grid) {
+    QStringList shown;
+    for (int r = 1; r < grid.rows(); ++r) {
+        shown << grid.textAt(r, 0);
+    }
+    return shown;
+}
+
 void showGrid(Grid& grid) {
     grid.resize(700, 400);
     grid.show();
@@ -60,6 +78,7 @@ class GridTest : public QObject {
     void clickingARowHeaderMakesColumnZeroCurrent();
     void colSelShowsTheRowSelected();
     void redrawOffGivesTheSameContent();
+    void showsRowsHeldByAModel();
 };
 
 void GridTest::rowCountChangesKeepOtherRows() {
@@ -171,7 +190,7 @@ void GridTest::headersCarryRowZeroAndColumnZero() {
     grid.setCellFontBold(true);
     grid.setCellAlignment(4);
 
-    const GridModel* model = grid.model();
+    const GridCells* model = grid.model();
     QCOMPARE(model->rowCount(), 3);
     QCOMPARE(model->columnCount(), 6);
     QCOMPARE(model->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), "Lemme");
@@ -286,4 +305,39 @@ void GridTest::redrawOffGivesTheSameContent() {
 }
 
 QTEST_MAIN(GridTest)
+// A grid showing rows held by a model reads them there, headers included, and follows each
+// replacement: rows changed in place, inserted or removed, the current row kept in range.
+void GridTest::showsRowsHeldByAModel() {
+    Grid grid;
+    ui::GridRowsModel rows;
+    QAbstractItemModelTester tester(&rows);
+    grid.showCells(&rows);
+    rows.setAll({analysisRow("arma", 0), analysisRow("virum", 1), analysisRow("cano", 2)});
+    QCOMPARE(grid.rows(), 4);
+    QCOMPARE(grid.cols(), analysis::kGridColumns);
+    QCOMPARE(grid.textAt(0, 0), QStringLiteral("Formes"));
+    QCOMPARE(grid.textAt(2, 1), QStringLiteral("virum_lemme"));
+    QVERIFY(grid.boldAt(2, 0));
+    QCOMPARE(grid.foreColorAt(2, 1), std::optional<quint32>(kAmbiguityColour));
+    QVERIFY(grid.model()->italicAt(2, 1) && !grid.model()->italicAt(2, 0));
+    QCOMPARE(grid.model()->index(1, 0).data(Qt::FontRole).value<QFont>().italic(), true);
+
+    rows.replace(2, 1, {analysisRow("virum", 1), analysisRow("virum", 1)});  // one more row
+    QCOMPARE(forms(grid), (QStringList{"arma", "virum", "virum", "cano"}));
+    rows.replace(4, 0, {analysisRow("Troiae", 3)});  // inserted before "cano"
+    QCOMPARE(forms(grid), (QStringList{"arma", "virum", "virum", "Troiae", "cano"}));
+    QCOMPARE(rows.at(5).occurrence, 2);
+
+    grid.setRow(5);
+    rows.replace(3, 3, {});  // the last three go: the current row follows into range
+    QCOMPARE(forms(grid), (QStringList{"arma", "virum"}));
+    QCOMPARE(grid.row(), 2);
+    QCOMPARE(rows.slice(2, 9).size(), std::size_t(1));
+    QVERIFY(rows.slice(3, 2).empty());
+
+    grid.showCells(nullptr);  // its own cells again, untouched meanwhile
+    QCOMPARE(grid.model(), static_cast<GridCells*>(grid.cells()));
+    QCOMPARE(grid.textAt(1, 0), QString());
+}
+
 #include "test_grid.moc"

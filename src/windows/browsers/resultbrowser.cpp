@@ -184,7 +184,7 @@ void ResultBrowser::showListing(const QString& message, const std::vector<QStrin
     headerSetUp();
     grille02->setRows(kDesignRows);
     grille02->setRows(kDesignRows + static_cast<int>(rows.size()));
-    GridModel* model = grille02->model();
+    GridModel* model = grille02->cells();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int r = static_cast<int>(i) + 1;
         for (int c = 0; c < rows[i].size(); ++c) {

@@ -27,12 +27,10 @@ frmanalyse::frmanalyse(const TextToAnalyse& text, const ThesaurusChoice& thesaur
 }
 
 void frmanalyse::Form_Load() {
-    writeHeaderRow();
+    setColumnWidths();
     words_ = cutWordForms(text_.text);
     sentenceStarts_ = sentenceStartsOf(text_.text, words_.size());
     showDocumentName(text_.path);
-    grille01->setCol(0);
-    grille01->setRows(static_cast<int>(words_.size()) + 1);
 
     const LookupKind kind =
         loaded_.kind == ThesaurusKind::Base ? LookupKind::Sorted : LookupKind::Full;

@@ -26,7 +26,7 @@ frmanalyse02::frmanalyse02(const QString& analysisPath)
 }
 
 void frmanalyse02::Form_Load() {
-    writeHeaderRow();
+    setColumnWidths();
     thesaurusOffered_ = false;
     const QString& path = analysisPath_;
     showDocumentName(path);

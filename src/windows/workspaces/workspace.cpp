@@ -6,7 +6,7 @@
 #include "core/tagger/choosing.h"
 #include "ui/fields.h"
 #include "ui/grid.h"
-#include "ui/gridmodel.h"
+#include "ui/gridrowsmodel.h"
 #include "ui/platform.h"
 #include "ui/printjob.h"
 #include "ui/widgets.h"
@@ -42,8 +42,6 @@ namespace {
 // Starting widths in pixels; the user may widen any column.
 constexpr int kColumnPixels[kGridColumns] = {110, 110, 200, 82, 125, 140, 45};
 constexpr int kTwipsPerPixel = 15;
-constexpr int kCentre = 4;
-constexpr int kLeftTop = 0;
 
 const QString kSelectForm = QStringLiteral("Veuillez sélectionner une forme.");
 const QString kSaveFilter = QStringLiteral("Fichiers de données (*.DAT)|*.DAT");
@@ -116,7 +114,8 @@ void Workspace::buildBody(const WorkspaceDesign& design) {
                        QStringLiteral("Grille d'analyse"));
     grille01 = ui::named(new ui::Grid(Frame1), QStringLiteral("grille01"),
                          QStringLiteral("Grille d'analyse"));
-    grille01->setCols(kGridColumns);
+    gridModel_ = new ui::GridRowsModel(this);
+    grille01->showCells(gridModel_);
     grille01->view()->horizontalHeader()->setStretchLastSection(true);
     connect(grille01, &ui::Grid::clicked, this, &Workspace::grille01_Click);
     auto* gridLayout = new QVBoxLayout(Frame1);
@@ -282,15 +281,10 @@ void Workspace::followVisualOrder() {
     Frame2->setMinimumHeight(Frame2->sizeHint().height());
 }
 
-void Workspace::writeHeaderRow() {
-    grille01->setRow(0);
+void Workspace::setColumnWidths() {
     for (int c = 0; c < kGridColumns; ++c) {
-        grille01->setCol(c);
-        grille01->setText(gridHeaders()[c]);
-        grille01->setCellAlignment(kCentre);
         grille01->setColWidth(c, kColumnPixels[c] * kTwipsPerPixel);
     }
-    grille01->setColAlignment(4, kLeftTop);
 }
 
 DetailFields Workspace::detailFields() const {
@@ -300,56 +294,16 @@ DetailFields Workspace::detailFields() const {
             flattened(Text5->toPlainText()), flattened(Text6->toPlainText())};
 }
 
-GridRows Workspace::rows() const {
-    return rows(1, grille01->rows() - 1);
+const GridRows& Workspace::rows() const {
+    return gridModel_->all();
 }
 
 GridRows Workspace::rows(qint64 first, qint64 last) const {
-    const ui::GridModel* model = grille01->model();
-    GridRows rows(static_cast<std::size_t>(std::max<qint64>(last - first + 1, 0)));
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const int r = static_cast<int>(first) + static_cast<int>(i);
-        rows[i].occurrence = model->rowTag(r);
-        for (int c = 0; c < kGridColumns; ++c) {
-            Cell& cell = rows[i].cells[c];
-            cell.text = model->textAt(r, c);
-            cell.colour = model->foreColorAt(r, c);
-            cell.bold = model->boldAt(r, c);
-            cell.italic = model->italicAt(r, c);
-        }
-    }
-    return rows;
+    return gridModel_->slice(first, last);
 }
 
-void Workspace::setAllRows(const GridRows& rows) {
-    grille01->setRows(static_cast<int>(rows.size()) + 1);
-    showRows(rows, 1);
-}
-
-void Workspace::showRows(const GridRows& rows, qint64 first) {
-    ui::GridModel* model = grille01->model();
-    const bool many = rows.size() > 64;
-    if (many) {
-        grille01->setRedraw(false);
-    }
-    const qint64 end = first + static_cast<qint64>(rows.size());
-    if (end > grille01->rows()) {
-        grille01->setRows(static_cast<int>(end));
-    }
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const int r = static_cast<int>(first) + static_cast<int>(i);
-        model->setRowTag(r, rows[i].occurrence);
-        for (int c = 0; c < kGridColumns; ++c) {
-            const Cell& cell = rows[i].cells[c];
-            model->setTextAt(r, c, cell.text);
-            model->setForeColorAt(r, c, cell.colour);
-            model->setBoldAt(r, c, cell.bold);
-            model->setItalicAt(r, c, cell.italic);
-        }
-    }
-    if (many) {
-        grille01->setRedraw(true);
-    }
+void Workspace::setAllRows(GridRows rows) {
+    gridModel_->setAll(std::move(rows));
 }
 
 void Workspace::updateStoringStatus() {
@@ -357,16 +311,12 @@ void Workspace::updateStoringStatus() {
 }
 
 std::vector<GridRowTexts> Workspace::gridRows() const {
-    std::vector<GridRowTexts> rows;
-    rows.reserve(static_cast<std::size_t>(std::max(0, grille01->rows() - 1)));
-    for (int r = 1; r < grille01->rows(); ++r) {
-        GridRowTexts row;
-        for (int c = 0; c < kGridColumns; ++c) {
-            row[static_cast<std::size_t>(c)] = grille01->textAt(r, c);
-        }
-        rows.push_back(row);
+    std::vector<GridRowTexts> texts;
+    texts.reserve(rows().size());
+    for (const GridRow& row : rows()) {
+        texts.push_back(row.texts());
     }
-    return rows;
+    return texts;
 }
 
 void Workspace::showRowSelected(qint64 row) {
@@ -393,25 +343,22 @@ void Workspace::selectRow(qint64 row) {
 
 // The row first, then the other rows that show its form: all that its proposals look at.
 GridRows Workspace::rowsOfTheSameForm(qint64 row) const {
-    const ui::GridModel* model = grille01->model();
-    const auto texts = [model](int r) {
-        GridRow out;
-        for (int c = 0; c < kGridColumns; ++c) {
-            out.cells[c].text = model->textAt(r, c);
-        }
-        return out;
-    };
-    if (row < 1 || row >= grille01->rows()) {
+    if (row < 1 || row > gridModel_->count()) {
         return {};
     }
-    GridRows rows{texts(static_cast<int>(row))};
-    const QString folded = foldedForm(records::trimmedRight(rows[0][Column::Form].text));
-    for (int r = 1; r < grille01->rows() && !folded.isEmpty(); ++r) {
-        if (r != row && foldsTo(records::trimmedRight(model->textAt(r, 0)), folded)) {
-            rows.push_back(texts(r));
+    const GridRow& chosen = gridModel_->at(row);
+    GridRows same{chosen};
+    const QString folded = foldedForm(records::trimmedRight(chosen[Column::Form].text));
+    if (folded.isEmpty()) {
+        return same;
+    }
+    for (qint64 r = 1; r <= gridModel_->count(); ++r) {
+        const GridRow& other = gridModel_->at(r);
+        if (r != row && foldsTo(records::trimmedRight(other[Column::Form].text), folded)) {
+            same.push_back(other);
         }
     }
-    return rows;
+    return same;
 }
 
 void Workspace::showProposals(qint64 row) {

@@ -25,7 +25,8 @@ class QPushButton;
 
 namespace ui {
 class Grid;
-}
+class GridRowsModel;
+}  // namespace ui
 
 namespace analysis {
 
@@ -159,7 +160,7 @@ class Workspace : public ui::Form<QMainWindow>, public ui::ClosingGuard {
     std::vector<GridRowTexts> gridRows() const;
     // The grid's rows below the header, with their colours and bold flags: all of them, or
     // those from grid row `first` to `last`.
-    GridRows rows() const;
+    const GridRows& rows() const;
     GridRows rows(qint64 first, qint64 last) const;
 
   protected:
@@ -184,11 +185,9 @@ class Workspace : public ui::Form<QMainWindow>, public ui::ClosingGuard {
     // The word indices where the sentences of the text begin; none when they are not known.
     virtual std::vector<qint64> sentenceStarts() const { return {}; }
 
-    void writeHeaderRow();
-    // Shows all the rows below the header.
-    void setAllRows(const GridRows& rows);
-    // Shows these rows from grid row `first` on, growing the grid when they go beyond it.
-    void showRows(const GridRows& rows, qint64 first);
+    void setColumnWidths();
+    // Puts these rows below the header, in place of all.
+    void setAllRows(GridRows rows);
     // The status bar's account of where validated analyses go.
     virtual QString storingStatus() const = 0;
     void updateStoringStatus();
@@ -224,6 +223,8 @@ class Workspace : public ui::Form<QMainWindow>, public ui::ClosingGuard {
     // Saves the grid as an analysis file chosen by the user; true once it is written.
     bool saveGrid();
     void rereadListsIfChanged();
+    // The grid's rows: the grid only shows them.
+    ui::GridRowsModel* gridModel_ = nullptr;
     QString keypadSuffix_;
     QString listsPath_;
     records::FileStamp listsStamp_;

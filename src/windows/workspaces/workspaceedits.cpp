@@ -7,6 +7,7 @@
 #include "core/tagger/choosing.h"
 #include "ui/exportcsv.h"
 #include "ui/grid.h"
+#include "ui/gridrowsmodel.h"
 #include "ui/platform.h"
 #include "ui/printjob.h"
 #include "ui/widgets.h"
@@ -127,15 +128,7 @@ void Workspace::pushChange(const QString& text, RowsChange change) {
 
 void Workspace::replaceRows(qint64 first, qint64 count, const GridRows& replacement, qint64 select,
                             bool refill) {
-    if (count == static_cast<qint64>(replacement.size())) {
-        showRows(replacement, first);
-    } else {
-        GridRows moved = replacement;
-        const GridRows after = rows(first + count, grille01->rows() - 1);
-        moved.insert(moved.end(), after.begin(), after.end());
-        grille01->setRows(static_cast<int>(first + static_cast<qint64>(moved.size())));
-        showRows(moved, first);
-    }
+    gridModel_->replace(first, count, replacement);
     if (select >= 1 && select < grille01->rows()) {
         if (refill) {
             selectRow(select);
