@@ -33,22 +33,22 @@ KeypadWindow::KeypadWindow(Keypad keypad, const QString& title, Target target)
         parts_ << QString();
         groups_ << new QButtonGroup(this);
     }
-    Command1 = ui::named(new QPushButton(QStringLiteral("OK")), QStringLiteral("Command1"),
-                         QStringLiteral("OK"));
-    Command2 = ui::named(new QPushButton(QStringLiteral("Annuler")), QStringLiteral("Command2"),
-                         QStringLiteral("Annuler"));
+    okButton_ = ui::named(new QPushButton(QStringLiteral("OK")), QStringLiteral("Command1"),
+                          QStringLiteral("OK"));
+    cancelButton_ = ui::named(new QPushButton(QStringLiteral("Annuler")),
+                              QStringLiteral("Command2"), QStringLiteral("Annuler"));
     // Outside a dialog no button is the default: Enter presses only the focused button.
-    for (QPushButton* button : {Command1, Command2}) {
+    for (QPushButton* button : {okButton_, cancelButton_}) {
         button->setAutoDefault(true);
     }
     // Ctrl+Enter writes the composition from any row, without going to "OK" first.
-    Command1->setToolTip(QStringLiteral("Écrire la composition (Ctrl+Entrée)"));
+    okButton_->setToolTip(QStringLiteral("Écrire la composition (Ctrl+Entrée)"));
     for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         connect(new QShortcut(QKeySequence(Qt::CTRL | key), this), &QShortcut::activated, this,
-                &KeypadWindow::Command1_Click);
+                &KeypadWindow::writeAndClose);
     }
-    connect(Command1, &QPushButton::clicked, this, &KeypadWindow::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &KeypadWindow::Command2_Click);
+    connect(okButton_, &QPushButton::clicked, this, &KeypadWindow::writeAndClose);
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { unload(); });
 }
 
 void KeypadWindow::addGroupRows(QGridLayout* grid, int group) {
@@ -80,8 +80,8 @@ QGroupBox* KeypadWindow::groupFrame(const QString& name, int group) {
 
 void KeypadWindow::setFrames(QLayout* frames, const QStringList& tabOrder) {
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
     buttons->addStretch(1);
     auto* body = new QHBoxLayout;
     body->addLayout(frames);
@@ -145,16 +145,12 @@ QRadioButton* KeypadWindow::option(const QString& name) const {
     return findChild<QRadioButton*>(name);
 }
 
-void KeypadWindow::Command1_Click() {
+void KeypadWindow::writeAndClose() {
     // The owner may have closed meanwhile; then there is nothing to write into.
     if (QWidget* field = target_) {
         ui::setFieldText(field, QString());
         ui::setFieldText(field, composition());
     }
-    unload();
-}
-
-void KeypadWindow::Command2_Click() {
     unload();
 }
 

@@ -30,14 +30,9 @@ class OptionButton : public QRadioButton {
 class KeypadWindow : public CodingWindow {
     Q_OBJECT
   public:
-    QPushButton* Command1;
-    QPushButton* Command2;
-
     // The opening steps: nothing selected, every part empty, then the focus on the first
     // control of the tab order.
     void Form_Load() override;
-    void Command1_Click();
-    void Command2_Click();
 
     QRadioButton* option(const QString& name) const;
     // What "OK" would write now.
@@ -57,6 +52,11 @@ class KeypadWindow : public CodingWindow {
     static QStringList optionNames(int first, int last);
 
   private:
+    // "OK": writes the composition into the target field and closes.
+    void writeAndClose();
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
+
     void select(int group, const QString& code);
     void deselectAll();
 

@@ -278,7 +278,7 @@ void TestMaintenance::modificationKeypadsAndCharts() {
                 QTest::mouseClick(k->option(QLatin1String(option)), Qt::LeftButton, {},
                                   QPoint(4, 4));
             }
-            k->Command1->click();
+            k->findChild<QPushButton*>(QStringLiteral("Command1"))->click();  // "OK"
         });
         m->Command1_b->click();
         QCOMPARE(m->Text4->toPlainText(), QStringLiteral("A1"));

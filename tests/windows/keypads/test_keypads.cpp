@@ -72,6 +72,13 @@ QWidget* ownersField(const QString& variant) {
     return owner->findChild<QWidget*>(kFields.at(int(v->keypad)));
 }
 
+QPushButton* okButton(const KeypadWindow* k) {
+    return k->findChild<QPushButton*>(QStringLiteral("Command1"));
+}
+QPushButton* cancelButton(const KeypadWindow* k) {
+    return k->findChild<QPushButton*>(QStringLiteral("Command2"));
+}
+
 bool loaded(const QString& name) {
     return ui::Forms::instance().isLoaded(name);
 }
@@ -346,7 +353,7 @@ void TestKeypads::clickedCompositions() {
     for (const QString& option : clicks) {
         click(k, option);
     }
-    QTest::mouseClick(k->Command1, Qt::LeftButton);
+    QTest::mouseClick(okButton(k), Qt::LeftButton);
     QCOMPARE(text(kAnalysis, kFields.at(int(keypads::findVariant(variant)->keypad))), written);
     QVERIFY(!loaded(variant));
 }
@@ -355,14 +362,14 @@ void TestKeypads::openingsAfreshAndReopeningAsIs() {
     KeypadWindow* k = open(QStringLiteral("pave03_b"));
     click(k, QStringLiteral("Option16"));
     click(k, QStringLiteral("Option23"));
-    k->Command1->click();
+    okButton(k)->click();
     QCOMPARE(text(kAnalysis, QStringLiteral("Text6")), QStringLiteral("ind. prés. act."));
     k = open(QStringLiteral("pave03_b"));
     click(k, QStringLiteral("Option20"));
     // Opened again while open: brought to the front as it is.
     QCOMPARE(open(QStringLiteral("pave03_b")), k);
     QVERIFY(k->option(QStringLiteral("Option20"))->isChecked());
-    k->Command1->click();
+    okButton(k)->click();
     QCOMPARE(text(kAnalysis, QStringLiteral("Text6")), QStringLiteral("ind. fut."));
 }
 
@@ -387,7 +394,7 @@ void TestKeypads::leavingWritesNothing() {
     KeypadWindow* k = open(QStringLiteral("pave02_a"));
     click(k, QStringLiteral("Option10"));
     if (way == QStringLiteral("Annuler")) {
-        QTest::mouseClick(k->Command2, Qt::LeftButton);
+        QTest::mouseClick(cancelButton(k), Qt::LeftButton);
     } else if (way == QStringLiteral("Quitter")) {
         k->quitter->trigger();
     } else {
@@ -398,7 +405,7 @@ void TestKeypads::leavingWritesNothing() {
     // The next opening has forgotten V1.
     k = open(QStringLiteral("pave02_a"));
     QVERIFY(!k->findChild<QButtonGroup*>()->checkedButton());
-    k->Command1->click();
+    okButton(k)->click();
     QCOMPARE(text(kAnalysis, QStringLiteral("Text4")), QString());
 }
 
@@ -434,7 +441,7 @@ void TestKeypads::eachVariantWritesOnlyIntoItsOwnersField() {
         KeypadWindow* k = ui::Forms::instance().find<KeypadWindow>(variant);
         shownModal = k->isModal();
         click(k, QStringLiteral("Option9"));
-        k->Command1->click();
+        okButton(k)->click();
         stillOpening = false;
     };
     if (modal) {
@@ -467,7 +474,7 @@ void TestKeypads::closingTheOwnerUnloadsItsKeypadsOnly() {
     // With its field gone, a keypad's "OK" only closes it.
     KeypadWindow* k = open(QStringLiteral("pave03_a"));
     delete ownersField(QStringLiteral("pave03_a"));
-    k->Command1->click();
+    okButton(k)->click();
     QVERIFY(!loaded(QStringLiteral("pave03_a")));
 }
 

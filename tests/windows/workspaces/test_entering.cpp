@@ -42,7 +42,7 @@ void choose(const QString& keypadName, const QStringList& options) {
     for (const QString& o : options) {
         QTest::mouseClick(k->option(o), Qt::LeftButton, {}, QPoint(4, 4));
     }
-    k->Command1->click();
+    k->findChild<QPushButton*>(QStringLiteral("Command1"))->click();  // "OK"
 }
 
 }  // namespace

@@ -187,7 +187,7 @@ void TestFrmanalyse02::keypadsWriteOnlyIntoTheirWorkspace() {
     auto* keypad = ui::Forms::instance().find<keypads::KeypadWindow>(QStringLiteral("pave02_a1"));
     QVERIFY(keypad && keypad->isVisible() && !keypad->isModal());
     QTest::mouseClick(keypad->option(QStringLiteral("Option8")), Qt::LeftButton, {}, QPoint(4, 4));
-    keypad->Command1->click();
+    keypad->findChild<QPushButton*>(QStringLiteral("Command1"))->click();  // "OK"
     QCOMPARE(ws->Text4->toPlainText(), QStringLiteral("A1"));
     QCOMPARE(text->Text4->toPlainText(), QStringLiteral("N2"));
     ws->moodButton->click();
