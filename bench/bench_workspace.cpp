@@ -70,13 +70,19 @@ void BM_OpenSavedAnalysis(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenSavedAnalysis)->ArgName("rows")->Arg(13000)->Unit(benchmark::kMillisecond);
 
+void clickRow(analysis::frmanalyse02* workspace, int row) {
+    workspace->grille01->setRow(row);
+    workspace->grille01->setCol(1);
+    workspace->grille01_Click();
+}
+
 // One row command on a grid of 40 000 rows, near its top, where most rows move.
 template <class Command>
 void timeRowCommand(benchmark::State& state, Command command) {
     const SavedAnalysis saved(40000);
     analysis::frmanalyse02* workspace = openSaved(saved.path);
     workspace->Check1->setChecked(false);
-    workspace->selectedRow = 10;
+    clickRow(workspace, 10);
     for (auto _ : state) {
         command(workspace);
     }
@@ -121,11 +127,13 @@ void BM_KeepEverywhere(benchmark::State& state) {
     analysis::frmanalyse02* workspace = openSaved(path);
     qint64 removed = 0;
     for (auto _ : state) {
-        workspace->selectedRow = 3;
+        state.PauseTiming();
+        clickRow(workspace, 3);
+        state.ResumeTiming();
         workspace->garderPartout_Click();
         state.PauseTiming();
         removed = static_cast<qint64>(rows.size()) - (workspace->grille01->rows() - 1);
-        workspace->history->undo();
+        workspace->history()->undo();
         state.ResumeTiming();
     }
     state.counters["rows"] = double(rows.size());

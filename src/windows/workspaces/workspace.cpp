@@ -330,7 +330,7 @@ void Workspace::showRowSelected(qint64 row) {
 }
 
 void Workspace::selectRow(qint64 row) {
-    selectedRow = row;
+    selectedRow_ = row;
     const int r = static_cast<int>(row);
     Text1->setText(records::trimmedRight(grille01->textAt(r, 0)));
     QPlainTextEdit* fields[] = {Text2, Text3, Text4, Text5, Text6};
@@ -408,7 +408,7 @@ bool Workspace::needsForm() {
 }
 
 bool Workspace::needsRow() {
-    if (selectedRow < 1) {
+    if (selectedRow_ < 1) {
         ui::msgBox(this, kSelectForm);
         return false;
     }
@@ -441,14 +441,14 @@ void Workspace::Command2_Click() {
     if (!needsRow()) {
         return;
     }
-    const QString formCell = grille01->textAt(static_cast<int>(selectedRow), 0);
+    const QString formCell = grille01->textAt(static_cast<int>(selectedRow_), 0);
     const DetailFields fields = detailFields();
     const qint64 entriesBefore = lists.size();
     if (Check1->isChecked() && !storeAnalysis(fields, formCell)) {
         return;
     }
     // Each row command changes only the rows from the selected one down: it is given those.
-    RowsChange change(selectedRow, rows(selectedRow, selectedRow), selectedRow, selectedRow);
+    RowsChange change(selectedRow_, rows(selectedRow_, selectedRow_), selectedRow_, selectedRow_);
     change.after = validated(change.before, 1, fields);
     change.refill = false;  // the detail fields already show what the row now holds
     if (lists.size() > entriesBefore) {
@@ -456,7 +456,7 @@ void Workspace::Command2_Click() {
             QStringLiteral("Ligne rétablie ; l'analyse enregistrée dans le Thesaurus y reste.");
     }
     pushChange(QStringLiteral("la validation de la ligne"), std::move(change));
-    showProposals(selectedRow);
+    showProposals(selectedRow_);
 }
 
 void Workspace::takeLists(ThesaurusLists read, const QString& path,
@@ -515,7 +515,7 @@ void Workspace::Command3_Click() {
         return;
     }
     ui::Hourglass hourglass(this);
-    history->push(new DeletionCommand(this, selectedRow));
+    history_->push(new DeletionCommand(this, selectedRow_));
 }
 
 void Workspace::dupliquer_Click() {
@@ -523,7 +523,7 @@ void Workspace::dupliquer_Click() {
         return;
     }
     ui::Hourglass hourglass(this);
-    history->push(new DuplicationCommand(this, selectedRow));
+    history_->push(new DuplicationCommand(this, selectedRow_));
 }
 
 void Workspace::completer_Click() {
@@ -537,10 +537,10 @@ void Workspace::completer_Click() {
     }
     {
         ui::Hourglass hourglass(this);
-        RowsChange change(1, rows(), selectedRow, selectedRow);
+        RowsChange change(1, rows(), selectedRow_, selectedRow_);
         Completion done = completedRows(change.before, database);
-        if (selectedRow >= 1 && selectedRow <= static_cast<qint64>(done.newRowOf.size())) {
-            change.selectedAfter = done.newRowOf[static_cast<std::size_t>(selectedRow - 1)];
+        if (selectedRow_ >= 1 && selectedRow_ <= static_cast<qint64>(done.newRowOf.size())) {
+            change.selectedAfter = done.newRowOf[static_cast<std::size_t>(selectedRow_ - 1)];
         }
         const QString summary = completionSummary(done);
         if (done.formsCompleted > 0) {
@@ -570,13 +570,13 @@ bool Workspace::saveGrid() {
                    QStringLiteral("Enregistrement impossible"));
         return false;
     }
-    history->setClean();
+    history_->setClean();
     ui::msgBox(this, QStringLiteral("L'enregistrement est terminé."));
     return true;
 }
 
 bool Workspace::hasUnsavedChanges() const {
-    return !history->isClean();
+    return !history_->isClean();
 }
 
 bool Workspace::mayClose() {

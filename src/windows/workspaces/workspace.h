@@ -107,12 +107,12 @@ class Workspace : public ui::Form<QMainWindow>, public ui::ClosingGuard {
     QMenu* aide;
     QAction* about;
 
-    // The thesaurus lists List1 to List7.
-    ThesaurusLists lists;
-    // The changes of the grid, for undo and redo.
-    QUndoStack* history;
+    // The working thesaurus's lists, as read when the workspace opened or last changed.
+    const ThesaurusLists& thesaurusLists() const { return lists; }
     // The grid row shown in the detail panel; 0 until a row is clicked.
-    qint64 selectedRow = 0;
+    qint64 selectedRow() const { return selectedRow_; }
+    // The changes of the grid, for undo and redo.
+    QUndoStack* history() const { return history_; }
 
     void grille01_Click();
     void Command1_b_Click();
@@ -165,6 +165,9 @@ class Workspace : public ui::Form<QMainWindow>, public ui::ClosingGuard {
 
   protected:
     explicit Workspace(const WorkspaceDesign& design);
+
+    // The thesaurus lists List1 to List7.
+    ThesaurusLists lists;
 
     // The thesaurus that receives validated analyses; empty when there is none to write to,
     // in which case cannotStore() has told the user why.
@@ -223,6 +226,8 @@ class Workspace : public ui::Form<QMainWindow>, public ui::ClosingGuard {
     // Saves the grid as an analysis file chosen by the user; true once it is written.
     bool saveGrid();
     void rereadListsIfChanged();
+    QUndoStack* history_;
+    qint64 selectedRow_ = 0;
     // The grid's rows: the grid only shows them.
     ui::GridRowsModel* gridModel_ = nullptr;
     QString keypadSuffix_;

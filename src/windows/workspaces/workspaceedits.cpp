@@ -39,8 +39,8 @@ QString rowsRemoved(qint64 count) {
 }  // namespace
 
 void Workspace::buildAddedMenus() {
-    history = new QUndoStack(this);
-    history->setUndoLimit(kUndoLimit);
+    history_ = new QUndoStack(this);
+    history_->setUndoLimit(kUndoLimit);
     auto item = [this](QMenu* m, const QString& name, const QString& caption, auto handler,
                        const QKeySequence& keys = {}) {
         QAction* a = ui::menuAction(this, name, caption);
@@ -60,10 +60,10 @@ void Workspace::buildAddedMenus() {
     fichier->addAction(quitter);
 
     edition->addSeparator();
-    annuler = history->createUndoAction(this, QStringLiteral("Annuler"));
+    annuler = history_->createUndoAction(this, QStringLiteral("Annuler"));
     annuler->setObjectName(QStringLiteral("annuler"));
     annuler->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    retablir = history->createRedoAction(this, QStringLiteral("Rétablir"));
+    retablir = history_->createRedoAction(this, QStringLiteral("Rétablir"));
     retablir->setObjectName(QStringLiteral("retablir"));
     retablir->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     edition->addActions({annuler, retablir});
@@ -123,7 +123,7 @@ void Workspace::pushChange(const QString& text, RowsChange change) {
         replaceRows(change.first, 0, {}, change.selectedAfter, change.refill);
         return;
     }
-    history->push(new RowsCommand(this, text, std::move(change)));
+    history_->push(new RowsCommand(this, text, std::move(change)));
 }
 
 void Workspace::replaceRows(qint64 first, qint64 count, const GridRows& replacement, qint64 select,
@@ -133,7 +133,7 @@ void Workspace::replaceRows(qint64 first, qint64 count, const GridRows& replacem
         if (refill) {
             selectRow(select);
         } else {
-            selectedRow = select;
+            selectedRow_ = select;
             showRowSelected(select);
         }
     }
@@ -154,13 +154,13 @@ void Workspace::garderPartout_Click() {
 }
 
 void Workspace::keep(bool everywhere) {
-    if (!needsRow() || selectedRow >= grille01->rows()) {
+    if (!needsRow() || selectedRow_ >= grille01->rows()) {
         return;
     }
     ui::Hourglass hourglass(this);
-    RowsChange change(1, rows(), selectedRow, selectedRow);
-    Kept kept = everywhere ? keepingAnalysisEverywhere(change.before, selectedRow)
-                           : keepingAnalysis(change.before, selectedRow);
+    RowsChange change(1, rows(), selectedRow_, selectedRow_);
+    Kept kept = everywhere ? keepingAnalysisEverywhere(change.before, selectedRow_)
+                           : keepingAnalysis(change.before, selectedRow_);
     if (kept.removed == 0) {
         statusBar()->showMessage(
             QStringLiteral("Aucune autre analyse à retirer : la forme n'a ici qu'une analyse."),
@@ -185,10 +185,10 @@ void Workspace::choisir_Click() {
 }
 
 void Workspace::choisirIci_Click() {
-    if (!needsRow() || selectedRow >= grille01->rows()) {
+    if (!needsRow() || selectedRow_ >= grille01->rows()) {
         return;
     }
-    chooseMostProbable(selectedRow);
+    chooseMostProbable(selectedRow_);
 }
 
 void Workspace::chooseMostProbable(qint64 onlyRow) {
@@ -201,7 +201,7 @@ void Workspace::chooseMostProbable(qint64 onlyRow) {
         return;
     }
     ui::Hourglass hourglass(this);
-    RowsChange change(1, rows(), selectedRow, selectedRow);
+    RowsChange change(1, rows(), selectedRow_, selectedRow_);
     LemmaFrequencies frequencies(&installedMorphology());
     const std::vector<double> probabilities =
         rowProbabilities(change.before, *model, frequencies, sentenceStarts());
@@ -214,8 +214,8 @@ void Workspace::chooseMostProbable(qint64 onlyRow) {
             kStatusNoteMilliseconds);
         return;
     }
-    if (selectedRow >= 1 && selectedRow <= static_cast<qint64>(done.newRowOf.size())) {
-        change.selectedAfter = done.newRowOf[static_cast<std::size_t>(selectedRow - 1)];
+    if (selectedRow_ >= 1 && selectedRow_ <= static_cast<qint64>(done.newRowOf.size())) {
+        change.selectedAfter = done.newRowOf[static_cast<std::size_t>(selectedRow_ - 1)];
     }
     change.after = std::move(done.rows);
     pushChange(QStringLiteral("le choix des analyses les plus probables"), std::move(change));

@@ -196,11 +196,11 @@ void TestChoosing::commandIsOneUndoableStepAndWritesNothing() {
     QCOMPARE(ws->grille01->textAt(1, 3).trimmed(), QStringLiteral("PRE"));
     QCOMPARE(ws->grille01->textAt(2, 4).trimmed(), QStringLiteral("abl. f. sg."));
     QCOMPARE(ws->grille01->foreColorAt(2, 1), std::optional<quint32>(kChosenColour));
-    QCOMPARE(ws->history->count(), 1);
+    QCOMPARE(ws->history()->count(), 1);
     QCOMPARE(readFile(mine), before);
     QVERIFY(ws->hasUnsavedChanges());
 
-    ws->history->undo();
+    ws->history()->undo();
     QCOMPARE(ws->grille01->rows(), 5);
     for (int r = 1; r <= 4; ++r) {
         QCOMPARE(drive::rowCells(ws->grille01, r).join('|'), shown[r - 1]);

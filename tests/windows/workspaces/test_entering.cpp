@@ -154,8 +154,8 @@ void TestEntering::validationStoresOnceAndRefusesTheDuplicate() {
     QCOMPARE(stored.form().trimmed(), QStringLiteral("primus"));
     QCOMPARE(stored.category().trimmed(), QStringLiteral("A1"));
     QCOMPARE(stored.moodTenseVoice().trimmed(), QStringLiteral("_"));
-    QCOMPARE(ws->lists.size(), 4);
-    QCOMPARE(ws->lists.numbers.back(), QStringLiteral("4"));
+    QCOMPARE(ws->thesaurusLists().size(), 4);
+    QCOMPARE(ws->thesaurusLists().numbers.back(), QStringLiteral("4"));
     QCOMPARE(ws->grille01->textAt(1, 2), QStringLiteral("premier"));
     QCOMPARE(ws->grille01->textAt(1, 5), QStringLiteral("_"));
     QCOMPARE(ws->grille01->textAt(1, 6), QStringLiteral("*"));  // stays
@@ -211,7 +211,7 @@ void TestEntering::failedAppendKeepsListsAndReports() {
     QCOMPARE(platform_->messages.size(), 1);
     QVERIFY(platform_->messages[0].text.contains(QStringLiteral("32767")));
     // The lists follow the file as it is now, without the analysis that could not be stored.
-    QCOMPARE(ws->lists.size(), 32767);
+    QCOMPARE(ws->thesaurusLists().size(), 32767);
     QCOMPARE(QFileInfo(mine_).size(), qint64(32767) * 216);
     QCOMPARE(ws->grille01->textAt(1, 1), QStringLiteral("primus"));
 
@@ -224,7 +224,7 @@ void TestEntering::failedAppendKeepsListsAndReports() {
     QCOMPARE(platform_->messages.size(), 2);
     QVERIFY2(platform_->messages[1].text.contains(QStringLiteral("taille de fichier autorisée")),
              qPrintable(platform_->messages[1].text));  // the real reason, not "unknown error"
-    QCOMPARE(ws->lists.size(), 3);
+    QCOMPARE(ws->thesaurusLists().size(), 3);
     QCOMPARE(QFileInfo(mine_).size(), 3 * 216);
 }
 
@@ -328,7 +328,7 @@ void TestEntering::duplicationInsertsANewAnalysis() {
     drive::clickRow(ws, 2);
     ws->dupliquer->trigger();
     QCOMPARE(ws->grille01->rows(), 7);
-    QCOMPARE(ws->selectedRow, 3);
+    QCOMPARE(ws->selectedRow(), 3);
     QCOMPARE(drive::rowCells(ws->grille01, 3),
              (QStringList{"rosa|b|c00000", "_|0080ff", "_|0080ff", "_|0080ff", "_|0080ff",
                           "_|0080ff", "|0080ff"}));

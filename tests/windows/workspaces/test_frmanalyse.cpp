@@ -214,7 +214,7 @@ void TestFrmanalyse::newEmptyThesaurus() {
     // Every form is not found, also one starting with an accented letter.
     QCOMPARE(ws->grille01->textAt(2, 0), QStringLiteral("æternus"));
     QCOMPARE(ws->grille01->textAt(2, 6), QStringLiteral("*"));
-    QCOMPARE(ws->lists.size(), 2);  // the two placeholders, in memory only
+    QCOMPARE(ws->thesaurusLists().size(), 2);  // the two placeholders, in memory only
     compareWithPlainScan(ws, analysis::LookupKind::Full);
 }
 
@@ -315,9 +315,9 @@ void TestFrmanalyse::closingUnloadsTheChoice() {
 
 void TestFrmanalyse::clickShowsRowInDetailPanel() {
     frmanalyse* ws = chooseBase(QStringLiteral("cano primus cano"));
-    QCOMPARE(ws->selectedRow, 0);
+    QCOMPARE(ws->selectedRow(), 0);
     drive::clickRow(ws, 1);
-    QCOMPARE(ws->selectedRow, 1);
+    QCOMPARE(ws->selectedRow(), 1);
     QCOMPARE(ws->Text1->text(), QStringLiteral("cano"));
     QCOMPARE(ws->Text2->toPlainText(), QStringLiteral("cano"));
     QCOMPARE(ws->Text3->toPlainText(), QStringLiteral("chanter"));
@@ -336,7 +336,7 @@ void TestFrmanalyse::clickShowsRowInDetailPanel() {
     // The empty row the scan added at the bottom.
     QCOMPARE(ws->grille01->rows(), 5);
     drive::clickRow(ws, 4);
-    QCOMPARE(ws->selectedRow, 4);
+    QCOMPARE(ws->selectedRow(), 4);
     QVERIFY(ws->Text1->text().isEmpty());
     QVERIFY(ws->Text6->toPlainText().isEmpty());
 }
@@ -356,7 +356,7 @@ void TestFrmanalyse::badInputs() {
     f.write(QByteArray(100, 'z'));
     f.close();
     ws = chooseExisting(QStringLiteral("rosa"), partial);
-    QCOMPARE(ws->lists.size(), 1);
+    QCOMPARE(ws->thesaurusLists().size(), 1);
     QCOMPARE(ws->grille01->textAt(1, 2).trimmed(), QStringLiteral("la rose"));
     drive::closeAll();
 
@@ -392,7 +392,7 @@ void TestFrmanalyse::keyboardMovesTheSelectedRow() {
     QTableView* view = ws->grille01->view();
     QTest::keyClick(view, Qt::Key_Down);
     QTest::keyClick(view, Qt::Key_Down);
-    QCOMPARE(ws->selectedRow, 3);
+    QCOMPARE(ws->selectedRow(), 3);
     QCOMPARE(ws->Text1->text(), QStringLiteral("virumque"));
     QCOMPARE(ws->grille01->rowSel(), 3);
     QCOMPARE(ws->grille01->colSel(), 6);
@@ -401,7 +401,7 @@ void TestFrmanalyse::keyboardMovesTheSelectedRow() {
     QCOMPARE(ws->grille01->textAt(3, 1), QStringLiteral("vir"));
     QCOMPARE(ws->grille01->textAt(1, 1).trimmed(), QStringLiteral("arma"));
     QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
-    QCOMPARE(ws->selectedRow, ws->grille01->rows() - 1);
+    QCOMPARE(ws->selectedRow(), ws->grille01->rows() - 1);
 }
 
 // The base thesaurus removed while the program runs: put back from the shipped copy, or the

@@ -100,7 +100,7 @@ void TestHistory::undoAndRedoRestoreTheGridExactly() {
     ws->garderPartout->trigger();
     states << gridState(ws->grille01);
     QCOMPARE(ws->grille01->rows() - 1, states[3].size() - 3);
-    QCOMPARE(ws->history->count(), 4);
+    QCOMPARE(ws->history()->count(), 4);
     const QByteArray stored = readFile(mine_);
 
     for (int step = 3; step >= 0; --step) {
@@ -115,7 +115,7 @@ void TestHistory::undoAndRedoRestoreTheGridExactly() {
     }
     QCOMPARE(readFile(mine_), stored);
     // The detail panel follows what undo and redo select.
-    QCOMPARE(ws->Text1->text(), ws->grille01->textAt(int(ws->selectedRow), 0).trimmed());
+    QCOMPARE(ws->Text1->text(), ws->grille01->textAt(int(ws->selectedRow()), 0).trimmed());
 }
 
 void TestHistory::keepingSaysWhatItRemoved() {
@@ -126,12 +126,12 @@ void TestHistory::keepingSaysWhatItRemoved() {
     drive::clickRow(ws, 3);  // cano: one analysis
     ws->garder->trigger();
     QVERIFY(ws->statusBar()->currentMessage().startsWith(QStringLiteral("Aucune autre analyse")));
-    QCOMPARE(ws->history->count(), 0);
+    QCOMPARE(ws->history()->count(), 0);
     drive::clickRow(ws, 5);  // rosa, ablative, second occurrence
     ws->garder->trigger();
     QCOMPARE(ws->statusBar()->currentMessage(),
              QStringLiteral("Analyse gardée : 1 ligne supprimée."));
-    QCOMPARE(ws->selectedRow, 4);
+    QCOMPARE(ws->selectedRow(), 4);
     QCOMPARE(ws->Text5->toPlainText(), QStringLiteral("abl. f. sg."));
     QCOMPARE(ws->grille01->textAt(1, 4).trimmed(), QStringLiteral("nom. f. sg."));  // untouched
     drive::clickRow(ws, 1);

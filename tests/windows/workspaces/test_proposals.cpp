@@ -182,7 +182,7 @@ void TestProposals::completionProposesRowsWithoutWritingAnything() {
         QVERIFY(!g->model()->italicAt(r, 6));
     }
     // The selected row followed its form; nothing was written.
-    QCOMPARE(ws->selectedRow, qint64(amat + 1));
+    QCOMPARE(ws->selectedRow(), qint64(amat + 1));
     QCOMPARE(ws->Text1->text(), u"xyzzy"_qs);
     QCOMPARE(readFile(mine_), before);
     QVERIFY(platform_->messages.isEmpty());
@@ -260,7 +260,7 @@ void TestProposals::savedAnalysisWorkspaceProposesToo() {
     QVERIFY(ws->grille01->model()->italicAt(1, 2));
     QCOMPARE(ws->grille01->textAt(1, 6).trimmed(), u"*"_qs);
     QVERIFY(!ws->grille01->model()->italicAt(rosamque + 1, 1));
-    QCOMPARE(ws->selectedRow, qint64(rosamque + 1));
+    QCOMPARE(ws->selectedRow(), qint64(rosamque + 1));
     QVERIFY(platform_->messages.isEmpty());
 }
 

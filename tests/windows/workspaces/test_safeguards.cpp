@@ -100,11 +100,11 @@ void TestSafeguards::closingAsksOnlyWithUnsavedChanges() {
     QCOMPARE(questionsAsked(*platform_), 0);
 
     changeTheGrid(ws);
-    ws->history->undo();  // back to the grid as it opened
+    ws->history()->undo();  // back to the grid as it opened
     QVERIFY(ws->mayClose());
     QCOMPARE(questionsAsked(*platform_), 0);
 
-    ws->history->redo();
+    ws->history()->redo();
     const QString saved = home_.file(QStringLiteral("analyse.dat"));
     platform_->fileNames.push_back(saved);
     ws->Enregistrer->trigger();
