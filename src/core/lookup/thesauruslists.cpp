@@ -77,16 +77,12 @@ ThesaurusLists trimmedListsFromRecords(const std::vector<records::ThesaurusRecor
     return lists;
 }
 
-LoadedLists loadThesaurusLists(const QString& path) {
-    LoadedLists loaded;
+records::Outcome<ThesaurusLists> loadThesaurusLists(const QString& path) {
     const auto file = records::readAllRecords<records::ThesaurusRecord>(path);
-    if (!file.ok) {
-        loaded.error = file.error;
-        return loaded;
+    if (!file.ok()) {
+        return file.failure();
     }
-    loaded.lists = listsFromRecords(file.records);
-    loaded.ok = true;
-    return loaded;
+    return listsFromRecords(file.value());
 }
 
 QString lowerCased(const QString& text) {

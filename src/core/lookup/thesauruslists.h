@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/records/outcome.h"
 #include "core/records/records.h"
 
 #include <QString>
@@ -37,14 +38,8 @@ ThesaurusLists listsFromRecords(const std::vector<records::ThesaurusRecord>& rec
 // spaces, and no placeholder for a thesaurus without records.
 ThesaurusLists trimmedListsFromRecords(const std::vector<records::ThesaurusRecord>& records);
 
-struct LoadedLists {
-    bool ok = false;
-    QString error;  // French, for the user, when the file could not be opened or read
-    ThesaurusLists lists;
-};
-
 // Reads a thesaurus file whole; a missing file is created empty and loads as the placeholders.
-LoadedLists loadThesaurusLists(const QString& path);
+records::Outcome<ThesaurusLists> loadThesaurusLists(const QString& path);
 
 // A form or field lower-cased as the thesaurus compares them (records::cp1252::toLower);
 // a text that is lower-case already is shared rather than copied.

@@ -568,7 +568,7 @@ ParadigmLookup lookUpParadigm(MorphologyDatabase& db, const QString& lemma, cons
 
 QString unavailableMessage(const MorphologyDatabase& db) {
     return QStringLiteral("La base morphologique n'est pas disponible : %1.")
-        .arg(db.unavailableReason());
+        .arg(db.availability().error());
 }
 
 Paradigm paradigmOf(MorphologyDatabase& db, const DatabaseLemma& lemma, const QString& form) {

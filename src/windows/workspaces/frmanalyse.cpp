@@ -49,14 +49,14 @@ void frmanalyse::Form_Load() {
         choice && choice->Text2->text() == shell::kKindBase ? LookupKind::Sorted : LookupKind::Full;
     ui::Hourglass hourglass(this);
     const records::FileStamp stamp = records::fileStamp(loadedThesaurusPath_);
-    LoadedLists loaded = loadThesaurusLists(loadedThesaurusPath_);
-    if (!loaded.ok) {
+    records::Outcome<ThesaurusLists> loaded = loadThesaurusLists(loadedThesaurusPath_);
+    if (!loaded.ok()) {
         loadFailed_ = true;
-        ui::msgBox(this, loaded.error, ui::Buttons::Ok, ui::Icon::Information,
+        ui::msgBox(this, loaded.error(), ui::Buttons::Ok, ui::Icon::Information,
                    QStringLiteral("Thesaurus illisible"));
         return;
     }
-    takeLists(std::move(loaded.lists), loadedThesaurusPath_, stamp);
+    takeLists(std::move(loaded).value(), loadedThesaurusPath_, stamp);
     setAllRows(gridRowsOf(lookup(words, lists, kind), words, lists));
     Frame2->show();
     setUpStoring(kind);

@@ -174,9 +174,9 @@ void TestLookup::listsKeepTheFieldsAsLoaded() {
         QVERIFY(file.write(2, entry(QStringLiteral(" Rosae"), QStringLiteral("rosa"), -3)));
     }
     writeFile(path, readFile(path) + QByteArray(100, 'x'));  // a trailing partial record
-    const LoadedLists loaded = loadThesaurusLists(path);
-    QVERIFY(loaded.ok);
-    const ThesaurusLists& lists = loaded.lists;
+    const records::Outcome<ThesaurusLists> loaded = loadThesaurusLists(path);
+    QVERIFY(loaded.ok());
+    const ThesaurusLists& lists = loaded.value();
     QCOMPARE(lists.size(), 2);
     QCOMPARE(lists.forms, (std::vector<QString>{"rosa", " Rosae"}));
     QCOMPARE(lists.lemmas[0], QStringLiteral("rosa").leftJustified(50));
@@ -190,20 +190,20 @@ void TestLookup::listsKeepTheFieldsAsLoaded() {
     const QString partial = home_.file(QStringLiteral("partial.dat"));
     QVERIFY(writeFile(partial, QByteArray(215, 'a')));
     for (const QString& empty : {missing, partial}) {
-        const LoadedLists placeholders = loadThesaurusLists(empty);
-        QVERIFY(placeholders.ok);
-        QCOMPARE(placeholders.lists.forms, (std::vector<QString>(2, kPlaceholderText)));
-        QCOMPARE(placeholders.lists.lemmas, (std::vector<QString>(2, kPlaceholderText)));
-        QCOMPARE(placeholders.lists.numbers, (std::vector<QString>{"1", "2"}));
+        const records::Outcome<ThesaurusLists> placeholders = loadThesaurusLists(empty);
+        QVERIFY(placeholders.ok());
+        QCOMPARE(placeholders.value().forms, (std::vector<QString>(2, kPlaceholderText)));
+        QCOMPARE(placeholders.value().lemmas, (std::vector<QString>(2, kPlaceholderText)));
+        QCOMPARE(placeholders.value().numbers, (std::vector<QString>{"1", "2"}));
     }
     QVERIFY(QFile::exists(missing));
 }
 
 void TestLookup::unopenableThesaurusIsReported() {
-    const LoadedLists loaded = loadThesaurusLists(home_.file(QStringLiteral("no/such/t.dat")));
-    QVERIFY(!loaded.ok);
-    QVERIFY(loaded.error.startsWith(QStringLiteral("Impossible d'ouvrir le fichier")));
-    QCOMPARE(loaded.lists.size(), 0);
+    const records::Outcome<ThesaurusLists> loaded =
+        loadThesaurusLists(home_.file(QStringLiteral("no/such/t.dat")));
+    QVERIFY(!loaded.ok());
+    QVERIFY(loaded.error().startsWith(QStringLiteral("Impossible d'ouvrir le fichier")));
 }
 
 void TestLookup::matchingIgnoresCaseButNotAccents() {

@@ -101,9 +101,10 @@ frmanalyse* TestFrmanalyse::chooseExisting(const QString& text, const QString& p
 }
 
 void TestFrmanalyse::compareWithPlainScan(frmanalyse* ws, analysis::LookupKind kind) {
-    const analysis::LoadedLists lists = analysis::loadThesaurusLists(
+    const auto lists = analysis::loadThesaurusLists(
         ui::Forms::instance().find<shell::ThesaurusChoix>()->Text1->text());
-    const plainscan::Grid expected = plainscan::scan(ws->words, lists.lists, kind);
+    QVERIFY(lists.ok());
+    const plainscan::Grid expected = plainscan::scan(ws->words, lists.value(), kind);
     QCOMPARE(ws->grille01->rows(), int(expected.rowCount()));
     for (int r = 1; r < ws->grille01->rows(); ++r) {
         for (int c = 0; c < analysis::kGridColumns; ++c) {
