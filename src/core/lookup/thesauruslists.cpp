@@ -40,21 +40,8 @@ void ThesaurusLists::append(const records::ThesaurusRecord& record) {
     numbers.push_back(QString::number(record.number()));
 }
 
-void ThesaurusLists::appendPlaceholder(const QString& number) {
-    for (auto* column :
-         {&lemmas, &forms, &categories, &caseGenderNumbers, &moodTenseVoices, &translations}) {
-        column->push_back(kPlaceholderText);
-    }
-    numbers.push_back(number);
-}
-
 ThesaurusLists listsFromRecords(const std::vector<records::ThesaurusRecord>& records) {
     ThesaurusLists lists;
-    if (records.empty()) {
-        lists.appendPlaceholder(QStringLiteral("1"));
-        lists.appendPlaceholder(QStringLiteral("2"));
-        return lists;
-    }
     lists.reserve(static_cast<qint64>(records.size()));
     for (const records::ThesaurusRecord& record : records) {
         lists.append(record);
