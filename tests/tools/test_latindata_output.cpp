@@ -66,7 +66,7 @@ void TestLatinDataOutput::initTestCase() {
                                                              QStringLiteral("/lexique.dat"));
     QVERIFY(t.ok() && l.ok());
     thesaurus_ = std::move(t).value();
-    lexicon_ = std::move(l.records);
+    lexicon_ = std::move(l).value();
 }
 
 QList<Found> TestLatinDataOutput::analysesOf(const QString& form) const {
