@@ -43,11 +43,11 @@ QString caesar25000Words() {
 }
 
 analysis::ThesaurusLists baseThesaurus() {
-    const analysis::LoadedLists loaded = analysis::loadThesaurusLists(kBaseThesaurus);
-    if (!loaded.ok) {
+    const auto loaded = analysis::loadThesaurusLists(kBaseThesaurus);
+    if (!loaded.ok()) {
         qFatal("cannot read %s", qPrintable(kBaseThesaurus));
     }
-    return loaded.lists;
+    return loaded.value();
 }
 
 // Arg 0: TSV, 1: CoNLL-U.

@@ -121,11 +121,11 @@ analysis::LookupKind kindOf(const benchmark::State& state) {
 }
 
 analysis::ThesaurusLists loadLists() {
-    analysis::LoadedLists loaded = analysis::loadThesaurusLists(input().thesaurus);
-    if (!loaded.ok) {
+    auto loaded = analysis::loadThesaurusLists(input().thesaurus);
+    if (!loaded.ok()) {
         qFatal("cannot load the thesaurus");
     }
-    return std::move(loaded.lists);
+    return std::move(loaded).value();
 }
 
 // What a workspace holds once prepared. It is freed when the workspace closes, so the

@@ -56,7 +56,7 @@ void BM_OpenDatabase(benchmark::State& state) {
     for (auto _ : state) {
         analysis::MorphologyDatabase db(kDatabase);
         if (!db.isOpen()) {
-            state.SkipWithError(qPrintable(db.unavailableReason()));
+            state.SkipWithError(qPrintable(db.availability().error()));
             return;
         }
         benchmark::DoNotOptimize(db.proposals(QStringLiteral("est")));

@@ -45,7 +45,7 @@ double cells(const analysis::Paradigm& p) {
 bool useDatabase(benchmark::State& state) {
     analysis::useMorphologyDatabase(kDatabase);
     if (!analysis::installedMorphology().isOpen()) {
-        state.SkipWithError(qPrintable(analysis::installedMorphology().unavailableReason()));
+        state.SkipWithError(qPrintable(analysis::installedMorphology().availability().error()));
         return false;
     }
     return true;

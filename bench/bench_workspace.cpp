@@ -38,7 +38,7 @@ struct SavedAnalysis {
     QString path = dir.filePath(QStringLiteral("analyse.dat"));
 
     explicit SavedAnalysis(int rows) {
-        if (!analysis::saveAnalysisFile(path, analysisRows(rows)).ok) {
+        if (!analysis::saveAnalysisFile(path, analysisRows(rows)).ok()) {
             qFatal("cannot write the analysis file");
         }
     }
@@ -121,7 +121,7 @@ void BM_KeepEverywhere(benchmark::State& state) {
     }
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("grand.dat"));
-    if (!analysis::saveAnalysisFile(path, rows).ok) {
+    if (!analysis::saveAnalysisFile(path, rows).ok()) {
         qFatal("cannot write the analysis file");
     }
     analysis::frmanalyse02* workspace = openSaved(path);

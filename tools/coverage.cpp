@@ -68,9 +68,9 @@ int main(int argc, char** argv) {
                      "usage: coverage TEXT [THESAURUS] [--missing=N] [--morphology=DATABASE]\n");
         return 2;
     }
-    const shell::TextFile read = shell::readTextFile(args.text);
+    const shell::TextReading read = shell::readTextFile(args.text);
     const std::optional<shell::TextFile> text =
-        read.ok() ? std::optional<shell::TextFile>(read) : std::nullopt;
+        read.ok() ? std::optional<shell::TextFile>(read.value()) : std::nullopt;
     if (!text) {
         std::fprintf(stderr, "coverage: cannot read %s\n", qPrintable(args.text));
         return 1;
@@ -80,17 +80,17 @@ int main(int argc, char** argv) {
         return 1;
     }
     const auto thesaurus = records::readAllRecords<records::ThesaurusRecord>(args.thesaurus);
-    if (!thesaurus.ok) {
-        std::fprintf(stderr, "coverage: %s\n", qPrintable(thesaurus.error));
+    if (!thesaurus.ok()) {
+        std::fprintf(stderr, "coverage: %s\n", qPrintable(thesaurus.error()));
         return 1;
     }
     analysis::MorphologyDatabase morphology(args.morphology);
     if (!morphology.isOpen()) {
         std::fprintf(stderr, "coverage: no proposals: %s\n",
-                     qPrintable(morphology.unavailableReason()));
+                     qPrintable(morphology.availability().error()));
     }
     const latindata::Coverage coverage =
-        latindata::measureCoverage(text->text, analysis::listsFromRecords(thesaurus.records),
+        latindata::measureCoverage(text->text, analysis::listsFromRecords(thesaurus.value()),
                                    morphology.isOpen() ? &morphology : nullptr);
     std::printf("%s: %lld word forms, %lld found in %s (%.1f %%)\n",
                 qPrintable(QFileInfo(args.text).fileName()), static_cast<long long>(coverage.words),

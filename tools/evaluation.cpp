@@ -91,23 +91,23 @@ int main(int argc, char** argv) {
                      "[--tags=TAGS.la|none] [--missing=N]\n");
         return 2;
     }
-    const shell::TextFile gold = shell::readTextFile(args.gold);
+    const shell::TextReading gold = shell::readTextFile(args.gold);
     if (!gold.ok()) {
         std::fprintf(stderr, "evaluation: cannot read %s: %s\n", qPrintable(args.gold),
-                     qPrintable(gold.reason));
+                     qPrintable(gold.error()));
         return 1;
     }
     const auto thesaurus = records::readAllRecords<records::ThesaurusRecord>(args.thesaurus);
-    if (!thesaurus.ok) {
-        std::fprintf(stderr, "evaluation: %s\n", qPrintable(thesaurus.error));
+    if (!thesaurus.ok()) {
+        std::fprintf(stderr, "evaluation: %s\n", qPrintable(thesaurus.error()));
         return 1;
     }
     analysis::MorphologyDatabase morphology(args.morphology);
     if (!morphology.isOpen()) {
         std::fprintf(stderr, "evaluation: no proposals: %s\n",
-                     qPrintable(morphology.unavailableReason()));
+                     qPrintable(morphology.availability().error()));
     }
-    const analysis::ThesaurusLists lists = analysis::listsFromRecords(thesaurus.records);
+    const analysis::ThesaurusLists lists = analysis::listsFromRecords(thesaurus.value());
     // By default the statistics shipped beside the morphology database.
     const QString tagsPath =
         args.tags.isEmpty() ? QFileInfo(args.morphology).dir().filePath(QStringLiteral("tags.la"))
@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
                      qPrintable(tagsPath));
     }
     analysis::WordAnalyser analyser(lists, morphology, tags ? &*tags : nullptr);
-    const goldscore::Score score = goldscore::scoreConllu(gold.text, analyser);
+    const goldscore::Score score = goldscore::scoreConllu(gold.value().text, analyser);
 
     std::printf("%s, percent of words:\n", qPrintable(QFileInfo(args.gold).fileName()));
     std::printf("%-20s %6s %7s %7s %7s %7s %7s\n", "part", "words", "analysd", "lemma", "lem+ft",

@@ -84,9 +84,8 @@ bool writeRecords(const QString& path, std::vector<R> recs) {
     for (const R& r : recs) {
         bytes.append(r.toBytes());
     }
-    QString error;
-    if (!records::replaceFile(path, bytes, &error)) {
-        complain(error);
+    if (const records::Outcome<void> written = records::replaceFile(path, bytes); !written.ok()) {
+        complain(written.error());
         return false;
     }
     return true;

@@ -35,9 +35,9 @@ int main(int argc, char** argv) {
     ui::MnemonicCycler::install();
 
     records::reportFileSizeLimitAsWriteError();
-    const QString seedingFailure = records::paths::seedDataFiles();
-    if (!seedingFailure.isEmpty()) {
-        ui::msgBox(nullptr, seedingFailure, ui::Buttons::Ok, ui::Icon::Information);
+    const records::Outcome<void> seeded = records::paths::seedDataFiles();
+    if (!seeded.ok()) {
+        ui::msgBox(nullptr, seeded.error(), ui::Buttons::Ok, ui::Icon::Information);
     }
 
     app::showSplash(command.textPath);

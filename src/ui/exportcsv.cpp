@@ -16,15 +16,14 @@ bool exportCsv(QWidget* window, const QStringList& header, const QList<QStringLi
     if (path.isEmpty() || !mayOverwrite(window, path)) {
         return false;
     }
-    QString error;
-    bool written = false;
+    records::Outcome<void> written;
     {
         Hourglass hourglass(window);
-        written = records::replaceFile(path, analysis::csvBytes(header, rows), &error);
+        written = records::replaceFile(path, analysis::csvBytes(header, rows));
     }
-    if (!written) {
-        msgBox(window, QStringLiteral("L'exportation n'a pas pu se faire.\n") + error, Buttons::Ok,
-               Icon::Information, QStringLiteral("Exporter en CSV"));
+    if (!written.ok()) {
+        msgBox(window, QStringLiteral("L'exportation n'a pas pu se faire.\n") + written.error(),
+               Buttons::Ok, Icon::Information, QStringLiteral("Exporter en CSV"));
         return false;
     }
     msgBox(window, QStringLiteral("L'exportation est terminée : %1 lignes.").arg(rows.size()),

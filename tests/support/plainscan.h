@@ -108,9 +108,28 @@ class LowerCaser {
     QString entryBuffer_;
 };
 
+// What the scan goes through: the entries, or for an empty thesaurus two stand-ins, "zzzzzzz"
+// in every text field and numbered 1 and 2.
+inline const analysis::ThesaurusLists& scannedEntries(const analysis::ThesaurusLists& lists) {
+    static const analysis::ThesaurusLists standIns = [] {
+        analysis::ThesaurusLists entries;
+        for (const char* number : {"1", "2"}) {
+            for (auto* column :
+                 {&entries.lemmas, &entries.forms, &entries.categories, &entries.caseGenderNumbers,
+                  &entries.moodTenseVoices, &entries.translations}) {
+                column->push_back(QStringLiteral("zzzzzzz"));
+            }
+            entries.numbers.push_back(QString::fromLatin1(number));
+        }
+        return entries;
+    }();
+    return lists.size() > 0 ? lists : standIns;
+}
+
 // Every word form against every entry in list order.
-inline Grid scan(const QStringList& words, const analysis::ThesaurusLists& lists,
+inline Grid scan(const QStringList& words, const analysis::ThesaurusLists& thesaurus,
                  analysis::LookupKind kind, Lowering lowering = Lowering::AtEachComparison) {
+    const analysis::ThesaurusLists& lists = scannedEntries(thesaurus);
     LowerCaser lower(lists, lowering);
     Grid grid;
     grid.setRowCount(words.size() + 1);

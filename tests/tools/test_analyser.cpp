@@ -111,7 +111,7 @@ void TestAnalyser::initTestCase() {
 
 void TestAnalyser::thesaurusAnalysesComeFirstThenTheDatabasesOthers() {
     analysis::MorphologyDatabase db(path_);
-    QVERIFY2(db.isOpen(), qPrintable(db.unavailableReason()));
+    QVERIFY2(db.isOpen(), qPrintable(db.availability().error()));
     const analysis::ThesaurusLists lists = thesaurus();
     WordAnalyser analyser(lists, db);
     // The database's own "sum" repeats the thesaurus's: only "edo" is added.

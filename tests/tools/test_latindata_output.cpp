@@ -64,9 +64,9 @@ void TestLatinDataOutput::initTestCase() {
                                                                QStringLiteral("/donnees.dat"));
     auto l = records::readAllRecords<records::LexiconRecord>(kBuildData +
                                                              QStringLiteral("/lexique.dat"));
-    QVERIFY(t.ok && l.ok);
-    thesaurus_ = std::move(t.records);
-    lexicon_ = std::move(l.records);
+    QVERIFY(t.ok() && l.ok());
+    thesaurus_ = std::move(t).value();
+    lexicon_ = std::move(l).value();
 }
 
 QList<Found> TestLatinDataOutput::analysesOf(const QString& form) const {
@@ -173,7 +173,8 @@ void TestLatinDataOutput::lexiconIsOneRecordPerLemmaInOrder() {
 void TestLatinDataOutput::caesarIsMostlyFound() {
     const auto text = shell::readTextFile(QStringLiteral(MORPHO_SAMPLES_DIR "/caesar-bg-1-1.txt"));
     QVERIFY(text.ok());
-    const Coverage coverage = measureCoverage(text.text, analysis::listsFromRecords(thesaurus_));
+    const Coverage coverage =
+        measureCoverage(text.value().text, analysis::listsFromRecords(thesaurus_));
     QCOMPARE(coverage.words, qint64(178));
     QVERIFY2(coverage.share() >= 0.80, qPrintable(QString::number(coverage.share())));
 }
@@ -183,7 +184,8 @@ void TestLatinDataOutput::anotherAuthorIsMostlyFound() {
     const auto text =
         shell::readTextFile(QStringLiteral(LATINDATA_FIXTURES_DIR "/cicero-in-catilinam-1-1.txt"));
     QVERIFY(text.ok());
-    const Coverage coverage = measureCoverage(text.text, analysis::listsFromRecords(thesaurus_));
+    const Coverage coverage =
+        measureCoverage(text.value().text, analysis::listsFromRecords(thesaurus_));
     QCOMPARE(coverage.words, qint64(149));
     QVERIFY2(coverage.share() >= 0.85, qPrintable(QString::number(coverage.share())));
 }
@@ -201,9 +203,9 @@ void TestLatinDataOutput::almostEveryWordHasAProposal() {
     const auto text = shell::readTextFile(path);
     QVERIFY(text.ok());
     analysis::MorphologyDatabase morphology(kBuildData + QStringLiteral("/morphologie.sqlite"));
-    QVERIFY2(morphology.isOpen(), qPrintable(morphology.unavailableReason()));
+    QVERIFY2(morphology.isOpen(), qPrintable(morphology.availability().error()));
     const Coverage coverage =
-        measureCoverage(text.text, analysis::listsFromRecords(thesaurus_), &morphology);
+        measureCoverage(text.value().text, analysis::listsFromRecords(thesaurus_), &morphology);
     QVERIFY2(coverage.proposedShare() >= 0.97,
              qPrintable(QString::number(coverage.proposedShare())));
     QVERIFY(coverage.proposed >= coverage.found);

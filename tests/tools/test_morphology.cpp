@@ -222,8 +222,8 @@ void TestMorphology::databaseHoldsEveryAnalysisWithItsFeatures() {
 
 void TestMorphology::proposalsMatchAsEditionsVary() {
     MorphologyDatabase db(path_);
-    QVERIFY2(db.isOpen(), qPrintable(db.unavailableReason()));
-    QVERIFY(db.unavailableReason().isEmpty());
+    QVERIFY2(db.isOpen(), qPrintable(db.availability().error()));
+    QVERIFY(db.availability().error().isEmpty());
     // The most frequent lemma first, values coded as a record holds them.
     const QStringList est = {"sum|V6|3 sg.|ind. prés.", "edo|V3|3 sg.|ind. prés. act."};
     QCOMPARE(described(db.proposals("est")), est);
@@ -332,7 +332,7 @@ void TestMorphology::unusableDatabaseGivesNoProposalAndSaysWhy() {
     for (const auto& c : cases) {
         MorphologyDatabase db(c.path);
         QVERIFY(!db.isOpen());
-        QCOMPARE(db.unavailableReason(), c.reason);
+        QCOMPARE(db.availability().error(), c.reason);
         QVERIFY(db.proposals("est").empty());
         const ProposalList list = proposalList(db, {notFound("est")}, 1);
         QVERIFY(list.items.empty());
@@ -349,7 +349,7 @@ void TestMorphology::unusableDatabaseGivesNoProposalAndSaysWhy() {
     QVERIFY(writeFile(spoilt, bytes));
     QVERIFY(db.proposals("est").empty());
     QVERIFY(!db.isOpen());
-    QVERIFY(db.unavailableReason().contains("illisible"));
+    QVERIFY(db.availability().error().contains("illisible"));
 }
 
 void TestMorphology::databaseIsOnlyRead() {
@@ -379,7 +379,7 @@ void TestMorphology::installedDatabaseIsLookedForWhereTheDataIsShipped() {
     records::paths::setShippedDataDirs({empty.path(), empty.filePath("share")});
     useMorphologyDatabase(QString());
     QVERIFY(!installedMorphology().isOpen());
-    QCOMPARE(installedMorphology().unavailableReason(),
+    QCOMPARE(installedMorphology().availability().error(),
              "la base morphologie.sqlite n'est dans aucun des dossiers de données du programme (" +
                  empty.path() + ", " + empty.filePath("share") + ")");
     // The user is told once why there are no proposals.

@@ -334,6 +334,12 @@ void TestParadigm::tablesFollowTheFeatures() {
     Paradigm p = buildParadigm(lemma, forms, "FELICIS");
     QCOMPARE(titles(p), (QStringList{"Positif, singulier", "Positif, pluriel",
                                      "Comparatif, singulier", "Autres formes"}));
+    // A singular and its plural are paired by what they hold, not by their titles.
+    QVERIFY(isPluralOf(p.tables[0], p.tables[1]));
+    QVERIFY(!isPluralOf(p.tables[1], p.tables[2]) && !isPluralOf(p.tables[2], p.tables[3]));
+    ParadigmTable retitled = p.tables[1];
+    retitled.title = "Comparatif, pluriel";
+    QVERIFY(!isPluralOf(p.tables[2], retitled));
     QCOMPARE(lines(p.tables[0]),
              (QStringList{"Nominatif: felix | felix | felix", "Vocatif: felix | felix | felix",
                           "Accusatif: felicem | felicem | felix",

@@ -65,9 +65,10 @@ bool write(const QString& folder, const QString& name, std::vector<R> recs) {
                      .arg(recs.size()));
         return false;
     }
-    QString error;
-    if (!records::replaceFile(QDir(folder).filePath(name), latindata::fileBytes(recs), &error)) {
-        complain(error);
+    const records::Outcome<void> written =
+        records::replaceFile(QDir(folder).filePath(name), latindata::fileBytes(recs));
+    if (!written.ok()) {
+        complain(written.error());
         return false;
     }
     return true;

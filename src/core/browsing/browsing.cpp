@@ -67,8 +67,8 @@ WriteResult rewriteRecord(const QString& path, qint64 number, const QByteArray& 
             QStringLiteral("Le Thesaurus %1 est introuvable.").arg(records::quoted(path)));
     }
     records::RecordFile file(path, records::ThesaurusRecord::Length);
-    if (!file.open()) {
-        return refuse(file.error());
+    if (const auto opened = file.open(); !opened.ok()) {
+        return refuse(opened.error());
     }
     records::ThesaurusShape shape;
     shape.length = file.length();
@@ -78,8 +78,9 @@ WriteResult rewriteRecord(const QString& path, qint64 number, const QByteArray& 
     }
     records::ThesaurusRecord record;
     const bool inRange = number >= 1 && number <= file.count();
-    if (inRange && !file.read(number, record)) {
-        return refuse(file.error());
+    if (const auto read = inRange ? file.read(number, record) : records::Outcome<void>();
+        !read.ok()) {
+        return refuse(read.error());
     }
     // A listed record is never a deletion marker, so a marker found here differs as well.
     if (!inRange || record.toBytes() != listed ||
@@ -93,10 +94,9 @@ WriteResult rewriteRecord(const QString& path, qint64 number, const QByteArray& 
     const records::ThesaurusRecord old = record;
     change(record);
     record.setNumber(static_cast<qint16>(number));
-    if (!file.write(number, record)) {
-        const QString why = file.error();
-        file.write(number, old);  // a write cut short leaves no partial record
-        return refuse(why);
+    if (const auto written = file.write(number, record); !written.ok()) {
+        (void)file.write(number, old);  // a write cut short leaves no partial record
+        return refuse(written.error());
     }
     result.ok = true;
     result.written = record.toBytes();
@@ -107,10 +107,10 @@ WriteResult rewriteRecord(const QString& path, qint64 number, const QByteArray& 
 
 LoadedLists loadBrowserLists(const QString& path, Trimming trimming, QByteArray* records) {
     LoadedLists loaded;
-    const records::WholeFile file =
-        records::readExistingRecords(path, records::ThesaurusRecord::Length);
-    loaded.ok = file.ok;
-    loaded.error = file.error;
+    const auto read = records::readExistingRecords(path, records::ThesaurusRecord::Length);
+    loaded.ok = read.ok();
+    loaded.error = read.error();
+    const records::WholeFile file = read.ok() ? read.value() : records::WholeFile();
     loaded.lists.reserve(file.count);
     ListReader reader(trimming);
     for (qint64 i = 0; i < file.count; ++i) {

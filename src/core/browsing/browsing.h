@@ -19,7 +19,11 @@ namespace thesaurus {
 // Other: every field as stored except the form, which loses its trailing spaces.
 enum class Trimming { Base, Other };
 
-using analysis::LoadedLists;
+struct LoadedLists {
+    bool ok = false;
+    QString error;  // French, for the user, when the file could not be read
+    analysis::ThesaurusLists lists;
+};
 
 // Reads a thesaurus whole into the browser lists List1 to List7, in file order. A missing file
 // loads as no records and is not created: an empty file left at a data file's place would hide the

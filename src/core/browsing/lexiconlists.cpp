@@ -11,10 +11,10 @@ LoadedLexicon loadLexiconLists(const QString& path) {
     namespace f = records::fields;
     using records::Padding;
     LoadedLexicon loaded;
-    const records::WholeFile file =
-        records::readExistingRecords(path, records::LexiconRecord::Length);
-    loaded.ok = file.ok;
-    loaded.error = file.error;
+    const auto read = records::readExistingRecords(path, records::LexiconRecord::Length);
+    loaded.ok = read.ok();
+    loaded.error = read.error();
+    const records::WholeFile file = read.ok() ? read.value() : records::WholeFile();
     LexiconLists& lists = loaded.lists;
     for (auto* column : {&lists.lemmas, &lists.translations, &lists.categories,
                          &lists.frenchFamilies, &lists.latinFamilies, &lists.numbers}) {

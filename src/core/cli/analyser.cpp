@@ -54,13 +54,13 @@ Input readInput(const QString& path) {
         }
         return {true, shell::decodeText(in.readAll())};
     }
-    const shell::TextFile file = shell::readTextFile(path);
+    const shell::TextReading file = shell::readTextFile(path);
     if (!file.ok()) {
         complain(QStringLiteral("le fichier %1 ne peut pas être lu : %2")
-                     .arg(records::quoted(QDir::toNativeSeparators(path)), file.reason));
+                     .arg(records::quoted(QDir::toNativeSeparators(path)), file.error()));
         return {};
     }
-    return {true, file.text};
+    return {true, file.value().text};
 }
 
 bool isConllu(const CommandLine& command) {
@@ -80,17 +80,17 @@ int runAnalyser(const CommandLine& command) {
     analysis::ThesaurusLists thesaurus;
     const QString thesaurusPath = baseThesaurusPath();
     if (!thesaurusPath.isEmpty()) {
-        const analysis::LoadedLists loaded = analysis::loadThesaurusLists(thesaurusPath);
-        if (loaded.ok) {
-            thesaurus = loaded.lists;
+        const auto loaded = analysis::loadThesaurusLists(thesaurusPath);
+        if (loaded.ok()) {
+            thesaurus = loaded.value();
         } else {
-            complain(loaded.error);
+            complain(loaded.error());
         }
     }
     analysis::MorphologyDatabase& database = analysis::installedMorphology();
     if (!database.isOpen()) {
         complain(QStringLiteral("aucune analyse de la base morphologique : %1")
-                     .arg(database.unavailableReason()));
+                     .arg(database.availability().error()));
     }
 
     const bool conllu = isConllu(command);

@@ -18,24 +18,23 @@ GridRowTexts gridRow(const records::AnalysisRecord& r) {
             r.moodTenseVoice(), r.indicator()};
 }
 
-SaveResult saveAnalysisFile(const QString& path, const std::vector<GridRowTexts>& rows) {
+records::Outcome<void> saveAnalysisFile(const QString& path,
+                                        const std::vector<GridRowTexts>& rows) {
     QByteArray bytes;
     bytes.reserve(static_cast<qsizetype>(rows.size()) * records::AnalysisRecord::Length);
     for (const GridRowTexts& row : rows) {
         bytes.append(analysisRecord(row).toBytes());
     }
-    SaveResult result;
     const bool replacing = QFileInfo::exists(path);
-    result.ok = records::replaceFile(path, bytes, &result.error);
-    if (!result.ok) {
-        const QString what = replacing
-                                 ? QStringLiteral(
-                                       "L'analyse n'a pas pu être enregistrée ; l'ancien fichier "
-                                       "est conservé.\n")
-                                 : QStringLiteral("L'analyse n'a pas pu être enregistrée.\n");
-        result.error = what + result.error;
+    const records::Outcome<void> written = records::replaceFile(path, bytes);
+    if (written.ok()) {
+        return {};
     }
-    return result;
+    const QString what = replacing ? QStringLiteral(
+                                         "L'analyse n'a pas pu être enregistrée ; l'ancien fichier "
+                                         "est conservé.\n")
+                                   : QStringLiteral("L'analyse n'a pas pu être enregistrée.\n");
+    return records::failure(what + written.error());
 }
 
 AnalysisFileShape analysisFileShape(const QByteArray& wholeRecords, qint64 fileLength) {
@@ -72,22 +71,21 @@ QString notAnAnalysisFileReason(const QString& path, const AnalysisFileShape& sh
         .arg(path, why);
 }
 
-LoadedAnalysis loadAnalysisFile(const QString& path) {
-    LoadedAnalysis result;
-    records::RecordFile file(path, records::AnalysisRecord::Length);
-    QByteArray bytes;
-    if (!file.open() || !file.readAllRaw(bytes)) {
-        result.error = file.error();
-        return result;
+records::Outcome<LoadedAnalysis> loadAnalysisFile(const QString& path) {
+    const records::Outcome<records::RecordBytes> file =
+        records::readRecordBytes(path, records::AnalysisRecord::Length);
+    if (!file.ok()) {
+        return file.failure();
     }
+    const QByteArray& bytes = file.value().bytes;
+    LoadedAnalysis result;
     result.notAnAnalysisFile =
-        notAnAnalysisFileReason(path, analysisFileShape(bytes, file.length()));
+        notAnAnalysisFileReason(path, analysisFileShape(bytes, file.value().fileLength));
     const auto records = records::recordsOf<records::AnalysisRecord>(bytes);
     result.rows.reserve(records.size());
     for (const records::AnalysisRecord& record : records) {
         result.rows.push_back(gridRow(record));
     }
-    result.ok = true;
     return result;
 }
 

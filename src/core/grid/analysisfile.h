@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/lookup/lookup.h"
+#include "core/records/outcome.h"
 
 #include <QString>
 
@@ -16,14 +17,9 @@ using GridRowTexts = RowTexts;
 records::AnalysisRecord analysisRecord(const GridRowTexts& row);
 GridRowTexts gridRow(const records::AnalysisRecord& record);
 
-struct SaveResult {
-    bool ok = false;
-    QString error;  // French, for the user
-};
-
 // Writes the rows as an analysis file. The file is replaced only once the new one is complete:
 // a failure half-way keeps the old file whole.
-SaveResult saveAnalysisFile(const QString& path, const std::vector<GridRowTexts>& rows);
+records::Outcome<void> saveAnalysisFile(const QString& path, const std::vector<GridRowTexts>& rows);
 
 // What an analysis file looks like: the program writes whole 218-byte records whose indicator
 // is the not-found mark or blank and whose text fields hold no control character other than a
@@ -45,14 +41,12 @@ AnalysisFileShape analysisFileShape(const QByteArray& wholeRecords, qint64 fileL
 QString notAnAnalysisFileReason(const QString& path, const AnalysisFileShape& shape);
 
 struct LoadedAnalysis {
-    bool ok = false;
-    QString error;
     QString notAnAnalysisFile;  // the reason, when the file does not look like one
     std::vector<GridRowTexts> rows;
 };
 
 // Reads every whole record of an analysis file (creating it empty when missing).
-LoadedAnalysis loadAnalysisFile(const QString& path);
+records::Outcome<LoadedAnalysis> loadAnalysisFile(const QString& path);
 
 // The grid rows of a saved analysis: the cell texts as stored, trailing spaces included, the
 // form bold in the form colour and every other cell plain. Consecutive rows of one form are

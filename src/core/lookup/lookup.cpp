@@ -109,9 +109,30 @@ class RowCounter {
     qint64 rowCount_;
 };
 
+// An empty thesaurus is searched as two stand-in entries, "zzzzzzz" in every text field and
+// numbered 1 and 2: a text's "zzzzzzz" finds them, as it always has. They exist for the lookup
+// of an empty thesaurus alone; the thesaurus itself stays empty.
+const ThesaurusLists& searched(const ThesaurusLists& lists) {
+    static const ThesaurusLists standIns = [] {
+        const QString text = QStringLiteral("zzzzzzz");
+        ThesaurusLists entries;
+        for (const QString& number : {QStringLiteral("1"), QStringLiteral("2")}) {
+            for (auto* column :
+                 {&entries.lemmas, &entries.forms, &entries.categories, &entries.caseGenderNumbers,
+                  &entries.moodTenseVoices, &entries.translations}) {
+                column->push_back(text);
+            }
+            entries.numbers.push_back(number);
+        }
+        return entries;
+    }();
+    return lists.size() == 0 ? standIns : lists;
+}
+
 }  // namespace
 
-LookupResult lookup(const QStringList& words, const ThesaurusLists& lists, LookupKind kind) {
+LookupResult lookup(const QStringList& words, const ThesaurusLists& thesaurus, LookupKind kind) {
+    const ThesaurusLists& lists = searched(thesaurus);
     const FormTable table = indexForms(words, lists, kind);
     LookupResult result;
     RowCounter counter(words.size());
@@ -133,7 +154,8 @@ LookupResult lookup(const QStringList& words, const ThesaurusLists& lists, Looku
     return result;
 }
 
-RowTexts rowTexts(const LookupRow& row, const QStringList& words, const ThesaurusLists& lists) {
+RowTexts rowTexts(const LookupRow& row, const QStringList& words, const ThesaurusLists& thesaurus) {
+    const ThesaurusLists& lists = searched(thesaurus);
     const QString& form = words[row.word];
     if (row.entry == kNotFound) {
         const QString& e = records::kEmptyMarker;

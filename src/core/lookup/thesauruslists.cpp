@@ -40,21 +40,8 @@ void ThesaurusLists::append(const records::ThesaurusRecord& record) {
     numbers.push_back(QString::number(record.number()));
 }
 
-void ThesaurusLists::appendPlaceholder(const QString& number) {
-    for (auto* column :
-         {&lemmas, &forms, &categories, &caseGenderNumbers, &moodTenseVoices, &translations}) {
-        column->push_back(kPlaceholderText);
-    }
-    numbers.push_back(number);
-}
-
 ThesaurusLists listsFromRecords(const std::vector<records::ThesaurusRecord>& records) {
     ThesaurusLists lists;
-    if (records.empty()) {
-        lists.appendPlaceholder(QStringLiteral("1"));
-        lists.appendPlaceholder(QStringLiteral("2"));
-        return lists;
-    }
     lists.reserve(static_cast<qint64>(records.size()));
     for (const records::ThesaurusRecord& record : records) {
         lists.append(record);
@@ -77,16 +64,12 @@ ThesaurusLists trimmedListsFromRecords(const std::vector<records::ThesaurusRecor
     return lists;
 }
 
-LoadedLists loadThesaurusLists(const QString& path) {
-    LoadedLists loaded;
+records::Outcome<ThesaurusLists> loadThesaurusLists(const QString& path) {
     const auto file = records::readAllRecords<records::ThesaurusRecord>(path);
-    if (!file.ok) {
-        loaded.error = file.error;
-        return loaded;
+    if (!file.ok()) {
+        return file.failure();
     }
-    loaded.lists = listsFromRecords(file.records);
-    loaded.ok = true;
-    return loaded;
+    return listsFromRecords(file.value());
 }
 
 QString lowerCased(const QString& text) {

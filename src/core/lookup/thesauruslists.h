@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/records/outcome.h"
 #include "core/records/records.h"
 
 #include <QString>
@@ -23,28 +24,17 @@ struct ThesaurusLists {
     void reserve(qint64 entries);
     // Adds one entry after all others, taking the record's fields as a load takes them.
     void append(const records::ThesaurusRecord& record);
-    // Adds an in-memory stand-in entry: "zzzzzzz" in every text column.
-    void appendPlaceholder(const QString& number);
 };
 
-inline const QString kPlaceholderText = QStringLiteral("zzzzzzz");
-
-// The lists of a thesaurus's records; a thesaurus without records gives the two placeholder
-// entries numbered "1" and "2", which are never written to the file.
+// The lists of a thesaurus's records, in file order; none for a thesaurus without records.
 ThesaurusLists listsFromRecords(const std::vector<records::ThesaurusRecord>& records);
 
 // The lists as the saved analysis workspace keeps them: every text without its trailing
-// spaces, and no placeholder for a thesaurus without records.
+// spaces.
 ThesaurusLists trimmedListsFromRecords(const std::vector<records::ThesaurusRecord>& records);
 
-struct LoadedLists {
-    bool ok = false;
-    QString error;  // French, for the user, when the file could not be opened or read
-    ThesaurusLists lists;
-};
-
-// Reads a thesaurus file whole; a missing file is created empty and loads as the placeholders.
-LoadedLists loadThesaurusLists(const QString& path);
+// Reads a thesaurus file whole; a missing file is created empty and loads as empty lists.
+records::Outcome<ThesaurusLists> loadThesaurusLists(const QString& path);
 
 // A form or field lower-cased as the thesaurus compares them (records::cp1252::toLower);
 // a text that is lower-case already is shared rather than copied.

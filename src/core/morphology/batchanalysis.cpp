@@ -153,10 +153,7 @@ WordAnalyser::WordAnalyser(const ThesaurusLists& thesaurus, MorphologyDatabase& 
                            const TagModel* tags)
     : thesaurus_(thesaurus), database_(database), tags_(tags) {
     for (qint64 i = 0; i < thesaurus.size(); ++i) {
-        const QString& form = thesaurus.forms[static_cast<std::size_t>(i)];
-        if (form != kPlaceholderText) {
-            entriesByForm_[lowerCased(form)].push_back(i);
-        }
+        entriesByForm_[lowerCased(thesaurus.forms[static_cast<std::size_t>(i)])].push_back(i);
     }
 }
 

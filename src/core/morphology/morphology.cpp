@@ -155,6 +155,13 @@ MorphologyDatabase::MorphologyDatabase(const QString& path) : path_(path) {
     }
 }
 
+records::Outcome<void> MorphologyDatabase::availability() const {
+    if (isOpen()) {
+        return {};
+    }
+    return records::failure(reason_);
+}
+
 MorphologyDatabase::~MorphologyDatabase() {
     close();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/records/outcome.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -67,8 +69,8 @@ class MorphologyDatabase {
     static constexpr int kSchemaVersion = 1;
     inline static const QString kFileName = QStringLiteral("morphologie.sqlite");
 
-    // Opens the file read-only; see isOpen() and unavailableReason(). An empty path stands for
-    // a database looked for where the program's data is shipped, and not found there.
+    // Opens the file read-only; see availability(). An empty path stands for a database looked
+    // for where the program's data is shipped, and not found there.
     explicit MorphologyDatabase(const QString& path);
     ~MorphologyDatabase();
     MorphologyDatabase(const MorphologyDatabase&) = delete;
@@ -76,8 +78,9 @@ class MorphologyDatabase {
 
     bool isOpen() const { return db_ != nullptr; }
     const QString& path() const { return path_; }
-    // Why there are no proposals at all, in French; empty while the database is open.
-    const QString& unavailableReason() const { return reason_; }
+    // Success while the database is open; otherwise why there are no proposals at all, in
+    // French.
+    records::Outcome<void> availability() const;
 
     // The analyses of a word form as a text writes it, the most frequent lemma first: those of
     // the whole form, or when it has none, those of the word before an enclitic. None for a

@@ -52,7 +52,7 @@ QString describe(const ProposedAnalysis& a) {
 // Why a form has no proposal at all; empty when it may have some.
 QString noProposalReason(const MorphologyDatabase& database, const QString& form) {
     if (!database.isOpen()) {
-        return QStringLiteral("Aucune analyse proposée : %1.").arg(database.unavailableReason());
+        return QStringLiteral("Aucune analyse proposée : %1.").arg(database.availability().error());
     }
     if (form.isEmpty()) {
         return QStringLiteral("Aucune forme sur cette ligne.");

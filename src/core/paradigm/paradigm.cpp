@@ -103,9 +103,12 @@ class TableBuilder {
         }
     }
 
+    void identify(TableIdentity identity) { identity_ = std::move(identity); }
+
     ParadigmTable build(const std::function<QString(const QString&)>& rowLabel,
                         bool keepEmptyRows) const {
         ParadigmTable table;
+        table.identity = identity_;
         table.title = title_;
         std::vector<qsizetype> columns;
         for (qsizetype c = 0; c < columnKeys_.size(); ++c) {
@@ -138,6 +141,7 @@ class TableBuilder {
                            [c](const auto& row) { return row[std::size_t(c)].isEmpty(); });
     }
 
+    TableIdentity identity_;
     QString title_;
     QStringList rowKeys_;
     QStringList columnKeys_;
@@ -266,7 +270,8 @@ void addDeclinedTables(const QString& what, const Forms& forms, bool pronoun,
     const QStringList genders = present(kGenders, forms, &CellFeatures::gender);
     for (const QString& degree : degrees) {
         const Forms ofDegree = having(forms, &CellFeatures::degree, degree);
-        const QString prefix = words({what, degrees.size() > 1 ? degree : QString()});
+        const QStringList of = {what, degrees.size() > 1 ? degree : QString()};
+        const QString prefix = words(of);
         if (genders.size() < 2 || sameForEveryGender(ofDegree, genders)) {
             const QString gender = genders.size() != 1 ? QString() : " (" + genders[0] + u')';
             TableBuilder table(
@@ -283,6 +288,8 @@ void addDeclinedTables(const QString& what, const Forms& forms, bool pronoun,
             const QString title =
                 prefix.isEmpty() ? number : prefix + QStringLiteral(", ") + number;
             TableBuilder table(capitalised(title), kCases, genders);
+            table.identify({of, number == kNumbers[0] ? TableIdentity::Number::Singular
+                                                      : TableIdentity::Number::Plural});
             for (const LemmaForm* f : having(ofDegree, &CellFeatures::number, number)) {
                 for (const QString& gender : spread.of(f->features)) {
                     table.add(f->features.grammaticalCase, gender, f->form);
@@ -475,14 +482,9 @@ bool ParadigmTable::hasHighlight() const {
 }
 
 bool isPluralOf(const ParadigmTable& singular, const ParadigmTable& plural) {
-    for (const auto& [sg, pl] :
-         {std::pair{QStringLiteral("singulier"), QStringLiteral("pluriel")},
-          std::pair{QStringLiteral("Singulier"), QStringLiteral("Pluriel")}}) {
-        if (singular.title.endsWith(sg) && singular.title.chopped(sg.size()) + pl == plural.title) {
-            return true;
-        }
-    }
-    return false;
+    using Number = TableIdentity::Number;
+    return singular.identity.number == Number::Singular &&
+           plural.identity.number == Number::Plural && singular.identity.of == plural.identity.of;
 }
 
 Paradigm buildParadigm(const DatabaseLemma& lemma, const std::vector<LemmaForm>& forms,
@@ -568,7 +570,7 @@ ParadigmLookup lookUpParadigm(MorphologyDatabase& db, const QString& lemma, cons
 
 QString unavailableMessage(const MorphologyDatabase& db) {
     return QStringLiteral("La base morphologique n'est pas disponible : %1.")
-        .arg(db.unavailableReason());
+        .arg(db.availability().error());
 }
 
 Paradigm paradigmOf(MorphologyDatabase& db, const DatabaseLemma& lemma, const QString& form) {

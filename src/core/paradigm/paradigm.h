@@ -24,7 +24,19 @@ struct ParadigmCell {
     bool operator==(const ParadigmCell&) const = default;
 };
 
+// Which forms a table holds, whatever its title says: what they are the forms of (the feature
+// values that set the table apart, as "participe présent actif" and a degree; none for the
+// lemma's own declension) and, for a declension split by number, which number.
+struct TableIdentity {
+    enum class Number { Both, Singular, Plural };
+    QStringList of;
+    Number number = Number::Both;
+
+    bool operator==(const TableIdentity&) const = default;
+};
+
 struct ParadigmTable {
+    TableIdentity identity;
     QString title;     // "Déclinaison", "Positif, singulier", "Indicatif actif"...
     QStringList rows;  // row headers: cases, persons, or the labels of a list
     QStringList columns;
@@ -57,7 +69,7 @@ Paradigm buildParadigm(const DatabaseLemma& lemma, const std::vector<LemmaForm>&
                        const QString& form);
 
 // Whether the second table is the plural of the first, its singular ("Positif, singulier" and
-// "Positif, pluriel"): the grammars set them side by side.
+// "Positif, pluriel"), by what the tables hold: the grammars set them side by side.
 bool isPluralOf(const ParadigmTable& singular, const ParadigmTable& plural);
 
 // The lemmas a paradigm may be asked for by a lemma text, and the one to show first.

@@ -50,19 +50,16 @@ QString SharedTexts::text(std::string_view bytes) {
     return last_;
 }
 
-WholeFile readExistingRecords(const QString& path, int recordLength) {
-    WholeFile whole;
+Outcome<WholeFile> readExistingRecords(const QString& path, int recordLength) {
     if (!QFileInfo::exists(path)) {
-        whole.ok = true;
-        return whole;
+        return WholeFile{};
     }
-    RecordFile file(path, recordLength);
-    if (!file.open() || !file.readAllRaw(whole.bytes)) {
-        whole.error = file.error();
-        return whole;
+    Outcome<RecordBytes> read = readRecordBytes(path, recordLength);
+    if (!read.ok()) {
+        return read.failure();
     }
+    WholeFile whole{std::move(read.value().bytes), 0};
     whole.count = whole.bytes.size() / recordLength;
-    whole.ok = true;
     return whole;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/records/outcome.h"
 #include "core/records/records.h"
 
 #include <QByteArray>
@@ -37,14 +38,12 @@ class SharedTexts {
 };
 
 struct WholeFile {
-    bool ok = false;
-    QString error;  // French, for the user, when the file could not be read
     QByteArray bytes;
     qint64 count = 0;  // whole records in bytes
 };
 
 // Every whole record of a file. A missing file has none and is not created: an empty file left
 // at a data file's place would hide the shipped copy.
-WholeFile readExistingRecords(const QString& path, int recordLength);
+Outcome<WholeFile> readExistingRecords(const QString& path, int recordLength);
 
 }  // namespace records

@@ -36,12 +36,11 @@ QString seedOne(const QString& name, const QStringList& shippedDirs) {
         return QStringLiteral("le fichier livré %1 ne peut pas être lu").arg(source);
     }
     const QByteArray bytes = shipped.readAll();
-    QString error;
     if (!QDir().mkpath(dataDir())) {
         return QStringLiteral("le dossier %1 ne peut pas être créé").arg(dataDir());
     }
-    if (!replaceFile(target, bytes, &error)) {
-        return error;
+    if (const Outcome<void> written = replaceFile(target, bytes); !written.ok()) {
+        return written.error();
     }
     // The copy must stay writable by its owner even when the shipped file is read-only.
     QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
@@ -84,7 +83,7 @@ QStringList shippedDataDirs() {
             QStringLiteral(MORPHO_SHARE_DIR)};
 }
 
-QString seedDataFiles(const QStringList& shippedDirs) {
+Outcome<void> seedDataFiles(const QStringList& shippedDirs) {
     QStringList failures;
     for (const QString& name : {kBaseThesaurusName, kLexiconName}) {
         const QString failure = seedOne(name, shippedDirs);
@@ -95,19 +94,20 @@ QString seedDataFiles(const QStringList& shippedDirs) {
     if (failures.isEmpty()) {
         return {};
     }
-    return QStringLiteral(
-               "Les données du programme n'ont pas pu être mises en place dans le "
-               "dossier %1 :\n%2")
-        .arg(dataDir(), failures.join(QLatin1Char('\n')));
+    return failure(
+        QStringLiteral("Les données du programme n'ont pas pu être mises en place dans le "
+                       "dossier %1 :\n%2")
+            .arg(dataDir(), failures.join(QLatin1Char('\n'))));
 }
 
-QString restoreDataFile(const QString& name, const QStringList& shippedDirs) {
-    const QString failure = seedOne(name, shippedDirs);
-    if (failure.isEmpty()) {
+Outcome<void> restoreDataFile(const QString& name, const QStringList& shippedDirs) {
+    const QString why = seedOne(name, shippedDirs);
+    if (why.isEmpty()) {
         return {};
     }
-    return QStringLiteral("Le fichier %1 est absent ou vide et n'a pas pu être rétabli :\n%2")
-        .arg(QDir(dataDir()).filePath(name), failure);
+    return failure(
+        QStringLiteral("Le fichier %1 est absent ou vide et n'a pas pu être rétabli :\n%2")
+            .arg(QDir(dataDir()).filePath(name), why));
 }
 
 }  // namespace records::paths

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/records/outcome.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -23,12 +25,12 @@ void setShippedDataDirs(const QStringList& dirs);
 
 // Puts the shipped copy of each data file in the data folder where the user's copy is missing
 // or empty (length 0: what opening a missing record file leaves behind). A copy is written
-// whole or not at all. Returns one French message telling what could not be put in place;
-// empty when all is well.
-QString seedDataFiles(const QStringList& shippedDirs = shippedDataDirs());
+// whole or not at all. A failure's one French message tells what could not be put in place.
+Outcome<void> seedDataFiles(const QStringList& shippedDirs = shippedDataDirs());
 
 // The same for one data file (kBaseThesaurusName or kLexiconName), as a window does before it
-// reads it: empty when the file is there with records.
-QString restoreDataFile(const QString& name, const QStringList& shippedDirs = shippedDataDirs());
+// reads it: success when the file is there with records.
+Outcome<void> restoreDataFile(const QString& name,
+                              const QStringList& shippedDirs = shippedDataDirs());
 
 }  // namespace records::paths

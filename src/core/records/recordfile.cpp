@@ -59,7 +59,7 @@ bool writeFully(int fd, const char* buffer, qint64 size, qint64 offset) {
     return true;
 }
 
-QString failure(const QString& what, const QString& path, int error) {
+QString systemFailure(const QString& what, const QString& path, int error) {
     return QStringLiteral("%1 %2.\n%3.").arg(what, quoted(path), systemReason(error));
 }
 
@@ -142,15 +142,14 @@ void RecordFile::close() {
     }
 }
 
-bool RecordFile::fail(const QString& what, int error) {
-    error_ = failure(what, path_, error);
-    return false;
+Failure<> RecordFile::failed(const QString& what, int error) const {
+    return failure(systemFailure(what, path_, error));
 }
 
-bool RecordFile::open() {
+Outcome<void> RecordFile::open() {
     close();
     if (path_.isEmpty()) {
-        return fail(QStringLiteral("Impossible d'ouvrir le fichier"), ENOENT);
+        return failed(QStringLiteral("Impossible d'ouvrir le fichier"), ENOENT);
     }
     const QByteArray native = nativePath(path_);
     fd_ = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
@@ -159,16 +158,16 @@ bool RecordFile::open() {
         const int openError = errno;
         fd_ = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
         if (fd_ < 0) {
-            return fail(QStringLiteral("Impossible d'ouvrir le fichier"), openError);
+            return failed(QStringLiteral("Impossible d'ouvrir le fichier"), openError);
         }
     }
     struct stat info {};
     if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
         const int error = S_ISDIR(info.st_mode) ? EISDIR : EIO;
         close();
-        return fail(QStringLiteral("Impossible d'ouvrir le fichier"), error);
+        return failed(QStringLiteral("Impossible d'ouvrir le fichier"), error);
     }
-    return true;
+    return {};
 }
 
 qint64 RecordFile::length() const {
@@ -179,50 +178,61 @@ qint64 RecordFile::length() const {
     return info.st_size;
 }
 
-bool RecordFile::resize(qint64 length) {
+Outcome<void> RecordFile::resize(qint64 length) {
     if (::ftruncate(fd_, length) != 0) {
-        return fail(QStringLiteral("Impossible de modifier le fichier"), errno);
+        return failed(QStringLiteral("Impossible de modifier le fichier"), errno);
     }
-    return true;
+    return {};
 }
 
-bool RecordFile::readRaw(qint64 n, char* buffer) {
+Outcome<void> RecordFile::readRaw(qint64 n, char* buffer) {
     if (n < 1 || n > count()) {
-        error_ = QStringLiteral("L'enregistrement %1 n'existe pas dans le fichier %2.")
-                     .arg(n)
-                     .arg(quoted(path_));
-        return false;
+        return records::failure(
+            QStringLiteral("L'enregistrement %1 n'existe pas dans le fichier %2.")
+                .arg(n)
+                .arg(quoted(path_)));
     }
     if (!readFully(fd_, buffer, recordLength_, (n - 1) * recordLength_)) {
-        return fail(QStringLiteral("Impossible de lire le fichier"), errno);
+        return failed(QStringLiteral("Impossible de lire le fichier"), errno);
     }
-    return true;
+    return {};
 }
 
-bool RecordFile::writeRaw(qint64 n, const char* buffer) {
+Outcome<void> RecordFile::writeRaw(qint64 n, const char* buffer) {
     if (n < 1) {
-        error_ = QStringLiteral("Position d'enregistrement invalide dans le fichier %1.")
-                     .arg(quoted(path_));
-        return false;
+        return records::failure(
+            QStringLiteral("Position d'enregistrement invalide dans le fichier %1.")
+                .arg(quoted(path_)));
     }
     if (!writable_) {
-        error_ = QStringLiteral("Le fichier %1 est protégé en écriture.").arg(quoted(path_));
-        return false;
+        return records::failure(
+            QStringLiteral("Le fichier %1 est protégé en écriture.").arg(quoted(path_)));
     }
     if (!writeFully(fd_, buffer, recordLength_, (n - 1) * recordLength_)) {
-        return fail(QStringLiteral("Impossible d'écrire dans le fichier"), errno);
+        return failed(QStringLiteral("Impossible d'écrire dans le fichier"), errno);
     }
-    return true;
+    return {};
 }
 
-bool RecordFile::readAllRaw(QByteArray& bytes) {
+Outcome<QByteArray> RecordFile::readAllRaw() {
     const qint64 size = count() * recordLength_;
-    bytes.resize(size);
+    QByteArray bytes(size, Qt::Uninitialized);
     if (!readFully(fd_, bytes.data(), size, 0)) {
-        bytes.clear();
-        return fail(QStringLiteral("Impossible de lire le fichier"), errno);
+        return failed(QStringLiteral("Impossible de lire le fichier"), errno);
     }
-    return true;
+    return bytes;
+}
+
+Outcome<RecordBytes> readRecordBytes(const QString& path, int recordLength) {
+    RecordFile file(path, recordLength);
+    if (const Outcome<void> opened = file.open(); !opened.ok()) {
+        return opened.failure();
+    }
+    Outcome<QByteArray> bytes = file.readAllRaw();
+    if (!bytes.ok()) {
+        return bytes.failure();
+    }
+    return RecordBytes{std::move(bytes).value(), file.length()};
 }
 
 qint64 appendPosition(qint64 fileLength, int recordLength) {
@@ -284,7 +294,7 @@ QString refusalToAppend(RecordFile& file) {
     shape.wholeRecords = shape.length % ThesaurusRecord::Length == 0;
     const qint64 count = file.count();
     ThesaurusRecord last;
-    if (shape.wholeRecords && count > 0 && file.read(count, last)) {
+    if (shape.wholeRecords && count > 0 && file.read(count, last).ok()) {
         shape.numberedByPosition = last.number() == count;
     }
     const QString reason = notAThesaurusReason(file.path(), shape);
@@ -296,47 +306,39 @@ QString refusalToAppend(RecordFile& file) {
 
 }  // namespace
 
-AppendResult appendThesaurusRecord(const QString& path, ThesaurusRecord record) {
-    AppendResult result;
+Outcome<qint64> appendThesaurusRecord(const QString& path, ThesaurusRecord record) {
     RecordFile file(path, ThesaurusRecord::Length);
-    if (!file.open()) {
-        result.error = file.error();
-        return result;
+    if (const Outcome<void> opened = file.open(); !opened.ok()) {
+        return opened.failure();
     }
-    result.error = refusalToAppend(file);
-    if (!result.error.isEmpty()) {
-        return result;
+    if (const QString refusal = refusalToAppend(file); !refusal.isEmpty()) {
+        return failure(refusal);
     }
     const qint64 position = appendPosition(file.length(), ThesaurusRecord::Length);
     if (position > kMaxRecordNumber) {
-        result.error = QStringLiteral(
-                           "Le Thesaurus %1 est complet : il ne peut contenir plus de "
-                           "%2 analyses.\nL'analyse n'a pas été enregistrée.")
+        return failure(QStringLiteral("Le Thesaurus %1 est complet : il ne peut contenir plus de "
+                                      "%2 analyses.\nL'analyse n'a pas été enregistrée.")
                            .arg(quoted(path))
-                           .arg(kMaxRecordNumber);
-        return result;
+                           .arg(kMaxRecordNumber));
     }
     record.setNumber(static_cast<qint16>(position));
     const qint64 lengthBefore = file.length();
-    if (!file.write(position, record)) {
-        result.error = file.error();
-        file.resize(lengthBefore);  // no partial record left behind
-        return result;
+    if (const Outcome<void> written = file.write(position, record); !written.ok()) {
+        (void)file.resize(lengthBefore);  // no partial record left behind
+        return written.failure();
     }
-    result.ok = true;
-    result.position = position;
-    return result;
+    return position;
 }
 
-bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
+Outcome<void> replaceFile(const QString& path, const QByteArray& bytes) {
     const QString target = resolvedTarget(path);
     const QFileInfo info(target);
     QByteArray scratch =
         nativePath(info.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(info.fileName())));
     const int fd = ::mkostemp(scratch.data(), O_CLOEXEC);
     if (fd < 0) {
-        *error = failure(QStringLiteral("Impossible d'écrire le fichier"), path, errno);
-        return false;
+        return records::failure(
+            systemFailure(QStringLiteral("Impossible d'écrire le fichier"), path, errno));
     }
     struct stat old {};
     const mode_t mode = ::stat(nativePath(target).constData(), &old) == 0 ? (old.st_mode & 07777)
@@ -349,20 +351,18 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
     if (!written || !closed || ::rename(scratch.constData(), nativePath(target).constData()) != 0) {
         const int reason = !written ? writeError : !closed ? closeError : errno;
         ::unlink(scratch.constData());
-        *error = failure(QStringLiteral("Impossible d'écrire le fichier"), path, reason);
-        return false;
+        return records::failure(
+            systemFailure(QStringLiteral("Impossible d'écrire le fichier"), path, reason));
     }
-    return true;
+    return {};
 }
 
-bool copyRecords(const QString& from, const QString& to, int recordLength, QString* error) {
-    RecordFile source(from, recordLength);
-    QByteArray bytes;
-    if (!source.open() || !source.readAllRaw(bytes)) {
-        *error = source.error();
-        return false;
+Outcome<void> copyRecords(const QString& from, const QString& to, int recordLength) {
+    const Outcome<RecordBytes> source = readRecordBytes(from, recordLength);
+    if (!source.ok()) {
+        return source.failure();
     }
-    return replaceFile(to, bytes, error);
+    return replaceFile(to, source.value().bytes);
 }
 
 void reportFileSizeLimitAsWriteError() {

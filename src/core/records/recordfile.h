@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/records/outcome.h"
 #include "core/records/records.h"
 
 #include <QByteArray>
@@ -27,8 +28,8 @@ FileStamp fileStamp(const QString& path);
 
 // A file of fixed-length records, opened for one command and closed at its end.
 // Record n (from 1) occupies bytes (n - 1) * L to n * L - 1; a trailing partial record is
-// never read. Every failure is reported to the caller, with a French message in error() that
-// names the file and the reason the system gave.
+// never read. Every failure is reported to the caller, with a French message that names the
+// file and the reason the system gave.
 class RecordFile {
   public:
     RecordFile(const QString& path, int recordLength);
@@ -38,7 +39,7 @@ class RecordFile {
 
     // Opens for reading and writing, creating an empty file when none exists. A file that may
     // be read but not written is opened read-only: reading works and writing reports failure.
-    bool open();
+    Outcome<void> open();
     void close();
     bool isOpen() const { return fd_ >= 0; }
 
@@ -46,40 +47,41 @@ class RecordFile {
     qint64 count() const { return length() / recordLength_; }
 
     // Cuts the file back, after a write that the disk cut short.
-    bool resize(qint64 length);
+    Outcome<void> resize(qint64 length);
 
-    bool readRaw(qint64 n, char* buffer);
-    bool writeRaw(qint64 n, const char* buffer);
+    Outcome<void> readRaw(qint64 n, char* buffer);
+    Outcome<void> writeRaw(qint64 n, const char* buffer);
     template <class R>
-    bool read(qint64 n, R& record) {
+    Outcome<void> read(qint64 n, R& record) {
         return readRaw(n, record.data());
     }
     template <class R>
-    bool write(qint64 n, const R& record) {
+    Outcome<void> write(qint64 n, const R& record) {
         return writeRaw(n, record.data());
     }
     // Every whole record, in file order, read in one pass.
-    bool readAllRaw(QByteArray& bytes);
+    Outcome<QByteArray> readAllRaw();
 
     const QString& path() const { return path_; }
-    const QString& error() const { return error_; }
 
   private:
-    bool fail(const QString& what, int error);
+    Failure<> failed(const QString& what, int error) const;
 
     QString path_;
     int recordLength_;
     int fd_ = -1;
     bool writable_ = false;
-    QString error_;
 };
 
-template <class R>
-struct Records {
-    bool ok = false;
-    QString error;
-    std::vector<R> records;
+// A file's whole records as bytes, and its length, which a trailing partial record makes
+// longer than the bytes.
+struct RecordBytes {
+    QByteArray bytes;
+    qint64 fileLength = 0;
 };
+
+// Reads every whole record of a file, creating it empty when it does not exist.
+Outcome<RecordBytes> readRecordBytes(const QString& path, int recordLength);
 
 // The whole records of these bytes, in order.
 template <class R>
@@ -95,17 +97,12 @@ std::vector<R> recordsOf(const QByteArray& bytes) {
 
 // Reads every record of a file, creating it empty when it does not exist.
 template <class R>
-Records<R> readAllRecords(const QString& path) {
-    Records<R> result;
-    RecordFile file(path, R::Length);
-    QByteArray bytes;
-    if (!file.open() || !file.readAllRaw(bytes)) {
-        result.error = file.error();
-        return result;
+Outcome<std::vector<R>> readAllRecords(const QString& path) {
+    const Outcome<RecordBytes> read = readRecordBytes(path, R::Length);
+    if (!read.ok()) {
+        return read.failure();
     }
-    result.records = recordsOf<R>(bytes);
-    result.ok = true;
-    return result;
+    return recordsOf<R>(read.value().bytes);
 }
 
 // Position of the next appended record: file length / L + 1, rounded half to even when the
@@ -145,26 +142,21 @@ ThesaurusShape thesaurusShape(const QByteArray& wholeRecords, qint64 fileLength)
 // Why a file is not taken for a thesaurus, in French; empty when it is one.
 QString notAThesaurusReason(const QString& path, const ThesaurusShape& shape);
 
-struct AppendResult {
-    bool ok = false;
-    qint64 position = 0;
-    QString error;
-};
-
 // Appends an analysis to a thesaurus file, numbering it with its position. Refuses a file that
 // is not a thesaurus (a partial record at its end, or a last record not numbered with its
 // position), and a position beyond the 16-bit record number, which would wrap and later be
-// rewritten at a wrong place. A failed write leaves no partial record.
-AppendResult appendThesaurusRecord(const QString& path, ThesaurusRecord record);
+// rewritten at a wrong place. A failed write leaves no partial record. Gives the position the
+// record was written at.
+Outcome<qint64> appendThesaurusRecord(const QString& path, ThesaurusRecord record);
 
 // Replaces a file by these bytes: written completely beside it, then put in its place, or not
 // at all (an old file stays as it was). A symbolic link is followed. A short write (a full
 // disk) counts as a failure.
-bool replaceFile(const QString& path, const QByteArray& bytes, QString* error);
+Outcome<void> replaceFile(const QString& path, const QByteArray& bytes);
 
 // Copies every whole record of one file into a new file at the same positions. The target is
 // written completely or not at all: on failure it is left as it was.
-bool copyRecords(const QString& from, const QString& to, int recordLength, QString* error);
+Outcome<void> copyRecords(const QString& from, const QString& to, int recordLength);
 
 // A full disk or a file-size limit must fail the write that meets it, not kill the program
 // (SIGXFSZ): called once at start.

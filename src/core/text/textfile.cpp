@@ -24,11 +24,8 @@ bool isAscii(const QByteArray& bytes) {
     return true;
 }
 
-TextFile failed(TextFile::Failure failure, int error) {
-    TextFile file;
-    file.failure = failure;
-    file.reason = records::systemReason(error);
-    return file;
+records::Failure<TextFailure> failed(TextFailure kind, int error) {
+    return records::failure(kind, records::systemReason(error));
 }
 
 // The whole content of an open file; errno tells why when it could not be read.
@@ -68,29 +65,29 @@ QString decodeText(const QByteArray& bytes) {
     return records::cp1252::decode(bytes);
 }
 
-TextFile readTextFile(const QString& path) {
+TextReading readTextFile(const QString& path) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        return failed(TextFile::Failure::Unreadable, errno);
+        return failed(TextFailure::Unreadable, errno);
     }
     const FileCloser closer{fd};
     struct stat info {};
     if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-        return failed(TextFile::Failure::Unreadable, S_ISDIR(info.st_mode) ? EISDIR : errno);
+        return failed(TextFailure::Unreadable, S_ISDIR(info.st_mode) ? EISDIR : errno);
     }
     if (info.st_size > kMaxTextBytes) {
-        return failed(TextFile::Failure::TooLarge, EFBIG);
+        return failed(TextFailure::TooLarge, EFBIG);
     }
     TextFile file;
     try {
         QByteArray bytes;
         if (!readAll(fd, info.st_size, bytes)) {
-            return failed(TextFile::Failure::Unreadable, errno);
+            return failed(TextFailure::Unreadable, errno);
         }
         file.text = decodeText(bytes);
         file.byteSize = bytes.size();
     } catch (const std::bad_alloc&) {
-        return failed(TextFile::Failure::TooLarge, ENOMEM);
+        return failed(TextFailure::TooLarge, ENOMEM);
     }
     return file;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/records/outcome.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -12,18 +14,18 @@ QString decodeText(const QByteArray& bytes);
 // The most a text may weigh: beyond it the program cannot hold it.
 constexpr qint64 kMaxTextBytes = qint64(512) * 1024 * 1024;
 
-struct TextFile {
-    enum class Failure { None, Unreadable, TooLarge };
+// Why a text could not be read: the program tells a text too large to hold from one the system
+// refuses to give.
+enum class TextFailure { Unreadable, TooLarge };
 
+struct TextFile {
     QString text;
     qint64 byteSize = 0;
-    Failure failure = Failure::None;
-    QString reason;  // French: why it could not be read
-
-    bool ok() const { return failure == Failure::None; }
 };
 
-// Reads a whole text file.
-TextFile readTextFile(const QString& path);
+using TextReading = records::Outcome<TextFile, TextFailure>;
+
+// Reads a whole text file; a failure's message is the reason the system gave, in French.
+TextReading readTextFile(const QString& path);
 
 }  // namespace shell

@@ -5,11 +5,6 @@
 
 #include <QWidget>
 
-class QFrame;
-class QGroupBox;
-class QLabel;
-class QPushButton;
-
 namespace about {
 
 // The about box: product information and the system-information launcher.
@@ -21,22 +16,10 @@ class frmAbout : public ui::Form<QWidget> {
     // The lookup behind the system-information launcher; tests replace it.
     static void setKeyLookup(KeyLookup lookup);
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* lblVersion;
-    QLabel* lblDisclaimer;
-    QLabel* picIcon;
-    QGroupBox* Frame1;
-    QPushButton* cmdOK;
-    QPushButton* cmdSysInfo;
-    QFrame* Line1;
-
-    void cmdOK_Click();
-    void cmdSysInfo_Click();
-    void StartSysInfo();
-
   private:
     QWidget* buildCredits();
+    // Starts the system-information program, or says it is not available.
+    void startSysInfo();
 };
 
 // The one command behind every "&A propos de": the about box, modal over its caller.

@@ -3,6 +3,7 @@
 #include "ui/forms.h"
 
 #include <QElapsedTimer>
+#include <QList>
 #include <QWidget>
 
 class QFrame;
@@ -22,31 +23,6 @@ class frmSplash : public ui::Form<QWidget> {
     frmSplash();
     void Form_Load() override;
 
-    QFrame* Frame1;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label5;
-    QLabel* Label6;
-    QLabel* Label7;
-    QLabel* Label8;
-    QLabel* Label9;
-    QLabel* Image1;
-    QList<QLabel*> imgLogo;
-    QTimer* Timer1;
-
-    void Timer1_Timer();
-    void Form_KeyPress();
-    void Frame1_Click();
-    void Image1_Click();
-    void imgLogo_Click(int Index);
-    void Label2_Click();
-    void Label3_Click();
-    void Label4_Click();
-    void Label5_Click();
-    void Label8_Click();
-
   signals:
     // Emitted once, as the splash goes away for good (unless the program is ending).
     void handedOver();
@@ -59,10 +35,16 @@ class frmSplash : public ui::Form<QWidget> {
 
   private:
     void handOver();
+    // The timer's tick: hands over once the three seconds are over, else waits the time left.
+    void handOverWhenDue();
     void buildLabels();
     QLabel* label(const QString& name, const QString& text);
-    bool clicked(QObject* watched);
 
+    QFrame* frame_;
+    QTimer* handOverTimer_;
+    // What a click on hands over: the frame, the pictures, the version, the systems, the
+    // address and the faces of the two titles (not their shadows, nor the date).
+    QList<QObject*> clickable_;
     bool handedOver_ = false;
     // Runs from the first showing: the timer's hand-over waits for it to reach kInterval.
     QElapsedTimer shown_;

@@ -13,7 +13,7 @@ void frmrecherche01::Form_Load() {
     headerSetUp();
     const QString missing = QStringLiteral("Le fichier donnees.dat est manquant!");
     // An absent or empty copy is first restored from the shipped one; none is ever created.
-    if (!records::paths::restoreDataFile(records::paths::kBaseThesaurusName).isEmpty()) {
+    if (!records::paths::restoreDataFile(records::paths::kBaseThesaurusName).ok()) {
         ui::msgBox(this, missing);
         return;
     }

@@ -50,7 +50,7 @@ void frmlexique::Form_Load() {
     headerSetUp();
     const QString missing = QStringLiteral("Le fichier lexique.dat est manquant!");
     // An absent or empty copy is first restored from the shipped one; none is ever created.
-    if (!records::paths::restoreDataFile(records::paths::kLexiconName).isEmpty()) {
+    if (!records::paths::restoreDataFile(records::paths::kLexiconName).ok()) {
         ui::msgBox(this, missing);
         return;
     }

@@ -115,65 +115,64 @@ void Paradigme::buildMenus() {
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
-    fichier->setObjectName(QStringLiteral("fichier"));
-    imprimer = item(fichier, QStringLiteral("imprimer"), QStringLiteral("&Imprimer"),
-                    &Paradigme::imprimer_Click);
-    apercu = item(fichier, QStringLiteral("apercu"), QStringLiteral("&Aperçu avant impression..."),
-                  &Paradigme::apercu_Click);
-    exporter = item(fichier, QStringLiteral("exporter"), QStringLiteral("E&xporter en CSV..."),
-                    &Paradigme::exporter_Click);
-    fichier->addSeparator();
-    quitter = item(fichier, QStringLiteral("quitter"), QStringLiteral("&Quitter"),
-                   &Paradigme::quitter_Click);
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    file->setObjectName(QStringLiteral("fichier"));
+    item(file, QStringLiteral("imprimer"), QStringLiteral("&Imprimer"), &Paradigme::print);
+    item(file, QStringLiteral("apercu"), QStringLiteral("&Aperçu avant impression..."),
+         &Paradigme::preview);
+    item(file, QStringLiteral("exporter"), QStringLiteral("E&xporter en CSV..."),
+         &Paradigme::exportTables);
+    file->addSeparator();
+    QAction* quit =
+        item(file, QStringLiteral("quitter"), QStringLiteral("&Quitter"), &Paradigme::close);
     // A window only looked at closes with Escape, as a dialog does.
-    quitter->setShortcut(QKeySequence(Qt::Key_Escape));
-    aide = menuBar()->addMenu(QStringLiteral("&Aide"));
-    aide->setObjectName(QStringLiteral("aide"));
-    about = item(aide, QStringLiteral("about"), QStringLiteral("&A propos de"),
-                 &Paradigme::about_Click);
+    quit->setShortcut(QKeySequence(Qt::Key_Escape));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Aide"));
+    help->setObjectName(QStringLiteral("aide"));
+    item(help, QStringLiteral("about"), QStringLiteral("&A propos de"), &about::showAboutBox);
 }
 
 void Paradigme::buildBody() {
     auto* central = new QWidget(this);
     const ui::ShadowTitle title = ui::programTitle(central);
-    Label1 = title.face;
-    Label2 = title.shadow;
 
-    lblLemme = ui::named(new QLabel(central), QStringLiteral("lblLemme"), QStringLiteral("Lemme"));
-    lblLemme->setWordWrap(true);
-    lblLemme->setTextFormat(Qt::RichText);
-    lblLemme->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lblForme = ui::named(new QLabel(central), QStringLiteral("lblForme"), QStringLiteral("Forme"));
-    lblForme->setTextFormat(Qt::PlainText);
+    lemmaLabel_ =
+        ui::named(new QLabel(central), QStringLiteral("lblLemme"), QStringLiteral("Lemme"));
+    lemmaLabel_->setWordWrap(true);
+    lemmaLabel_->setTextFormat(Qt::RichText);
+    lemmaLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    formLabel_ =
+        ui::named(new QLabel(central), QStringLiteral("lblForme"), QStringLiteral("Forme"));
+    formLabel_->setTextFormat(Qt::PlainText);
     const QString homographs = QStringLiteral("Lemmes de ce nom :");
-    Label3 = ui::named(new QLabel(homographs, central), QStringLiteral("Label3"), homographs);
-    Combo1 = ui::named(new QComboBox(central), QStringLiteral("Combo1"), homographs);
-    Combo1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    Label3->setBuddy(Combo1);
-    connect(Combo1, &QComboBox::activated, this, &Paradigme::Combo1_Click);
+    homographsLabel_ =
+        ui::named(new QLabel(homographs, central), QStringLiteral("Label3"), homographs);
+    homographs_ = ui::named(new QComboBox(central), QStringLiteral("Combo1"), homographs);
+    homographs_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    homographsLabel_->setBuddy(homographs_);
+    connect(homographs_, &QComboBox::activated, this, &Paradigme::chooseHomograph);
     auto* choice = new QHBoxLayout;
-    choice->addWidget(Label3);
-    choice->addWidget(Combo1);
+    choice->addWidget(homographsLabel_);
+    choice->addWidget(homographs_);
     choice->addStretch(1);
 
-    Labelparadigme = ui::named(new QLabel(central), QStringLiteral("Labelparadigme"),
-                               QStringLiteral("Paradigme"));
-    Labelparadigme->setTextFormat(Qt::PlainText);
-    Labelparadigme->setAlignment(Qt::AlignCenter);
-    Labelparadigme->setWordWrap(true);
-    Labelparadigme->setStyleSheet(QStringLiteral("QLabel { color: #800000; font-weight: bold; }"));
-    Tableaux = ui::named(new QScrollArea(central), QStringLiteral("Tableaux"),
-                         QStringLiteral("Tableaux du paradigme"));
-    Tableaux->setWidgetResizable(true);
+    messageLabel_ = ui::named(new QLabel(central), QStringLiteral("Labelparadigme"),
+                              QStringLiteral("Paradigme"));
+    messageLabel_->setTextFormat(Qt::PlainText);
+    messageLabel_->setAlignment(Qt::AlignCenter);
+    messageLabel_->setWordWrap(true);
+    messageLabel_->setStyleSheet(QStringLiteral("QLabel { color: #800000; font-weight: bold; }"));
+    tablesArea_ = ui::named(new QScrollArea(central), QStringLiteral("Tableaux"),
+                            QStringLiteral("Tableaux du paradigme"));
+    tablesArea_->setWidgetResizable(true);
 
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(title.container);
-    layout->addWidget(lblLemme);
-    layout->addWidget(lblForme);
+    layout->addWidget(lemmaLabel_);
+    layout->addWidget(formLabel_);
     layout->addLayout(choice);
-    layout->addWidget(Labelparadigme, 1);
-    layout->addWidget(Tableaux, 1);
+    layout->addWidget(messageLabel_, 1);
+    layout->addWidget(tablesArea_, 1);
     setCentralWidget(central);
     showMessage(QString());
 }
@@ -181,26 +180,26 @@ void Paradigme::buildBody() {
 void Paradigme::showLemma(const QString& lemma, const QString& form, const QString& category) {
     form_ = form.trimmed();
     lookup_ = analysis::lookUpParadigm(analysis::installedMorphology(), lemma, form_, category);
-    Combo1->clear();
+    homographs_->clear();
     for (const analysis::DatabaseLemma& l : lookup_.lemmas) {
-        Combo1->addItem(analysis::lemmaChoiceText(l));
+        homographs_->addItem(analysis::lemmaChoiceText(l));
     }
     const bool several = lookup_.lemmas.size() > 1;
-    Label3->setVisible(several);
-    Combo1->setVisible(several);
+    homographsLabel_->setVisible(several);
+    homographs_->setVisible(several);
     if (lookup_.lemmas.empty()) {
         paradigm_ = analysis::Paradigm{};
-        lblLemme->setText(QStringLiteral("Lemme : %1").arg(lemma.trimmed().toHtmlEscaped()));
-        lblForme->clear();
-        lblForme->hide();
+        lemmaLabel_->setText(QStringLiteral("Lemme : %1").arg(lemma.trimmed().toHtmlEscaped()));
+        formLabel_->clear();
+        formLabel_->hide();
         showMessage(lookup_.message);
         return;
     }
-    Combo1->setCurrentIndex(int(lookup_.chosen));
+    homographs_->setCurrentIndex(int(lookup_.chosen));
     showParadigm(lookup_.lemmas[lookup_.chosen]);
 }
 
-void Paradigme::Combo1_Click(int index) {
+void Paradigme::chooseHomograph(int index) {
     if (index >= 0 && std::size_t(index) < lookup_.lemmas.size()) {
         ui::Hourglass hourglass(this);
         showParadigm(lookup_.lemmas[std::size_t(index)]);
@@ -210,19 +209,19 @@ void Paradigme::Combo1_Click(int index) {
 void Paradigme::showParadigm(const analysis::DatabaseLemma& lemma) {
     analysis::MorphologyDatabase& db = analysis::installedMorphology();
     paradigm_ = analysis::paradigmOf(db, lemma, form_);
-    lblLemme->setText(QStringLiteral("<b style=\"font-size: large\">%1</b> &nbsp; (%2) &nbsp; "
-                                     "%3")
-                          .arg(lemma.lemma.toHtmlEscaped(),
-                               categoryText(lemma.category).toHtmlEscaped(),
-                               lemma.translation.toHtmlEscaped()));
-    lblForme->setVisible(!form_.isEmpty());
+    lemmaLabel_->setText(QStringLiteral("<b style=\"font-size: large\">%1</b> &nbsp; (%2) &nbsp; "
+                                        "%3")
+                             .arg(lemma.lemma.toHtmlEscaped(),
+                                  categoryText(lemma.category).toHtmlEscaped(),
+                                  lemma.translation.toHtmlEscaped()));
+    formLabel_->setVisible(!form_.isEmpty());
     if (form_.isEmpty()) {
-        lblForme->clear();
+        formLabel_->clear();
     } else if (paradigm_.marked.isEmpty()) {
-        lblForme->setText(
+        formLabel_->setText(
             QStringLiteral("La forme « %1 » n'est pas dans ce paradigme.").arg(form_));
     } else {
-        lblForme->setText(
+        formLabel_->setText(
             QStringLiteral("Forme cherchée : %1 (surlignée dans les tableaux)").arg(form_));
     }
     if (!db.isOpen()) {
@@ -235,19 +234,19 @@ void Paradigme::showParadigm(const analysis::DatabaseLemma& lemma) {
 }
 
 void Paradigme::showMessage(const QString& message) {
-    Labelparadigme->setText(message);
-    Labelparadigme->setVisible(!message.isEmpty());
-    Tableaux->setVisible(message.isEmpty());
+    messageLabel_->setText(message);
+    messageLabel_->setVisible(!message.isEmpty());
+    tablesArea_->setVisible(message.isEmpty());
     if (!message.isEmpty()) {
         paradigm_.tables.clear();
-        titres.clear();
-        grilles.clear();
-        delete Tableaux->takeWidget();
+        tableTitles_.clear();
+        tableGrids_.clear();
+        delete tablesArea_->takeWidget();
     }
 }
 
 QWidget* Paradigme::tableBlock(const analysis::ParadigmTable& table, QWidget* parent) {
-    const int number = int(grilles.size()) + 1;
+    const int number = int(tableGrids_.size()) + 1;
     auto* block = new QWidget(parent);
     auto* layout = new QVBoxLayout(block);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -263,8 +262,8 @@ QWidget* Paradigme::tableBlock(const analysis::ParadigmTable& table, QWidget* pa
         note->setStyleSheet(QStringLiteral("QLabel { font-style: italic; }"));
         layout->addWidget(note);
     }
-    titres << title;
-    grilles << grid;
+    tableTitles_ << title;
+    tableGrids_ << grid;
     return block;
 }
 
@@ -272,8 +271,8 @@ void Paradigme::showTables() {
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
     layout->setSpacing(14);
-    titres.clear();
-    grilles.clear();
+    tableTitles_.clear();
+    tableGrids_.clear();
     // A plural beside its singular, as the grammars set them, where the window is wide enough.
     const int room = width() - 80;
     const std::vector<analysis::ParadigmTable>& tables = paradigm_.tables;
@@ -297,43 +296,35 @@ void Paradigme::showTables() {
         layout->addLayout(row);
     }
     layout->addStretch(1);
-    Tableaux->setWidget(content);  // the tables of the previous lemma go with their widget
+    tablesArea_->setWidget(content);  // the tables of the previous lemma go with their widget
     showMessage(QString());
     // The first table that holds the form, brought into view once the tables are laid out.
     QPointer<QWidget> firstGrid;
     QPointer<QWidget> firstTitle;
-    for (qsizetype t = 0; t < grilles.size() && firstGrid.isNull(); ++t) {
+    for (qsizetype t = 0; t < tableGrids_.size() && firstGrid.isNull(); ++t) {
         if (tables[std::size_t(t)].hasHighlight()) {
-            firstGrid = grilles[t];
-            firstTitle = titres[t];
+            firstGrid = tableGrids_[t];
+            firstTitle = tableTitles_[t];
         }
     }
     QTimer::singleShot(0, this, [this, firstGrid, firstTitle] {
         if (firstGrid && firstTitle) {
-            Tableaux->ensureWidgetVisible(firstGrid, 0, 0);
-            Tableaux->ensureWidgetVisible(firstTitle, 0, 0);
+            tablesArea_->ensureWidgetVisible(firstGrid, 0, 0);
+            tablesArea_->ensureWidgetVisible(firstTitle, 0, 0);
         }
     });
 }
 
-void Paradigme::imprimer_Click() {
+void Paradigme::print() {
     ui::printListing(this, analysis::paradigmListing(paradigm_));
 }
 
-void Paradigme::apercu_Click() {
+void Paradigme::preview() {
     ui::previewListing(this, analysis::paradigmListing(paradigm_));
 }
 
-void Paradigme::exporter_Click() {
+void Paradigme::exportTables() {
     ui::exportCsv(this, analysis::kParadigmCsvHeader, analysis::paradigmCsvRows(paradigm_));
-}
-
-void Paradigme::quitter_Click() {
-    close();
-}
-
-void Paradigme::about_Click() {
-    about::showAboutBox();
 }
 
 Paradigme* openParadigm(const QString& lemma, const QString& form, QWidget* caller,

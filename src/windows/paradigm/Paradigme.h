@@ -6,10 +6,8 @@
 #include <QList>
 #include <QMainWindow>
 
-class QAction;
 class QComboBox;
 class QLabel;
-class QMenu;
 class QScrollArea;
 class QTableWidget;
 
@@ -23,45 +21,32 @@ class Paradigme : public ui::Form<QMainWindow> {
   public:
     Paradigme();
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* lblLemme;        // the lemma, its category and its translation
-    QLabel* lblForme;        // the form asked for, and whether the paradigm holds it
-    QLabel* Label3;          // "Lemmes de ce nom :", beside Combo1
-    QComboBox* Combo1;       // the homographs, when the name has several lemmas
-    QLabel* Labelparadigme;  // why there is no paradigm, shown instead of the tables
-    QScrollArea* Tableaux;
-    QList<QLabel*> titres;         // one per table, above it
-    QList<QTableWidget*> grilles;  // one per table of the paradigm, in order
-
-    QMenu* fichier;
-    QAction* imprimer;
-    QAction* apercu;    // "Aperçu avant impression..."
-    QAction* exporter;  // "Exporter en CSV..."
-    QAction* quitter;
-    QMenu* aide;
-    QAction* about;
-
     // Looks the lemma up and shows its paradigm, or why there is none. The form, when given,
     // is highlighted; the category, when given, chooses among homographs.
     void showLemma(const QString& lemma, const QString& form, const QString& category = {});
     const analysis::Paradigm& paradigm() const { return paradigm_; }
 
-    void Combo1_Click(int index);
-    void imprimer_Click();
-    void apercu_Click();
-    void exporter_Click();
-    void quitter_Click();
-    void about_Click();
-
   private:
     void buildMenus();
     void buildBody();
+    void chooseHomograph(int index);
     void showParadigm(const analysis::DatabaseLemma& lemma);
     void showMessage(const QString& message);
     void showTables();
     // A table under its title, with its note below.
     QWidget* tableBlock(const analysis::ParadigmTable& table, QWidget* parent);
+    void print();
+    void preview();
+    void exportTables();
+
+    QLabel* lemmaLabel_;       // the lemma, its category and its translation
+    QLabel* formLabel_;        // the form asked for, and whether the paradigm holds it
+    QLabel* homographsLabel_;  // "Lemmes de ce nom :", beside the homographs
+    QComboBox* homographs_;    // shown when the name has several lemmas
+    QLabel* messageLabel_;     // why there is no paradigm, shown instead of the tables
+    QScrollArea* tablesArea_;
+    QList<QLabel*> tableTitles_;       // one per table, above it
+    QList<QTableWidget*> tableGrids_;  // one per table of the paradigm, in order
 
     analysis::ParadigmLookup lookup_;
     QString form_;

@@ -143,16 +143,16 @@ void Morphologique::enterTextLoadedState(const QString& path) {
 }
 
 // A text too large to hold keeps its historical message; one that cannot be read says why.
-void Morphologique::showTextFailure(const TextFile& file, const QString& path) {
+void Morphologique::showTextFailure(const TextReading& file, const QString& path) {
     txtfichier->clear();
-    if (file.failure == TextFile::Failure::TooLarge) {
+    if (file.kind() == TextFailure::TooLarge) {
         ui::msgBox(this, textTooLargeMessage(), ui::Buttons::Ok, ui::Icon::Information,
                    QStringLiteral("Fichier trop volumineux"));
         return;
     }
-    ui::msgBox(this,
-               QStringLiteral("Le fichier « %1 » ne peut pas être lu.\n%2.").arg(path, file.reason),
-               ui::Buttons::Ok, ui::Icon::Information, QStringLiteral("Lecture impossible"));
+    ui::msgBox(
+        this, QStringLiteral("Le fichier « %1 » ne peut pas être lu.\n%2.").arg(path, file.error()),
+        ui::Buttons::Ok, ui::Icon::Information, QStringLiteral("Lecture impossible"));
 }
 
 void Morphologique::ouvrir_Click() {
@@ -165,11 +165,12 @@ void Morphologique::ouvrir_Click() {
 
 void Morphologique::openText(const QString& path) {
     ui::Hourglass hourglass(this);
-    const TextFile file = readTextFile(path);
-    if (!file.ok()) {
-        showTextFailure(file, path);
+    const TextReading read = readTextFile(path);
+    if (!read.ok()) {
+        showTextFailure(read, path);
         return;
     }
+    const TextFile& file = read.value();
     txtfichier->setPlainText(file.text);
     if (file.byteSize > kTextSizeLimit &&
         ui::msgBox(this, textSizeWarning(), ui::Buttons::YesNo, ui::Icon::None,

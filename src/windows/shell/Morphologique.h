@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/text/textfile.h"
 #include "ui/forms.h"
 
 #include <QMainWindow>
@@ -11,8 +12,6 @@ class QMenu;
 class QPlainTextEdit;
 
 namespace shell {
-
-struct TextFile;
 
 // Texts above this size get the size warning before they are kept.
 constexpr qint64 kTextSizeLimit = 64000;
@@ -77,7 +76,7 @@ class Morphologique : public ui::Form<QMainWindow>, public ui::ClosingGuard {
     void buildBody();
     void enterNoTextState();
     void enterTextLoadedState(const QString& path);
-    void showTextFailure(const TextFile& file, const QString& path);
+    void showTextFailure(const TextReading& file, const QString& path);
 
     QString textPath_;
 };

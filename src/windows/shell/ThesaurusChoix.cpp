@@ -85,11 +85,11 @@ void ThesaurusChoix::Command2_Click() {
 // An absent or empty base thesaurus (removed while the program ran) is put back from the
 // shipped copy; an analysis never runs silently against an empty base.
 bool ThesaurusChoix::baseThesaurusReady() {
-    const QString failure = records::paths::restoreDataFile(records::paths::kBaseThesaurusName);
-    if (failure.isEmpty()) {
+    const auto restored = records::paths::restoreDataFile(records::paths::kBaseThesaurusName);
+    if (restored.ok()) {
         return true;
     }
-    ui::msgBox(this, failure, ui::Buttons::Ok, ui::Icon::Information,
+    ui::msgBox(this, restored.error(), ui::Buttons::Ok, ui::Icon::Information,
                QStringLiteral("Thesaurus Vorante Lumivexa"));
     return false;
 }
@@ -148,15 +148,15 @@ void ThesaurusChoix::Command3_Click() {
 // The new file replaces an existing one only once it is complete: a failure half-way leaves
 // the old file as it was and no partial thesaurus behind.
 bool ThesaurusChoix::createThesaurus(const QString& path, bool import) {
-    QString error;
-    const bool created = import ? records::copyRecords(records::paths::baseThesaurus(), path,
-                                                       records::ThesaurusRecord::Length, &error)
-                                : records::replaceFile(path, QByteArray(), &error);
-    if (!created) {
-        ui::msgBox(this, error, ui::Buttons::Ok, ui::Icon::Information,
+    const records::Outcome<void> created =
+        import ? records::copyRecords(records::paths::baseThesaurus(), path,
+                                      records::ThesaurusRecord::Length)
+               : records::replaceFile(path, QByteArray());
+    if (!created.ok()) {
+        ui::msgBox(this, created.error(), ui::Buttons::Ok, ui::Icon::Information,
                    QStringLiteral("Création d'un nouveau Thesaurus"));
     }
-    return created;
+    return created.ok();
 }
 
 // A workspace already open keeps its rows and stores into the new choice from now on.

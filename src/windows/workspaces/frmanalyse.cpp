@@ -36,14 +36,14 @@ void frmanalyse::Form_Load() {
         loaded_.kind == ThesaurusKind::Base ? LookupKind::Sorted : LookupKind::Full;
     ui::Hourglass hourglass(this);
     const records::FileStamp stamp = records::fileStamp(loaded_.path);
-    LoadedLists loaded = loadThesaurusLists(loaded_.path);
-    if (!loaded.ok) {
+    records::Outcome<ThesaurusLists> loaded = loadThesaurusLists(loaded_.path);
+    if (!loaded.ok()) {
         loadFailed_ = true;
-        ui::msgBox(this, loaded.error, ui::Buttons::Ok, ui::Icon::Information,
+        ui::msgBox(this, loaded.error(), ui::Buttons::Ok, ui::Icon::Information,
                    QStringLiteral("Thesaurus illisible"));
         return;
     }
-    takeLists(std::move(loaded.lists), loaded_.path, stamp);
+    takeLists(std::move(loaded).value(), loaded_.path, stamp);
     setAllRows(gridRowsOf(lookup(words_, lists, kind), words_, lists));
     Frame2->show();
     setUpStoring(kind);

@@ -30,20 +30,20 @@ void frmanalyse02::Form_Load() {
     thesaurusOffered_ = false;
     const QString& path = analysisPath_;
     showDocumentName(path);
-    LoadedAnalysis loaded;
-    {
+    const records::Outcome<LoadedAnalysis> loaded = [&] {
         ui::Hourglass hourglass(this);
-        loaded = loadAnalysisFile(path);
-        if (loaded.ok) {
-            setAllRows(savedAnalysisRows(loaded.rows));
+        records::Outcome<LoadedAnalysis> read = loadAnalysisFile(path);
+        if (read.ok()) {
+            setAllRows(savedAnalysisRows(read.value().rows));
         }
-    }
-    if (!loaded.ok) {
-        ui::msgBox(this, loaded.error, ui::Buttons::Ok, ui::Icon::Information,
+        return read;
+    }();
+    if (!loaded.ok()) {
+        ui::msgBox(this, loaded.error(), ui::Buttons::Ok, ui::Icon::Information,
                    QStringLiteral("Analyse illisible"));
-    } else if (!loaded.notAnAnalysisFile.isEmpty()) {
+    } else if (!loaded.value().notAnAnalysisFile.isEmpty()) {
         ui::msgBox(this,
-                   loaded.notAnAnalysisFile +
+                   loaded.value().notAnAnalysisFile +
                        QStringLiteral("\nSes enregistrements entiers sont affichés ; le fichier ne "
                                       "sera modifié que si vous l'enregistrez."),
                    ui::Buttons::Ok, ui::Icon::Information, QStringLiteral("Ouvrir une analyse"));
@@ -69,20 +69,21 @@ void frmanalyse02::loadThesaurus() {
     chosenThesaurusPath_ = path;
     updateStoringStatus();
     const records::FileStamp stamp = records::fileStamp(path);
-    records::RecordFile file(path, records::ThesaurusRecord::Length);
-    QByteArray bytes;
-    if (!file.open() || !file.readAllRaw(bytes)) {
-        ui::msgBox(this, file.error(), ui::Buttons::Ok, ui::Icon::Information,
+    const records::Outcome<records::RecordBytes> read =
+        records::readRecordBytes(path, records::ThesaurusRecord::Length);
+    if (!read.ok()) {
+        ui::msgBox(this, read.error(), ui::Buttons::Ok, ui::Icon::Information,
                    QStringLiteral("Thesaurus illisible"));
         return;
     }
+    const QByteArray& bytes = read.value().bytes;
     if (bytes.isEmpty()) {
         ui::msgBox(this, QStringLiteral("Le Thesaurus est vide!"));
         return;
     }
     // Read by whole records all the same; analyses are never appended to such a file.
     const QString notAThesaurus =
-        records::notAThesaurusReason(path, records::thesaurusShape(bytes, file.length()));
+        records::notAThesaurusReason(path, records::thesaurusShape(bytes, read.value().fileLength));
     if (!notAThesaurus.isEmpty()) {
         ui::msgBox(this, notAThesaurus, ui::Buttons::Ok, ui::Icon::Information,
                    QStringLiteral("Thesaurus"));

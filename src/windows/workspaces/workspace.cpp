@@ -381,7 +381,7 @@ void Workspace::noticeMorphology() {
         ui::msgBox(this,
                    QStringLiteral("Les analyses proposées ne sont pas disponibles : %1.\n"
                                   "L'analyse du texte fonctionne comme d'habitude.")
-                       .arg(installedMorphology().unavailableReason()),
+                       .arg(installedMorphology().availability().error()),
                    ui::Buttons::Ok, ui::Icon::Information, QStringLiteral("Analyses proposées"));
     }
 }
@@ -475,8 +475,8 @@ void Workspace::rereadListsIfChanged() {
         return;
     }
     const auto read = records::readAllRecords<records::ThesaurusRecord>(listsPath_);
-    if (read.ok) {
-        takeLists(listsOf(read.records), listsPath_, stamp);
+    if (read.ok()) {
+        takeLists(listsOf(read.value()), listsPath_, stamp);
     }
 }
 
@@ -496,13 +496,13 @@ bool Workspace::storeAnalysis(const DetailFields& fields, const QString& formCel
     if (!ui::acceptsStoringLosses(this, storingLosses(fields))) {
         return false;
     }
-    const records::AppendResult appended = records::appendThesaurusRecord(path, record);
-    if (!appended.ok) {
-        ui::msgBox(this, appended.error, ui::Buttons::Ok, ui::Icon::Information,
+    const records::Outcome<qint64> appended = records::appendThesaurusRecord(path, record);
+    if (!appended.ok()) {
+        ui::msgBox(this, appended.error(), ui::Buttons::Ok, ui::Icon::Information,
                    QStringLiteral("Enregistrement impossible"));
         return true;
     }
-    record.setNumber(static_cast<qint16>(appended.position));
+    record.setNumber(static_cast<qint16>(appended.value()));
     lists.append(record);
     if (path == listsPath_) {
         listsStamp_ = records::fileStamp(path);
@@ -531,7 +531,7 @@ void Workspace::completer_Click() {
     if (!database.isOpen()) {
         noticeMorphology();
         statusBar()->showMessage(
-            QStringLiteral("Aucune analyse proposée : %1.").arg(database.unavailableReason()),
+            QStringLiteral("Aucune analyse proposée : %1.").arg(database.availability().error()),
             kStatusNoteMilliseconds);
         return;
     }
@@ -560,13 +560,13 @@ bool Workspace::saveGrid() {
     if (path.isEmpty() || !ui::mayOverwrite(this, path)) {
         return false;
     }
-    SaveResult saved;
+    records::Outcome<void> saved;
     {
         ui::Hourglass hourglass(this);
         saved = saveAnalysisFile(path, gridRows());
     }
-    if (!saved.ok) {
-        ui::msgBox(this, saved.error, ui::Buttons::Ok, ui::Icon::Information,
+    if (!saved.ok()) {
+        ui::msgBox(this, saved.error(), ui::Buttons::Ok, ui::Icon::Information,
                    QStringLiteral("Enregistrement impossible"));
         return false;
     }

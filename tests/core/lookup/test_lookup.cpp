@@ -132,6 +132,7 @@ class TestLookup : public QObject {
     void wordFormsAreRunsOfLetters();
     void listsKeepTheFieldsAsLoaded();
     void unopenableThesaurusIsReported();
+    void emptyThesaurusFindsOnlyItsStandIns();
     void matchingIgnoresCaseButNotAccents();
     void sortedLookupStopsOnlyBeforeAMatch();
     void rowCountEndsOneBeyondAfterAnEarlyLastMatch();
@@ -174,9 +175,9 @@ void TestLookup::listsKeepTheFieldsAsLoaded() {
         QVERIFY(file.write(2, entry(QStringLiteral(" Rosae"), QStringLiteral("rosa"), -3)));
     }
     writeFile(path, readFile(path) + QByteArray(100, 'x'));  // a trailing partial record
-    const LoadedLists loaded = loadThesaurusLists(path);
-    QVERIFY(loaded.ok);
-    const ThesaurusLists& lists = loaded.lists;
+    const records::Outcome<ThesaurusLists> loaded = loadThesaurusLists(path);
+    QVERIFY(loaded.ok());
+    const ThesaurusLists& lists = loaded.value();
     QCOMPARE(lists.size(), 2);
     QCOMPARE(lists.forms, (std::vector<QString>{"rosa", " Rosae"}));
     QCOMPARE(lists.lemmas[0], QStringLiteral("rosa").leftJustified(50));
@@ -185,25 +186,46 @@ void TestLookup::listsKeepTheFieldsAsLoaded() {
     QCOMPARE(lists.moodTenseVoices[0], QString(22, ' '));
     QCOMPARE(lists.numbers, (std::vector<QString>{"1", "-3"}));
 
-    // A missing file is created empty, and a partial record alone is no record.
+    // A missing file is created empty, and a partial record alone is no record: both load as
+    // empty lists.
     const QString missing = home_.file(QStringLiteral("missing.dat"));
     const QString partial = home_.file(QStringLiteral("partial.dat"));
     QVERIFY(writeFile(partial, QByteArray(215, 'a')));
     for (const QString& empty : {missing, partial}) {
-        const LoadedLists placeholders = loadThesaurusLists(empty);
-        QVERIFY(placeholders.ok);
-        QCOMPARE(placeholders.lists.forms, (std::vector<QString>(2, kPlaceholderText)));
-        QCOMPARE(placeholders.lists.lemmas, (std::vector<QString>(2, kPlaceholderText)));
-        QCOMPARE(placeholders.lists.numbers, (std::vector<QString>{"1", "2"}));
+        const records::Outcome<ThesaurusLists> none = loadThesaurusLists(empty);
+        QVERIFY(none.ok());
+        QCOMPARE(none.value().size(), 0);
+        QVERIFY(none.value().lemmas.empty() && none.value().numbers.empty());
     }
     QVERIFY(QFile::exists(missing));
 }
 
+// An empty thesaurus holds no entry, yet its lookup finds "zzzzzzz" twice, as it always has.
+void TestLookup::emptyThesaurusFindsOnlyItsStandIns() {
+    const ThesaurusLists none = listsFromRecords({});
+    QCOMPARE(none.size(), 0);
+    const QStringList words = {QStringLiteral("rosa"), QStringLiteral("ZZZZZZZ")};
+    for (const LookupKind kind : {LookupKind::Full, LookupKind::Sorted}) {
+        const LookupResult found = lookup(words, none, kind);
+        QCOMPARE(found.rows.size(), std::size_t(3));
+        QCOMPARE(found.rows[0].entry, kNotFound);
+        QCOMPARE(rowTexts(found.rows[0], words, none)[6], records::kNotFoundMark);
+        for (const std::size_t row : {std::size_t(1), std::size_t(2)}) {
+            QVERIFY(found.rows[row].ambiguous);
+            const RowTexts texts = rowTexts(found.rows[row], words, none);
+            QCOMPARE(texts[0], QStringLiteral("ZZZZZZZ"));
+            QCOMPARE(texts[1], QStringLiteral("zzzzzzz"));
+            QCOMPARE(texts[5], QStringLiteral("zzzzzzz"));
+        }
+        QCOMPARE(difference(words + words, none, kind), QString());  // as the entry scan does
+    }
+}
+
 void TestLookup::unopenableThesaurusIsReported() {
-    const LoadedLists loaded = loadThesaurusLists(home_.file(QStringLiteral("no/such/t.dat")));
-    QVERIFY(!loaded.ok);
-    QVERIFY(loaded.error.startsWith(QStringLiteral("Impossible d'ouvrir le fichier")));
-    QCOMPARE(loaded.lists.size(), 0);
+    const records::Outcome<ThesaurusLists> loaded =
+        loadThesaurusLists(home_.file(QStringLiteral("no/such/t.dat")));
+    QVERIFY(!loaded.ok());
+    QVERIFY(loaded.error().startsWith(QStringLiteral("Impossible d'ouvrir le fichier")));
 }
 
 void TestLookup::matchingIgnoresCaseButNotAccents() {

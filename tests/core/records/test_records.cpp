@@ -144,14 +144,14 @@ void TestRecords::countIgnoresPartialRecords() {
         RecordFile file(path, ThesaurusRecord::Length);
         QVERIFY(file.open());
         QCOMPARE(file.count(), size / 216);
-        QByteArray bytes;
-        QVERIFY(file.readAllRaw(bytes));
-        QCOMPARE(bytes.size(), (size / 216) * 216);
+        const Outcome<QByteArray> bytes = file.readAllRaw();
+        QVERIFY(bytes.ok());
+        QCOMPARE(bytes.value().size(), (size / 216) * 216);
         ThesaurusRecord r;
         QVERIFY(!file.read(size / 216 + 1, r));
     }
     QVERIFY(writeFile(path, QByteArray(216 + 100, ' ')));
-    QCOMPARE(readAllRecords<ThesaurusRecord>(path).records.size(), std::size_t(1));
+    QCOMPARE(readAllRecords<ThesaurusRecord>(path).value().size(), std::size_t(1));
 }
 
 void TestRecords::readAndWriteAtPositions() {
@@ -181,16 +181,16 @@ void TestRecords::appendNumbersRecordsByPosition() {
     QFile::remove(path);
     ThesaurusRecord r;
     r.setForm(QStringLiteral("rosa"));
-    AppendResult first = appendThesaurusRecord(path, r);
-    QVERIFY2(first.ok, qPrintable(first.error));
-    QCOMPARE(first.position, 1);
+    const Outcome<qint64> first = appendThesaurusRecord(path, r);
+    QVERIFY2(first.ok(), qPrintable(first.error()));
+    QCOMPARE(first.value(), 1);
     QByteArray bytes = readFile(path);
     QCOMPARE(bytes.size(), 216);
     QCOMPARE(bytes.left(2), QByteArray("\x01\x00", 2));
     QCOMPARE(bytes.mid(2, 4), QByteArray("rosa"));
 
-    const AppendResult second = appendThesaurusRecord(path, r);
-    QCOMPARE(second.position, 2);
+    const Outcome<qint64> second = appendThesaurusRecord(path, r);
+    QCOMPARE(second.value(), 2);
     bytes = readFile(path);
     QCOMPARE(bytes.size(), 432);
     QCOMPARE(bytes.mid(216, 2), QByteArray("\x02\x00", 2));
@@ -212,14 +212,14 @@ void TestRecords::appendRefusesNumbersBeyondSixteenBits() {
     QVERIFY(growThesaurus(path, 32766));
     ThesaurusRecord r;
     r.setForm(QStringLiteral("ultima"));
-    const AppendResult last = appendThesaurusRecord(path, r);
-    QVERIFY(last.ok);
-    QCOMPARE(last.position, 32767);
+    const Outcome<qint64> last = appendThesaurusRecord(path, r);
+    QVERIFY(last.ok());
+    QCOMPARE(last.value(), 32767);
     QCOMPARE(readFile(path).mid(qint64(32766) * 216, 2), QByteArray("\xFF\x7F", 2));
 
-    const AppendResult refused = appendThesaurusRecord(path, r);
-    QVERIFY(!refused.ok);
-    QVERIFY(refused.error.contains(QStringLiteral("32767")));
+    const Outcome<qint64> refused = appendThesaurusRecord(path, r);
+    QVERIFY(!refused.ok());
+    QVERIFY(refused.error().contains(QStringLiteral("32767")));
     QCOMPARE(QFileInfo(path).size(), qint64(32767) * 216);
 }
 
@@ -232,13 +232,12 @@ void TestRecords::copyIsByteForByte() {
     }
     QVERIFY(writeFile(from, bytes + QByteArray("tail")));
     QVERIFY(writeFile(to, QByteArray(5000, 'z')));
-    QString error;
-    QVERIFY(copyRecords(from, to, 216, &error));
+    QVERIFY(copyRecords(from, to, 216).ok());
     QCOMPARE(readFile(to), bytes);  // whole records only, nothing of the old file left
 
     // A missing source is created empty and copies nothing.
     const QString missing = home_.file(QStringLiteral("missing.dat"));
-    QVERIFY(copyRecords(missing, to, 216, &error));
+    QVERIFY(copyRecords(missing, to, 216).ok());
     QCOMPARE(readFile(to).size(), 0);
     QVERIFY(QFile::exists(missing));
 }
@@ -246,17 +245,18 @@ void TestRecords::copyIsByteForByte() {
 void TestRecords::failuresAreReported() {
     const QString nowhere = home_.file(QStringLiteral("no/such/folder/t.dat"));
     RecordFile file(nowhere, 216);
-    QVERIFY(!file.open());
-    QVERIFY(file.error().contains(QStringLiteral("Impossible d'ouvrir")));
-    QVERIFY(!readAllRecords<ThesaurusRecord>(nowhere).ok);
-    QVERIFY(!appendThesaurusRecord(nowhere, ThesaurusRecord()).ok);
-    QString error;
-    QVERIFY(!copyRecords(home_.file(QStringLiteral("base.dat")), nowhere, 216, &error));
-    QVERIFY(!error.isEmpty());
+    const Outcome<void> opened = file.open();
+    QVERIFY(!opened.ok());
+    QVERIFY(opened.error().contains(QStringLiteral("Impossible d'ouvrir")));
+    QVERIFY(!readAllRecords<ThesaurusRecord>(nowhere).ok());
+    QVERIFY(!appendThesaurusRecord(nowhere, ThesaurusRecord()).ok());
+    const Outcome<void> copied = copyRecords(home_.file(QStringLiteral("base.dat")), nowhere, 216);
+    QVERIFY(!copied.ok());
+    QVERIFY(!copied.error().isEmpty());
 
     // A full disk: the write fails and says so.
     if (QFileInfo::exists(QStringLiteral("/dev/full"))) {
-        QVERIFY(!appendThesaurusRecord(QStringLiteral("/dev/full"), ThesaurusRecord()).ok);
+        QVERIFY(!appendThesaurusRecord(QStringLiteral("/dev/full"), ThesaurusRecord()).ok());
     }
 
     // A read-only thesaurus can be read but not appended to, and stays as it was: checked with
@@ -267,9 +267,9 @@ void TestRecords::failuresAreReported() {
     QVERIFY(writeFile(readOnly, one.toBytes()));
     QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     QVERIFY(runUnprivileged([&] {
-        const AppendResult append = appendThesaurusRecord(readOnly, ThesaurusRecord());
-        return readAllRecords<ThesaurusRecord>(readOnly).records.size() == 1 && !append.ok &&
-               append.error.contains(QStringLiteral("protégé en écriture"));
+        const Outcome<qint64> append = appendThesaurusRecord(readOnly, ThesaurusRecord());
+        return readAllRecords<ThesaurusRecord>(readOnly).value().size() == 1 && !append.ok() &&
+               append.error().contains(QStringLiteral("protégé en écriture"));
     }));
     QCOMPARE(readFile(readOnly), one.toBytes());
 }
@@ -282,28 +282,28 @@ void TestRecords::seedingCopiesShippedFilesOnce() {
     QFile::remove(paths::lexicon());
 
     const QStringList shipped = {QStringLiteral(MORPHO_BUILD_DATA_DIR)};
-    QCOMPARE(paths::seedDataFiles(shipped), QString());
+    QCOMPARE(paths::seedDataFiles(shipped).error(), QString());
     QCOMPARE(readFile(paths::lexicon()),
              readFile(QStringLiteral(MORPHO_BUILD_DATA_DIR "/lexique.dat")));
     QVERIFY(QFileInfo(paths::baseThesaurus()).isWritable());
 
     // A file already in place is the user's: it is never replaced.
     QVERIFY(writeFile(paths::baseThesaurus(), QByteArray("user's own")));
-    QCOMPARE(paths::seedDataFiles(shipped), QString());
+    QCOMPARE(paths::seedDataFiles(shipped).error(), QString());
     QCOMPARE(readFile(paths::baseThesaurus()), QByteArray("user's own"));
 
     // An empty file is what opening a missing record file leaves: it hides nothing of the user's
     // and is replaced by the shipped copy, at start as when a window restores it.
     QVERIFY(writeFile(paths::baseThesaurus(), QByteArray()));
-    QCOMPARE(paths::seedDataFiles(shipped), QString());
+    QCOMPARE(paths::seedDataFiles(shipped).error(), QString());
     QCOMPARE(readFile(paths::baseThesaurus()),
              readFile(QStringLiteral(MORPHO_BUILD_DATA_DIR "/donnees.dat")));
     QVERIFY(writeFile(paths::lexicon(), QByteArray()));
-    QCOMPARE(paths::restoreDataFile(paths::kLexiconName, shipped), QString());
+    QCOMPARE(paths::restoreDataFile(paths::kLexiconName, shipped).error(), QString());
     QVERIFY(QFileInfo(paths::lexicon()).size() > 0);
 
     QFile::remove(paths::lexicon());
-    const QString failure = paths::seedDataFiles({home_.file(QStringLiteral("nowhere"))});
+    const QString failure = paths::seedDataFiles({home_.file(QStringLiteral("nowhere"))}).error();
     QVERIFY(failure.contains(QStringLiteral("lexique.dat")));
     QVERIFY(!failure.contains(QStringLiteral("donnees.dat livré")));
 }
@@ -320,7 +320,7 @@ void TestRecords::seedingFailsWhole() {
     QFile::setPermissions(dataDir, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
                                        QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
     QVERIFY(runUnprivileged([&] {
-        const QString failure = paths::seedDataFiles({shippedDir});
+        const QString failure = paths::seedDataFiles({shippedDir}).error();
         return failure.count(QStringLiteral("Permission refusée")) == 2 &&
                failure.startsWith(QStringLiteral("Les données du programme")) &&
                !QFileInfo::exists(paths::baseThesaurus()) &&
@@ -332,7 +332,7 @@ void TestRecords::seedingFailsWhole() {
     QVERIFY(writeFile(shippedDir + QStringLiteral("/donnees.dat"), QByteArray(20000, 'd')));
     {
         FileSizeLimit limit(10000);
-        QVERIFY(paths::seedDataFiles({shippedDir}).contains(QStringLiteral("dépassée")));
+        QVERIFY(paths::seedDataFiles({shippedDir}).error().contains(QStringLiteral("dépassée")));
     }
     QVERIFY(!QFileInfo::exists(paths::baseThesaurus()));
     QCOMPARE(QDir(dataDir).entryList(QDir::Files | QDir::Hidden), QStringList{"lexique.dat"});
@@ -350,9 +350,8 @@ void TestRecords::fileSizeLimitFailsTheWriteOnly() {
         getrlimit(RLIMIT_FSIZE, &limit);
         limit.rlim_cur = 1000;
         setrlimit(RLIMIT_FSIZE, &limit);
-        QString error;
-        const bool written = replaceFile(path, QByteArray(5000, 'x'), &error);
-        _exit(!written && error.contains(QStringLiteral("dépassée")) ? 0 : 1);
+        const Outcome<void> written = replaceFile(path, QByteArray(5000, 'x'));
+        _exit(!written.ok() && written.error().contains(QStringLiteral("dépassée")) ? 0 : 1);
     }
     int status = 0;
     QCOMPARE(waitpid(child, &status, 0), child);

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QtTest>
 
-using shell::TextFile;
+using shell::TextFailure;
 
 class TestTextFile : public QObject {
     Q_OBJECT
@@ -38,32 +38,35 @@ void TestTextFile::decoding() {
     QCOMPARE(shell::decodeText(bytes), text);
     const QString path = home_.file(QStringLiteral("texte.txt"));
     QVERIFY(writeFile(path, bytes));
-    const TextFile file = shell::readTextFile(path);
+    const shell::TextReading file = shell::readTextFile(path);
     QVERIFY(file.ok());
-    QCOMPARE(file.text, text);
-    QCOMPARE(file.byteSize, bytes.size());
+    QCOMPARE(file.value().text, text);
+    QCOMPARE(file.value().byteSize, bytes.size());
 }
 
 void TestTextFile::failuresSayWhy() {
-    const TextFile absent = shell::readTextFile(home_.file(QStringLiteral("absent.txt")));
-    QCOMPARE(absent.failure, TextFile::Failure::Unreadable);
-    QCOMPARE(absent.reason, QStringLiteral("Fichier ou dossier introuvable"));
-    QCOMPARE(shell::readTextFile(home_.path()).reason,
+    const shell::TextReading absent = shell::readTextFile(home_.file(QStringLiteral("absent.txt")));
+    QVERIFY(!absent.ok());
+    QCOMPARE(absent.kind(), TextFailure::Unreadable);
+    QCOMPARE(absent.error(), QStringLiteral("Fichier ou dossier introuvable"));
+    QCOMPARE(shell::readTextFile(home_.path()).error(),
              QStringLiteral("Le chemin désigne un dossier"));
 
     const QString locked = home_.file(QStringLiteral("verrou.txt"));
     QVERIFY(writeFile(locked, QByteArray("secret")));
     QFile::setPermissions(locked, QFile::WriteOwner);
     QVERIFY(runUnprivileged([&] {
-        const TextFile file = shell::readTextFile(locked);
-        return file.failure == TextFile::Failure::Unreadable &&
-               file.reason == QStringLiteral("Permission refusée");
+        const shell::TextReading file = shell::readTextFile(locked);
+        return !file.ok() && file.kind() == TextFailure::Unreadable &&
+               file.error() == QStringLiteral("Permission refusée");
     }));
 
     const QString huge = home_.file(QStringLiteral("enorme.txt"));
     QVERIFY(writeFile(huge, QByteArray()));
     QVERIFY(QFile::resize(huge, shell::kMaxTextBytes + 1));  // sparse: nothing is written
-    QCOMPARE(shell::readTextFile(huge).failure, TextFile::Failure::TooLarge);
+    const shell::TextReading tooLarge = shell::readTextFile(huge);
+    QVERIFY(!tooLarge.ok());
+    QCOMPARE(tooLarge.kind(), TextFailure::TooLarge);
 }
 
 QTEST_GUILESS_MAIN(TestTextFile)

@@ -72,6 +72,20 @@ frmSplash* TestSplashAbout::showSplash(const QString& textPath) {
 
 namespace {
 
+// A control of a window, found by its name as the user's tools find it.
+template <class T>
+T* child(const QObject* window, const char* name) {
+    T* found = window->findChild<T*>(QLatin1String(name));
+    if (!found) {
+        qFatal("no control named %s", name);
+    }
+    return found;
+}
+
+QTimer* timerOf(const frmSplash* splash) {
+    return child<QTimer>(splash, "Timer1");
+}
+
 // A clock started by the splash's first show event, just before the splash starts its own.
 class ShowClock : public QObject {
   public:
@@ -97,9 +111,9 @@ void TestSplashAbout::timerHandsOverAfterThreeSeconds() {
     QVERIFY(shown.clock.isValid());
     qint64 handedOverAt = -1;
     connect(splash, &frmSplash::handedOver, this, [&] { handedOverAt = shown.clock.elapsed(); });
-    QCOMPARE(splash->Timer1->interval(), 3000);
-    QVERIFY(splash->Timer1->isActive());
-    QCOMPARE(splash->Timer1->timerType(), Qt::PreciseTimer);
+    QCOMPARE(timerOf(splash)->interval(), 3000);
+    QVERIFY(timerOf(splash)->isActive());
+    QCOMPARE(timerOf(splash)->timerType(), Qt::PreciseTimer);
     QTest::qWait(2500);
     QVERIFY(!mainLoaded());
     QTRY_VERIFY_WITH_TIMEOUT(mainLoaded(), 3000);
@@ -112,11 +126,11 @@ void TestSplashAbout::earlyTimerIsReArmedForTheTimeLeft() {
     frmSplash* splash = showSplash();
     QTest::qWait(200);
     // A tick that comes before the three seconds are over, as a coarse timer's may.
-    splash->Timer1_Timer();
+    QVERIFY(QMetaObject::invokeMethod(timerOf(splash), "timeout"));
     QVERIFY(!mainLoaded());
-    QVERIFY(splash->Timer1->isActive());
-    QVERIFY(splash->Timer1->interval() <= 2800);
-    QVERIFY(splash->Timer1->interval() > 0);
+    QVERIFY(timerOf(splash)->isActive());
+    QVERIFY(timerOf(splash)->interval() <= 2800);
+    QVERIFY(timerOf(splash)->interval() > 0);
 }
 
 void TestSplashAbout::keyPressHandsOverOnce() {
@@ -130,7 +144,7 @@ void TestSplashAbout::keyPressHandsOverOnce() {
     QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("frmSplash")));
     // Nothing that was still queued for the splash can bring a second main window.
     if (splash) {
-        splash->Timer1_Timer();
+        QVERIFY(QMetaObject::invokeMethod(timerOf(splash), "timeout"));
     }
     QCOMPARE(handOvers.count(), 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -164,15 +178,15 @@ void TestSplashAbout::clicksHandOverOnlyOnListedControls() {
 
 void TestSplashAbout::splashLabels() {
     frmSplash* splash = showSplash();
-    QCOMPARE(splash->Label1->text(), QStringLiteral("VORANTE LUMIVEXA"));
-    QCOMPARE(splash->Label5->text(), QStringLiteral("VORANTE LUMIVEXA"));
-    QCOMPARE(splash->Label6->text(), QStringLiteral("Analyse Morphologique"));
-    QCOMPARE(splash->Label8->text(), QStringLiteral("Analyse Morphologique"));
-    QCOMPARE(splash->Label2->text(), QStringLiteral("Version 3.5"));
-    QCOMPARE(splash->Label3->text(), QStringLiteral("Windows 95, 98, NT et 2000"));
-    QCOMPARE(splash->Label9->text(), QStringLiteral("Octobre 2001"));
-    QVERIFY(splash->Label7->text().isEmpty());
-    QCOMPARE(splash->Image1->pixmap().size(), QSize(100, 220));
+    QCOMPARE(child<QLabel>(splash, "Label1")->text(), QStringLiteral("VORANTE LUMIVEXA"));
+    QCOMPARE(child<QLabel>(splash, "Label5")->text(), QStringLiteral("VORANTE LUMIVEXA"));
+    QCOMPARE(child<QLabel>(splash, "Label6")->text(), QStringLiteral("Analyse Morphologique"));
+    QCOMPARE(child<QLabel>(splash, "Label8")->text(), QStringLiteral("Analyse Morphologique"));
+    QCOMPARE(child<QLabel>(splash, "Label2")->text(), QStringLiteral("Version 3.5"));
+    QCOMPARE(child<QLabel>(splash, "Label3")->text(), QStringLiteral("Windows 95, 98, NT et 2000"));
+    QCOMPARE(child<QLabel>(splash, "Label9")->text(), QStringLiteral("Octobre 2001"));
+    QVERIFY(child<QLabel>(splash, "Label7")->text().isEmpty());
+    QCOMPARE(child<QLabel>(splash, "Image1")->pixmap().size(), QSize(100, 220));
     QVERIFY(splash->windowTitle().isEmpty());
 }
 
@@ -257,18 +271,18 @@ void TestSplashAbout::programIconIsDrawn() {
 void TestSplashAbout::aboutBoxContents() {
     auto* box = ui::Forms::instance().load<frmAbout>();
     QCOMPARE(box->windowTitle(), QStringLiteral("Vorante Lumivexa - A propos de "));
-    QCOMPARE(box->Label1->text(), QStringLiteral("Analyse morphologique"));
-    QCOMPARE(box->lblVersion->text(), QStringLiteral("Version 3.5"));
-    QVERIFY(box->lblDisclaimer->text().isEmpty());
-    QCOMPARE(box->cmdSysInfo->text(), QStringLiteral("&Infos système..."));
-    QCOMPARE(box->cmdOK->text(), QStringLiteral("OK"));
-    box->cmdOK->click();
+    QCOMPARE(child<QLabel>(box, "Label1")->text(), QStringLiteral("Analyse morphologique"));
+    QCOMPARE(child<QLabel>(box, "lblVersion")->text(), QStringLiteral("Version 3.5"));
+    QVERIFY(child<QLabel>(box, "lblDisclaimer")->text().isEmpty());
+    QCOMPARE(child<QPushButton>(box, "cmdSysInfo")->text(), QStringLiteral("&Infos système..."));
+    QCOMPARE(child<QPushButton>(box, "cmdOK")->text(), QStringLiteral("OK"));
+    child<QPushButton>(box, "cmdOK")->click();
     QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("frmAbout")));
 }
 
 void TestSplashAbout::runSysInfo() {
     auto* box = ui::Forms::instance().load<frmAbout>();
-    box->cmdSysInfo->click();
+    child<QPushButton>(box, "cmdSysInfo")->click();
     QVERIFY(ui::Forms::instance().isLoaded(QStringLiteral("frmAbout")));
 }
 

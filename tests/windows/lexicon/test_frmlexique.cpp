@@ -213,7 +213,8 @@ void TestFrmLexique::missingLexiconLeavesNothingBehind() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     // The next start puts the shipped copy in place.
-    QCOMPARE(records::paths::seedDataFiles({QStringLiteral(MORPHO_BUILD_DATA_DIR)}), QString());
+    QCOMPARE(records::paths::seedDataFiles({QStringLiteral(MORPHO_BUILD_DATA_DIR)}).error(),
+             QString());
     QCOMPARE(readFile(path), readFile(QStringLiteral(MORPHO_BUILD_DATA_DIR "/lexique.dat")));
 }
 

@@ -43,9 +43,38 @@ QStringList menuTexts(const QMainWindow* w) {
     return menus;
 }
 
+// A control of the window, found by its name as the user's tools find it.
+template <class T>
+T* child(const QObject* w, const char* name) {
+    T* found = w->findChild<T*>(QLatin1String(name));
+    if (!found) {
+        qFatal("no control named %s", name);
+    }
+    return found;
+}
+
+// The numbered controls of the shown tables (titles "Titre1"..., grids "grille1"...), in order.
+template <class T>
+QList<T*> tableParts(const Paradigme* w, const QString& stem) {
+    QList<T*> parts;
+    const QWidget* tables = child<QScrollArea>(w, "Tableaux")->widget();
+    while (tables) {
+        T* part = tables->findChild<T*>(stem + QString::number(parts.size() + 1));
+        if (!part) {
+            break;
+        }
+        parts << part;
+    }
+    return parts;
+}
+
+QList<QTableWidget*> grids(const Paradigme* w) {
+    return tableParts<QTableWidget>(w, QStringLiteral("grille"));
+}
+
 QStringList titles(const Paradigme* w) {
     QStringList out;
-    for (const QLabel* title : w->titres) {
+    for (const QLabel* title : tableParts<QLabel>(w, QStringLiteral("Titre"))) {
         out << title->text();
     }
     return out;
@@ -54,16 +83,17 @@ QStringList titles(const Paradigme* w) {
 // The highlighted cells of the window's grids, as "table title: row header / column header".
 QStringList highlighted(const Paradigme* w) {
     QStringList out;
-    for (qsizetype t = 0; t < w->grilles.size(); ++t) {
-        const QTableWidget* grid = w->grilles[t];
+    const QList<QTableWidget*> shown = grids(w);
+    const QStringList names = titles(w);
+    for (qsizetype t = 0; t < shown.size(); ++t) {
+        const QTableWidget* grid = shown[t];
         for (int r = 0; r < grid->rowCount(); ++r) {
             for (int c = 0; c < grid->columnCount(); ++c) {
                 const QTableWidgetItem* item = grid->item(r, c);
                 if (item->font().bold()) {
-                    out << w->titres[t]->text() + QStringLiteral(": ") +
-                               grid->verticalHeaderItem(r)->text() + QStringLiteral(" / ") +
-                               grid->horizontalHeaderItem(c)->text() + QStringLiteral(" = ") +
-                               item->text();
+                    out << names[t] + QStringLiteral(": ") + grid->verticalHeaderItem(r)->text() +
+                               QStringLiteral(" / ") + grid->horizontalHeaderItem(c)->text() +
+                               QStringLiteral(" = ") + item->text();
                 }
             }
         }
@@ -117,16 +147,17 @@ void TestParadigme::opensOnceAndShowsTheTablesOfEachLemma() {
              (QStringList{"&Fichier:", "imprimer=&Imprimer",
                           u"apercu=&Aperçu avant impression..."_qs, "exporter=E&xporter en CSV...",
                           "=", "quitter=&Quitter", "&Aide:", "about=&A propos de"}));
-    QVERIFY(w->lblLemme->text().contains(u"V1, verbe 1re conjugaison"_qs));
-    QCOMPARE(w->lblForme->text(), u"Forme cherchée : amabam (surlignée dans les tableaux)"_qs);
-    QVERIFY(w->Combo1->isHidden());
-    QVERIFY(w->Labelparadigme->isHidden());
+    QVERIFY(child<QLabel>(w, "lblLemme")->text().contains(u"V1, verbe 1re conjugaison"_qs));
+    QCOMPARE(child<QLabel>(w, "lblForme")->text(),
+             u"Forme cherchée : amabam (surlignée dans les tableaux)"_qs);
+    QVERIFY(child<QComboBox>(w, "Combo1")->isHidden());
+    QVERIFY(child<QLabel>(w, "Labelparadigme")->isHidden());
     // One grid per table of the paradigm, under its title, headers in French.
     const analysis::Paradigm& p = w->paradigm();
-    QCOMPARE(w->grilles.size(), qsizetype(p.tables.size()));
+    QCOMPARE(grids(w).size(), qsizetype(p.tables.size()));
     QCOMPARE(titles(w).front(), u"Indicatif actif"_qs);
     QVERIFY(titles(w).contains(u"Formes nominales"_qs));
-    const QTableWidget* indicative = w->grilles.front();
+    const QTableWidget* indicative = grids(w).front();
     QCOMPARE(indicative->horizontalHeaderItem(0)->text(), u"Présent"_qs);
     QCOMPARE(indicative->verticalHeaderItem(5)->text(), u"3e pers. pl."_qs);
     QCOMPARE(indicative->item(0, 0)->text(), u"amo"_qs);
@@ -142,23 +173,24 @@ void TestParadigme::opensOnceAndShowsTheTablesOfEachLemma() {
     QCOMPARE(paradigm::openParadigm("rosa", "rosas", caller_), w);
     QCOMPARE(ui::Forms::instance().loadedNames().count(u"Paradigme"_qs), 1);
     QCOMPARE(titles(w), QStringList{u"Déclinaison (féminin)"_qs});
-    QCOMPARE(w->grilles.size(), 1);
+    QCOMPARE(grids(w).size(), 1);
     QCOMPARE(highlighted(w), QStringList{u"Déclinaison (féminin): Accusatif / Pluriel = rosas"_qs});
-    QCOMPARE(w->Tableaux->widget()->findChildren<QTableWidget*>().size(), 1);
+    QCOMPARE(child<QScrollArea>(w, "Tableaux")->widget()->findChildren<QTableWidget*>().size(), 1);
     paradigm::openParadigm("rosa", QString(), caller_);
-    QVERIFY(w->lblForme->isHidden());
+    QVERIFY(child<QLabel>(w, "lblForme")->isHidden());
     QVERIFY(highlighted(w).isEmpty());
     paradigm::openParadigm("rosa", "amabam", caller_);
-    QCOMPARE(w->lblForme->text(), u"La forme « amabam » n'est pas dans ce paradigme."_qs);
+    QCOMPARE(child<QLabel>(w, "lblForme")->text(),
+             u"La forme « amabam » n'est pas dans ce paradigme."_qs);
     QVERIFY(platform_->messages.isEmpty());
 }
 
 void TestParadigme::tablesShowWholeAtTheDefaultSize() {
     Paradigme* w = paradigm::openParadigm("amo", "amatus", caller_);
     QApplication::processEvents();
-    const int viewport = w->Tableaux->viewport()->width();
-    QCOMPARE(w->Tableaux->horizontalScrollBar()->maximum(), 0);
-    for (const QTableWidget* grid : w->grilles) {
+    const int viewport = child<QScrollArea>(w, "Tableaux")->viewport()->width();
+    QCOMPARE(child<QScrollArea>(w, "Tableaux")->horizontalScrollBar()->maximum(), 0);
+    for (const QTableWidget* grid : grids(w)) {
         QVERIFY2(grid->width() <= viewport, qPrintable(grid->accessibleName()));
         // Every cell as wide as its text needs, or, in the widest columns, wrapped in a row as
         // tall as it needs.
@@ -182,45 +214,45 @@ void TestParadigme::tablesShowWholeAtTheDefaultSize() {
     // A plural beside its singular.
     const qsizetype singular = titles(w).indexOf(u"Participe parfait passif, singulier"_qs);
     QVERIFY(singular >= 0);
-    const QPoint left = w->grilles[singular]->mapTo(w, QPoint());
-    const QPoint right = w->grilles[singular + 1]->mapTo(w, QPoint());
+    const QPoint left = grids(w)[singular]->mapTo(w, QPoint());
+    const QPoint right = grids(w)[singular + 1]->mapTo(w, QPoint());
     QCOMPARE(right.y(), left.y());
-    QVERIFY(right.x() > left.x() + w->grilles[singular]->width());
-    QVERIFY(w->Tableaux->verticalScrollBar()->maximum() > 0);
+    QVERIFY(right.x() > left.x() + grids(w)[singular]->width());
+    QVERIFY(child<QScrollArea>(w, "Tableaux")->verticalScrollBar()->maximum() > 0);
     // The first table that holds the form is brought into view.
-    QTRY_VERIFY(w->Tableaux->verticalScrollBar()->value() > 0);
+    QTRY_VERIFY(child<QScrollArea>(w, "Tableaux")->verticalScrollBar()->value() > 0);
 }
 
 void TestParadigme::homographsAreOffered() {
     Paradigme* w = paradigm::openParadigm("cum", QString(), caller_, "CS");
-    QVERIFY(!w->Combo1->isHidden());
-    QCOMPARE(w->Combo1->count(), 2);
-    QCOMPARE(w->Combo1->currentText().section(u' ', 0, 1), u"cum (CS)"_qs);
-    QVERIFY(w->lblLemme->text().contains(u"CS, conjonction de subordination"_qs));
-    const int pre = w->Combo1->findText(u"cum (PRE)"_qs, Qt::MatchStartsWith);
+    QVERIFY(!child<QComboBox>(w, "Combo1")->isHidden());
+    QCOMPARE(child<QComboBox>(w, "Combo1")->count(), 2);
+    QCOMPARE(child<QComboBox>(w, "Combo1")->currentText().section(u' ', 0, 1), u"cum (CS)"_qs);
+    QVERIFY(child<QLabel>(w, "lblLemme")->text().contains(u"CS, conjonction de subordination"_qs));
+    const int pre = child<QComboBox>(w, "Combo1")->findText(u"cum (PRE)"_qs, Qt::MatchStartsWith);
     QVERIFY(pre >= 0);
-    w->Combo1_Click(pre);
-    QVERIFY(w->lblLemme->text().contains(u"PRE, préposition"_qs));
+    emit child<QComboBox>(w, "Combo1")->activated(pre);
+    QVERIFY(child<QLabel>(w, "lblLemme")->text().contains(u"PRE, préposition"_qs));
     QCOMPARE(w->paradigm().lemma.category, u"PRE"_qs);
     QCOMPARE(platform_->busyDepth, 0);
     // A name with one lemma hides the choice again.
     paradigm::openParadigm("rosa", QString(), caller_);
-    QVERIFY(w->Combo1->isHidden());
-    QVERIFY(w->Label3->isHidden());
+    QVERIFY(child<QComboBox>(w, "Combo1")->isHidden());
+    QVERIFY(child<QLabel>(w, "Label3")->isHidden());
 }
 
 void TestParadigme::saysWhyThereIsNoParadigm() {
     Paradigme* w = paradigm::openParadigm("xyzzy", QString(), caller_);
     QVERIFY(w->isVisible());
-    QVERIFY(!w->Labelparadigme->isHidden());
-    QVERIFY(w->Tableaux->isHidden());
-    QCOMPARE(w->Labelparadigme->text(),
+    QVERIFY(!child<QLabel>(w, "Labelparadigme")->isHidden());
+    QVERIFY(child<QScrollArea>(w, "Tableaux")->isHidden());
+    QCOMPARE(child<QLabel>(w, "Labelparadigme")->text(),
              u"Le lemme « xyzzy » n'est pas dans la base morphologique : son paradigme n'est pas "
              u"connu."_qs);
-    QVERIFY(w->grilles.isEmpty());
+    QVERIFY(grids(w).isEmpty());
     // Nothing to print or export, and the user is told so.
-    w->imprimer->trigger();
-    w->exporter->trigger();
+    child<QAction>(w, "imprimer")->trigger();
+    child<QAction>(w, "exporter")->trigger();
     QVERIFY(platform_->documents.empty());
     QCOMPARE(platform_->messageTexts(),
              (QStringList{u"La liste est vide : il n'y a rien à imprimer."_qs,
@@ -230,34 +262,35 @@ void TestParadigme::saysWhyThereIsNoParadigm() {
     const QString missing = home_.file("absente.sqlite");
     analysis::useMorphologyDatabase(missing);
     paradigm::openParadigm("amo", "amo", caller_);
-    QCOMPARE(w->Labelparadigme->text(), "La base morphologique n'est pas disponible : le fichier " +
-                                            missing + " est introuvable.");
-    QVERIFY(w->Tableaux->isHidden());
+    QCOMPARE(
+        child<QLabel>(w, "Labelparadigme")->text(),
+        "La base morphologique n'est pas disponible : le fichier " + missing + " est introuvable.");
+    QVERIFY(child<QScrollArea>(w, "Tableaux")->isHidden());
     // And with the database back, the tables come back.
     analysis::useMorphologyDatabase(kBuildDatabase);
     paradigm::openParadigm("amo", "amo", caller_);
-    QVERIFY(w->Labelparadigme->isHidden());
-    QVERIFY(!w->Tableaux->isHidden());
-    QVERIFY(!w->grilles.isEmpty());
+    QVERIFY(child<QLabel>(w, "Labelparadigme")->isHidden());
+    QVERIFY(!child<QScrollArea>(w, "Tableaux")->isHidden());
+    QVERIFY(!grids(w).isEmpty());
 }
 
 void TestParadigme::printsPreviewsAndExportsTheParadigm() {
     Paradigme* w = paradigm::openParadigm("amo", "amabam", caller_);
     const analysis::Pages pages = analysis::paradigmListing(w->paradigm());
     QVERIFY(pages.size() > 1);
-    w->imprimer->trigger();
+    child<QAction>(w, "imprimer")->trigger();
     QCOMPARE(platform_->documents.size(), std::size_t(1));
     QCOMPARE(platform_->documents[0].pages, pages);
     QVERIFY(platform_->documents[0].ended);
-    w->apercu->trigger();
+    child<QAction>(w, "apercu")->trigger();
     QCOMPARE(platform_->previews, QList<QList<QStringList>>{pages});
     platform_->cancelPrinting = true;
-    w->imprimer->trigger();
+    child<QAction>(w, "imprimer")->trigger();
     QCOMPARE(platform_->documents.size(), std::size_t(1));
 
     const QString csv = home_.file("amo.csv");
     platform_->fileNames.push_back(csv);
-    w->exporter->trigger();
+    child<QAction>(w, "exporter")->trigger();
     const QList<QStringList> rows = analysis::paradigmCsvRows(w->paradigm());
     QCOMPARE(platform_->messageTexts(),
              QStringList{u"L'exportation est terminée : %1 lignes."_qs.arg(rows.size())});
@@ -295,7 +328,7 @@ void TestParadigme::opensFromTheLexiconOnTheSelectedLemma() {
     QVERIFY(w && w->isVisible());
     QCOMPARE(w->paradigm().lemma.lemma, u"amo"_qs);
     QCOMPARE(w->paradigm().lemma.category, u"V1"_qs);
-    QVERIFY(w->lblForme->text().isEmpty());
+    QVERIFY(child<QLabel>(w, "lblForme")->text().isEmpty());
     QCOMPARE(platform_->messages.size(), 2);
     // A new listing leaves no row chosen.
     lexicon->Command1->click();

@@ -260,7 +260,7 @@ void TestMainWindow::aboutIsModalAndOkReturns() {
         QVERIFY(box);
         seen = box->isVisible() && box->isModal();
         QCOMPARE(box->windowTitle(), QStringLiteral("Vorante Lumivexa - A propos de "));
-        box->cmdOK->click();
+        box->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
     });
     main_->about->trigger();
     QVERIFY(seen);

@@ -72,7 +72,7 @@ class TestFrmanalyse02 : public QObject {
 void TestFrmanalyse02::init() {
     platform_ = std::make_unique<FakePlatform>();
     saved_ = home_.file(QStringLiteral("analyse.dat"));
-    QVERIFY(analysis::saveAnalysisFile(saved_, kSaved).ok);
+    QVERIFY(analysis::saveAnalysisFile(saved_, kSaved).ok());
 }
 
 void TestFrmanalyse02::cleanup() {
@@ -144,7 +144,7 @@ void TestFrmanalyse02::emptyThesaurusThenStoresRecordsOneAndTwo() {
     ws->Command2->click();
     clickRow(ws, 1);
     ws->Command2->click();
-    const auto stored = records::readAllRecords<records::ThesaurusRecord>(mine).records;
+    const auto stored = records::readAllRecords<records::ThesaurusRecord>(mine).value();
     QCOMPARE(stored.size(), std::size_t(2));
     QCOMPARE(stored[0].number(), qint16(1));
     QCOMPARE(stored[1].number(), qint16(2));
@@ -200,7 +200,7 @@ void TestFrmanalyse02::keypadsWriteOnlyIntoTheirWorkspace() {
 void TestFrmanalyse02::secondOpeningKeepsTheFirstAnalysis() {
     frmanalyse02* ws = openAnalysis(saved_);
     const QString other = home_.file(QStringLiteral("autre.dat"));
-    QVERIFY(analysis::saveAnalysisFile(other, {kSaved[2]}).ok);
+    QVERIFY(analysis::saveAnalysisFile(other, {kSaved[2]}).ok());
     QCOMPARE(openAnalysis(other), ws);
     QCOMPARE(ws->grille01->rows(), 4);
     QCOMPARE(ws->grille01->textAt(1, 0).trimmed(), QStringLiteral("Arma"));

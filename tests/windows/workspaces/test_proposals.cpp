@@ -141,8 +141,8 @@ void TestProposals::choosingFillsTheDetailFieldsForValidation() {
     ws->Command2->click();
     QVERIFY(platform_->messages.isEmpty());
     const auto stored = records::readAllRecords<records::ThesaurusRecord>(mine_);
-    QCOMPARE(stored.records.size(), std::size_t(1));
-    const records::ThesaurusRecord& r = stored.records[0];
+    QCOMPARE(stored.value().size(), std::size_t(1));
+    const records::ThesaurusRecord& r = stored.value()[0];
     QStringList fields;
     for (const QString& f : {r.form(), r.lemma(), r.translation(), r.category(),
                              r.caseGenderNumber(), r.moodTenseVoice()}) {
@@ -195,7 +195,7 @@ void TestProposals::completionProposesRowsWithoutWritingAnything() {
     drive::clickRow(ws, amat);
     QCOMPARE(ws->Text2->toPlainText(), u"amo"_qs);
     ws->Command2->click();
-    QCOMPARE(records::readAllRecords<records::ThesaurusRecord>(mine_).records.size(),
+    QCOMPARE(records::readAllRecords<records::ThesaurusRecord>(mine_).value().size(),
              std::size_t(1));
     QVERIFY(!g->model()->italicAt(amat, 1));
     QVERIFY(g->model()->italicAt(1, 1));
@@ -230,7 +230,7 @@ void TestProposals::missingDatabaseLeavesTheWorkspaceAsItWas() {
     // Validation works as before.
     ws->Text2->setPlainText(QStringLiteral("amo"));
     ws->Command2->click();
-    QCOMPARE(records::readAllRecords<records::ThesaurusRecord>(mine_).records.size(),
+    QCOMPARE(records::readAllRecords<records::ThesaurusRecord>(mine_).value().size(),
              std::size_t(1));
     QCOMPARE(platform_->messages.size(), 1);
 }
@@ -241,7 +241,7 @@ void TestProposals::savedAnalysisWorkspaceProposesToo() {
     QVERIFY(analysis::saveAnalysisFile(
                 saved, {{"Rosamque", "_", "_", "_", "_", "_", "*"},
                         {"amat", "amo", "il aime", "V1", "3 sg.", "ind. prés. act.", ""}})
-                .ok);
+                .ok());
     auto* main = ui::Forms::instance().load<shell::Morphologique>();
     platform_->fileNames.push_back(saved);
     main->ouvriranalyse->trigger();
