@@ -163,10 +163,11 @@ std::vector<ResultRow> resultsOf(const analysis::ThesaurusLists& lists,
     rows.reserve(entries.size());
     for (const qint64 entry : entries) {
         const auto i = static_cast<std::size_t>(entry);
-        rows.push_back({{lists.forms[i], lists.lemmas[i], lists.translations[i],
-                         lists.categories[i], lists.caseGenderNumbers[i], lists.moodTenseVoices[i]},
-                        lists.numbers[i].toLongLong(),
-                        fileRecords.isEmpty() ? QByteArray() : fileRecords.mid(entry * length, length)});
+        rows.push_back(
+            {{lists.forms[i], lists.lemmas[i], lists.translations[i], lists.categories[i],
+              lists.caseGenderNumbers[i], lists.moodTenseVoices[i]},
+             lists.numbers[i].toLongLong(),
+             fileRecords.isEmpty() ? QByteArray() : fileRecords.mid(entry * length, length)});
     }
     return rows;
 }
@@ -207,9 +208,12 @@ analysis::DetailFields valuesOf(const QByteArray& record) {
     using records::trimmedRight;
     records::ThesaurusRecord stored;
     stored.fromBytes(record);
-    return {trimmedRight(stored.form()),        trimmedRight(stored.lemma()),
-            trimmedRight(stored.translation()), trimmedRight(stored.category()),
-            trimmedRight(stored.caseGenderNumber()), trimmedRight(stored.moodTenseVoice())};
+    return {trimmedRight(stored.form()),
+            trimmedRight(stored.lemma()),
+            trimmedRight(stored.translation()),
+            trimmedRight(stored.category()),
+            trimmedRight(stored.caseGenderNumber()),
+            trimmedRight(stored.moodTenseVoice())};
 }
 
 }  // namespace thesaurus

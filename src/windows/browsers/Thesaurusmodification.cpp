@@ -138,11 +138,16 @@ void Thesaurusmodification::followVisualOrder() {
 }
 
 void Thesaurusmodification::Form_Load() {
-    QWidget* fields[] = {formField_,     lemmaField_,           translationField_,
-                         categoryField_, caseGenderNumberField_, moodTenseVoiceField_};
+    QWidget* fields[] = {
+        formField_,          lemmaField_, translationField_, categoryField_, caseGenderNumberField_,
+        moodTenseVoiceField_};
     const analysis::DetailFields& values = entry_.values;
-    const QString shown[] = {values.form,     values.lemma,            values.translation,
-                             values.category, values.caseGenderNumber, values.moodTenseVoice};
+    const QString shown[] = {values.form,
+                             values.lemma,
+                             values.translation,
+                             values.category,
+                             values.caseGenderNumber,
+                             values.moodTenseVoice};
     for (std::size_t i = 0; i < std::size(fields); ++i) {
         ui::setFieldText(fields[i], records::trimmedRight(shown[i]));
     }

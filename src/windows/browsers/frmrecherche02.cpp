@@ -69,7 +69,8 @@ void frmrecherche02::reloadLists(bool quiet) {
 
 void frmrecherche02::readAgain() {
     const bool selected = rowHoldsEntry(selectedRow_);
-    const QByteArray wasSelected = selected ? listedRows().at(selectedRow_ - 1).listed : QByteArray();
+    const QByteArray wasSelected =
+        selected ? listedRows().at(selectedRow_ - 1).listed : QByteArray();
     reloadLists(true);
     listAgain();
     // The selection stays on its entry only when the entry is shown as it was.

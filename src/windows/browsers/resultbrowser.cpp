@@ -5,9 +5,9 @@
 #include "ui/grid.h"
 #include "ui/gridmodel.h"
 #include "ui/printjob.h"
-#include "windows/browsers/resultrows.h"
 #include "ui/widgets.h"
 #include "windows/about/frmAbout.h"
+#include "windows/browsers/resultrows.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -97,7 +97,8 @@ void ResultBrowser::buildMenus() {
     file->addSeparator();
     item(file, QStringLiteral("quitter"), QStringLiteral("&Quitter"), &ResultBrowser::close);
     searchMenu_ = menu(nullptr, QStringLiteral("recherche"), QStringLiteral("&Recherche"));
-    QMenu* alphabet = menu(searchMenu_, QStringLiteral("alphabet"), QStringLiteral("&Alphabétique"));
+    QMenu* alphabet =
+        menu(searchMenu_, QStringLiteral("alphabet"), QStringLiteral("&Alphabétique"));
     for (char c = 'a'; c <= 'z'; ++c) {
         const QChar letter = QLatin1Char(c);
         item(alphabet, QStringLiteral("l") + letter, QStringLiteral("&") + letter.toUpper(),
@@ -130,8 +131,7 @@ void ResultBrowser::buildBody() {
     searchRow_->addStretch(1);
 
     const QString results = QStringLiteral("Résultat de la recherche :");
-    resultFrame_ =
-        named(new QGroupBox(results, central), QStringLiteral("Frame2"), results);
+    resultFrame_ = named(new QGroupBox(results, central), QStringLiteral("Frame2"), results);
     resultGrid_ = named(new Grid(resultFrame_), QStringLiteral("grille02"), results);
     resultGrid_->setAccessibleName(results);
     resultGrid_->setCols(static_cast<int>(design_.headers.size()));

@@ -41,7 +41,8 @@ void ThesaurusBrowser::readLists(const QString& path, const QString& emptyMessag
 }
 
 void ThesaurusBrowser::listWithInitial(QChar letter) {
-    listedRows_.setRows(resultsOf(lists_, entriesWithInitial(lists_.forms, letter, scan_), fileRecords_));
+    listedRows_.setRows(
+        resultsOf(lists_, entriesWithInitial(lists_.forms, letter, scan_), fileRecords_));
 }
 
 void ThesaurusBrowser::listFoundFor(const QString& text) {

@@ -34,8 +34,9 @@ std::vector<RecordNumber> ThesaurusResults::recordNumbers() const {
 }
 
 int ThesaurusResults::rowListedFrom(const QByteArray& listed) const {
-    const auto found = std::find_if(all().begin(), all().end(),
-                                    [&listed](const ResultRow& row) { return row.listed == listed; });
+    const auto found = std::find_if(all().begin(), all().end(), [&listed](const ResultRow& row) {
+        return row.listed == listed;
+    });
     return found == all().end() ? -1 : static_cast<int>(found - all().begin());
 }
 
