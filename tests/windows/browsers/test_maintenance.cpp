@@ -100,6 +100,7 @@ class TestMaintenance : public QObject {
     void modificationFieldsHoldOneLine();
     void modificationKeyboard();
     void modifyingTheEmptyRowExplains();
+    void modificationWindowTakesItsEntryAndAnswersBySignal();
 
   private:
     frmrecherche02* openMine();
@@ -629,6 +630,45 @@ void TestMaintenance::modifyingTheEmptyRowExplains() {
     QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("Thesaurusmodification")));
     QCOMPARE(platform_->messageTexts(),
              QStringList{"Aucun élément de la grille n'est sélectionné"});
+}
+
+// Without any browser: the window shows the entry it was given and hands back what was typed,
+// leaving the write and its own closing to whoever opened it.
+void TestMaintenance::modificationWindowTakesItsEntryAndAnswersBySignal() {
+    const thesaurus::ResultRow entry{
+        {QStringLiteral("Amor"), QStringLiteral("amor").leftJustified(50),
+         QStringLiteral("l'amour"), QStringLiteral("N3     "), QStringLiteral("nom. m. sg."),
+         QStringLiteral("_")},
+        4,
+        QByteArray(216, 'x')};
+    auto* m = ui::Forms::instance().load<Thesaurusmodification>(
+        ui::Forms::nameOf<Thesaurusmodification>(),
+        [&entry] { return new Thesaurusmodification(entry); });
+    const auto leave = qScopeGuard([m] { m->unload(); });
+    std::vector<std::pair<thesaurus::ResultRow, analysis::DetailFields>> edits;
+    connect(m, &Thesaurusmodification::edited, this,
+            [&edits](const thesaurus::ResultRow& e, const analysis::DetailFields& values) {
+                edits.emplace_back(e, values);
+            });
+    QCOMPARE(drive::lineField(m, "Text1")->text(), QStringLiteral("Amor"));
+    QCOMPARE(drive::textField(m, "Text2")->toPlainText(), QStringLiteral("amor"));
+    QCOMPARE(drive::textField(m, "Text4")->toPlainText(), QStringLiteral("N3"));
+    QCOMPARE(drive::lineField(m, "Text7")->text(), QStringLiteral("4"));
+
+    drive::textField(m, "Text3")->setPlainText(QStringLiteral("l'amour divin"));
+    drive::button(m, "Command2")->click();
+    QCOMPARE(edits.size(), std::size_t(1));
+    QCOMPARE(edits[0].first.recordNumber, thesaurus::RecordNumber(4));
+    QCOMPARE(edits[0].first.listed, entry.listed);
+    const analysis::DetailFields& typed = edits[0].second;
+    QCOMPARE(typed.form, QStringLiteral("Amor"));
+    QCOMPARE(typed.lemma, QStringLiteral("amor"));
+    QCOMPARE(typed.translation, QStringLiteral("l'amour divin"));
+    QCOMPARE(typed.category, QStringLiteral("N3"));
+    QCOMPARE(typed.caseGenderNumber, QStringLiteral("nom. m. sg."));
+    QCOMPARE(typed.moodTenseVoice, QStringLiteral("_"));
+    QVERIFY(ui::Forms::instance().isLoaded(QStringLiteral("Thesaurusmodification")));
+    QVERIFY(platform_->messages.isEmpty());
 }
 
 QTEST_MAIN(TestMaintenance)
