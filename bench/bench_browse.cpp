@@ -10,10 +10,12 @@
 
 #include "qtbenchmain.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -103,6 +105,29 @@ W* shownBrowser() {
     return browser;
 }
 
+// The browser's control of that name, as the user reaches it.
+template <class T>
+T* control(const QWidget* browser, const QString& name) {
+    T* found = browser->findChild<T*>(name);
+    if (!found) {
+        qFatal("no control %s", qPrintable(name));
+    }
+    return found;
+}
+
+// The letter listing of the menu "&Recherche" > "&Alphabétique".
+void listLetter(const QWidget* browser, QChar letter) {
+    control<QAction>(browser, QStringLiteral("l") + letter)->trigger();
+}
+
+void searchTyped(const QWidget* browser) {
+    control<QPushButton>(browser, QStringLiteral("Command1"))->click();
+}
+
+void typeSearch(const QWidget* browser, const QString& text) {
+    control<QLineEdit>(browser, QStringLiteral("Text1"))->setText(text);
+}
+
 // A listing as the user sees it: the rows found, the grid filled and painted.
 template <class Listing>
 void timeListing(benchmark::State& state, ui::ResultBrowser* browser, Listing listing) {
@@ -110,14 +135,14 @@ void timeListing(benchmark::State& state, ui::ResultBrowser* browser, Listing li
         listing();
         QApplication::processEvents();
     }
-    state.counters["rows"] = double(browser->rowCounter - 1);
+    state.counters["rows"] = double(browser->resultRows().size());
 }
 
 // Argument: the letter, "a" being 0.
 void BM_LetterListing(benchmark::State& state) {
     auto* browser = shownBrowser<thesaurus::frmrecherche01>();
     const QChar letter = QLatin1Char(char('a' + state.range(0)));
-    timeListing(state, browser, [&] { browser->letter_Click(letter); });
+    timeListing(state, browser, [&] { listLetter(browser, letter); });
 }
 BENCHMARK(BM_LetterListing)
     ->ArgName("letter")
@@ -127,8 +152,8 @@ BENCHMARK(BM_LetterListing)
 
 void BM_FormSearch(benchmark::State& state) {
     auto* browser = shownBrowser<thesaurus::frmrecherche01>();
-    browser->Text1->setText(QStringLiteral("Est"));
-    timeListing(state, browser, [&] { browser->Command1_Click(); });
+    typeSearch(browser, QStringLiteral("Est"));
+    timeListing(state, browser, [&] { searchTyped(browser); });
 }
 BENCHMARK(BM_FormSearch)->Unit(benchmark::kMillisecond);
 
@@ -137,10 +162,10 @@ BENCHMARK(BM_FormSearch)->Unit(benchmark::kMillisecond);
 // round deletes an entry of another form, from the middle of the thesaurus on.
 void BM_DeleteAndReload(benchmark::State& state) {
     auto* browser = shownBrowser<thesaurus::frmrecherche02>();
-    auto next = static_cast<std::size_t>(browser->lists.size() / 2);
+    auto next = static_cast<std::size_t>(browser->lists().size() / 2);
     for (auto _ : state) {
         state.PauseTiming();
-        const std::vector<QString>& forms = browser->lists.forms;
+        const std::vector<QString>& forms = browser->lists().forms;
         while (next < forms.size() && (forms[next] == records::kDeletedForm ||
                                        (next > 0 && forms[next] == forms[next - 1]))) {
             ++next;
@@ -149,15 +174,15 @@ void BM_DeleteAndReload(benchmark::State& state) {
             state.SkipWithError("no entry left to delete");
             break;
         }
-        browser->Text1->setText(forms[next++]);
-        browser->Command1_Click();
-        browser->grille02->setRow(1);
+        typeSearch(browser, forms[next++]);
+        searchTyped(browser);
+        control<ui::Grid>(browser, QStringLiteral("grille02"))->setRow(1);
         QApplication::processEvents();
         state.ResumeTiming();
-        browser->Command2_Click();
+        control<QPushButton>(browser, QStringLiteral("Command2"))->click();
         QApplication::processEvents();
     }
-    state.counters["entries"] = double(browser->lists.size());
+    state.counters["entries"] = double(browser->lists().size());
 }
 BENCHMARK(BM_DeleteAndReload)->Unit(benchmark::kMillisecond);
 
@@ -180,7 +205,7 @@ BENCHMARK(BM_LoadLexiconLists)->Unit(benchmark::kMillisecond);
 void BM_LexiconLetterListing(benchmark::State& state) {
     auto* browser = shownBrowser<lexicon::frmlexique>();
     const QChar letter = QLatin1Char(char('a' + state.range(0)));
-    timeListing(state, browser, [&] { browser->letter_Click(letter); });
+    timeListing(state, browser, [&] { listLetter(browser, letter); });
 }
 BENCHMARK(BM_LexiconLetterListing)
     ->ArgName("letter")
@@ -190,8 +215,8 @@ BENCHMARK(BM_LexiconLetterListing)
 
 void BM_LexiconSearch(benchmark::State& state) {
     auto* browser = shownBrowser<lexicon::frmlexique>();
-    browser->Text1->setText(QStringLiteral("a"));
-    timeListing(state, browser, [&] { browser->Command1_Click(); });
+    typeSearch(browser, QStringLiteral("a"));
+    timeListing(state, browser, [&] { searchTyped(browser); });
 }
 BENCHMARK(BM_LexiconSearch)->Unit(benchmark::kMillisecond);
 

@@ -155,17 +155,21 @@ std::vector<qint64> entriesWithForm(const analysis::ThesaurusLists& lists, const
     return found;
 }
 
-Results resultsOf(const analysis::ThesaurusLists& lists, const std::vector<qint64>& entries) {
-    Results results;
-    results.rows.reserve(entries.size());
+std::vector<ResultRow> resultsOf(const analysis::ThesaurusLists& lists,
+                                 const std::vector<qint64>& entries,
+                                 const QByteArray& fileRecords) {
+    constexpr qint64 length = records::ThesaurusRecord::Length;
+    std::vector<ResultRow> rows;
+    rows.reserve(entries.size());
     for (const qint64 entry : entries) {
         const auto i = static_cast<std::size_t>(entry);
-        results.rows.push_back({lists.forms[i], lists.lemmas[i], lists.translations[i],
-                                lists.categories[i], lists.caseGenderNumbers[i],
-                                lists.moodTenseVoices[i]});
-        results.numbers << lists.numbers[i];
+        rows.push_back(
+            {{lists.forms[i], lists.lemmas[i], lists.translations[i], lists.categories[i],
+              lists.caseGenderNumbers[i], lists.moodTenseVoices[i]},
+             lists.numbers[i].toLongLong(),
+             fileRecords.isEmpty() ? QByteArray() : fileRecords.mid(entry * length, length)});
     }
-    return results;
+    return rows;
 }
 
 analysis::Pages printedListing(const std::vector<QStringList>& rows) {
@@ -200,14 +204,16 @@ WriteResult rewriteEntry(const QString& path, qint64 number, const QByteArray& l
         QStringLiteral("L'analyse n'a pas été modifiée."));
 }
 
-QStringList cellsOf(const records::ThesaurusRecord& record) {
+analysis::DetailFields valuesOf(const QByteArray& record) {
     using records::trimmedRight;
-    return {trimmedRight(record.form()),
-            trimmedRight(record.lemma()),
-            trimmedRight(record.translation()),
-            trimmedRight(record.category()),
-            trimmedRight(record.caseGenderNumber()),
-            trimmedRight(record.moodTenseVoice())};
+    records::ThesaurusRecord stored;
+    stored.fromBytes(record);
+    return {trimmedRight(stored.form()),
+            trimmedRight(stored.lemma()),
+            trimmedRight(stored.translation()),
+            trimmedRight(stored.category()),
+            trimmedRight(stored.caseGenderNumber()),
+            trimmedRight(stored.moodTenseVoice())};
 }
 
 }  // namespace thesaurus

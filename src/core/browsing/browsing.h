@@ -46,13 +46,22 @@ std::vector<qint64> entriesWithInitial(const std::vector<QString>& keys, QChar l
 // Deleted records (form "$$$") are no entries: they are never found.
 std::vector<qint64> entriesWithForm(const analysis::ThesaurusLists& lists, const QString& text);
 
-// The rows a listing shows: per entry its six grid cells (form, lemma, translation, category,
-// case-gender-number, mood-tense-voice) and its record number (List7, kept in List8).
-struct Results {
-    std::vector<QStringList> rows;
-    QStringList numbers;
+// A record's number as its number field holds it: the writes in place go to that record.
+using RecordNumber = qint64;
+
+// One row of a listing: an entry's six values as the lists hold them (padding kept where the
+// lists keep it), the number of its record and, when the browser keeps the file's bytes, the
+// 216 bytes the entry was listed from, which a write checks the file still holds.
+struct ResultRow {
+    analysis::DetailFields values;
+    RecordNumber recordNumber = 0;
+    QByteArray listed;
 };
-Results resultsOf(const analysis::ThesaurusLists& lists, const std::vector<qint64>& entries);
+
+// The rows of these entries; `fileRecords`, when not empty, gives each row its listed bytes.
+std::vector<ResultRow> resultsOf(const analysis::ThesaurusLists& lists,
+                                 const std::vector<qint64>& entries,
+                                 const QByteArray& fileRecords = {});
 
 // The printed listing of result rows: per row a block of seven lines, ten blocks a page.
 analysis::Pages printedListing(const std::vector<QStringList>& rows);
@@ -81,7 +90,7 @@ WriteResult rewriteEntry(const QString& path, qint64 number, const QByteArray& l
 // The record rewriteEntry writes for these values, number and reserved field aside.
 records::ThesaurusRecord entryRecord(const analysis::DetailFields& values);
 
-// The six grid cells of a record, without trailing spaces: what the record really holds.
-QStringList cellsOf(const records::ThesaurusRecord& record);
+// The six values of a record's 216 bytes, without trailing spaces: what the record really holds.
+analysis::DetailFields valuesOf(const QByteArray& record);
 
 }  // namespace thesaurus

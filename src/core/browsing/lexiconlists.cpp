@@ -71,8 +71,8 @@ std::vector<qint64> entriesWithPrefix(const LexiconLists& lists, const QString& 
     return found;
 }
 
-std::vector<QStringList> resultRows(const LexiconLists& lists, const std::vector<qint64>& entries) {
-    std::vector<QStringList> rows;
+std::vector<LexiconRow> resultRows(const LexiconLists& lists, const std::vector<qint64>& entries) {
+    std::vector<LexiconRow> rows;
     rows.reserve(entries.size());
     for (const qint64 entry : entries) {
         const auto i = static_cast<std::size_t>(entry);

@@ -43,8 +43,17 @@ std::vector<qint64> entriesWithInitial(const LexiconLists& lists, QChar letter);
 // trimmed.
 std::vector<qint64> entriesWithPrefix(const LexiconLists& lists, const QString& text);
 
-// The grid cells of each entry: lemma, translation, category, French family, Latin family.
-std::vector<QStringList> resultRows(const LexiconLists& lists, const std::vector<qint64>& entries);
+// One row of a listing: an entry's values as the lists hold them.
+struct LexiconRow {
+    QString lemma;
+    QString translation;
+    QString category;
+    QString frenchFamily;
+    QString latinFamily;
+};
+
+// The rows of these entries, in their order.
+std::vector<LexiconRow> resultRows(const LexiconLists& lists, const std::vector<qint64>& entries);
 
 // The printed listing of result rows: per row a block of six lines, ten blocks a page.
 analysis::Pages printedListing(const std::vector<QStringList>& rows);

@@ -1,21 +1,15 @@
 #include "windows/browsers/Thesaurusmodification.h"
 
-#include "core/browsing/browsing.h"
-#include "core/lookup/storing.h"
 #include "core/records/records.h"
 #include "ui/fields.h"
-#include "ui/grid.h"
-#include "ui/platform.h"
 #include "ui/widgets.h"
 #include "windows/about/frmAbout.h"
-#include "windows/browsers/frmrecherche02.h"
 #include "windows/keypads/keypads.h"
 
 #include <QAction>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -25,7 +19,7 @@
 
 namespace thesaurus {
 
-Thesaurusmodification::Thesaurusmodification() {
+Thesaurusmodification::Thesaurusmodification(ResultRow entry) : entry_(std::move(entry)) {
     setWindowTitle(QStringLiteral("Vorante Lumivexa - Modification du Thesaurus"));
     setAccessibleName(windowTitle());
     buildMenus();
@@ -35,12 +29,8 @@ Thesaurusmodification::Thesaurusmodification() {
 
 void Thesaurusmodification::buildMenus() {
     const ui::QuitAboutMenus menus = ui::quitAboutMenus(this);
-    fichier = menus.fichier;
-    quitter = menus.quitter;
-    aide = menus.aide;
-    about = menus.about;
-    connect(quitter, &QAction::triggered, this, &Thesaurusmodification::quitter_Click);
-    connect(about, &QAction::triggered, this, &Thesaurusmodification::about_Click);
+    connect(menus.quitter, &QAction::triggered, this, &Thesaurusmodification::unload);
+    connect(menus.about, &QAction::triggered, this, &about::showAboutBox);
 }
 
 QWidget* Thesaurusmodification::buildFields(QWidget* parent) {
@@ -50,7 +40,7 @@ QWidget* Thesaurusmodification::buildFields(QWidget* parent) {
     auto text = [this, fields](const QString& name, const QString& what, int lines) {
         auto* t = ui::named(new ui::LineField(fields, lines), name, what);
         t->setEnterValidates(true);
-        connect(t, &ui::LineField::entered, this, &Thesaurusmodification::Command2_Click);
+        connect(t, &ui::LineField::entered, this, &Thesaurusmodification::save);
         return t;
     };
     // A field with the picture button of its keypad on its right.
@@ -66,39 +56,43 @@ QWidget* Thesaurusmodification::buildFields(QWidget* parent) {
         row->addWidget(button, 0, Qt::AlignTop);
         return row;
     };
-    Text1 = ui::named(new QLineEdit(fields), QStringLiteral("Text1"), QStringLiteral("Forme"));
-    Text1->setEnabled(false);
-    Text2 = text(QStringLiteral("Text2"), QStringLiteral("Lemme"), 1);
-    Text3 = text(QStringLiteral("Text3"), QStringLiteral("Traduction"), 3);
-    Text4 = text(QStringLiteral("Text4"), QStringLiteral("Cat. gramm."), 1);
-    Text5 = text(QStringLiteral("Text5"), QStringLiteral("Cas, genre, nombre"), 1);
-    Text6 = text(QStringLiteral("Text6"), QStringLiteral("Mode, temps, voix"), 1);
-    form->addRow(QStringLiteral("Forme :"), Text1);
-    form->addRow(QStringLiteral("Lemme :"), Text2);
-    form->addRow(QStringLiteral("Traduction :"), Text3);
+    formField_ = ui::named(new QLineEdit(fields), QStringLiteral("Text1"), QStringLiteral("Forme"));
+    formField_->setEnabled(false);
+    lemmaField_ = text(QStringLiteral("Text2"), QStringLiteral("Lemme"), 1);
+    translationField_ = text(QStringLiteral("Text3"), QStringLiteral("Traduction"), 3);
+    categoryField_ = text(QStringLiteral("Text4"), QStringLiteral("Cat. gramm."), 1);
+    caseGenderNumberField_ = text(QStringLiteral("Text5"), QStringLiteral("Cas, genre, nombre"), 1);
+    moodTenseVoiceField_ = text(QStringLiteral("Text6"), QStringLiteral("Mode, temps, voix"), 1);
+    form->addRow(QStringLiteral("Forme :"), formField_);
+    form->addRow(QStringLiteral("Lemme :"), lemmaField_);
+    form->addRow(QStringLiteral("Traduction :"), translationField_);
+    // Each keypad writes into the field beside its button.
     form->addRow(QStringLiteral("Cat. gramm. :"),
-                 withKeypad(Text4, Command1_b, QStringLiteral("Command1_b"),
-                            QStringLiteral("Pavé des catégories grammaticales"),
-                            &Thesaurusmodification::Command1_b_Click));
-    form->addRow(QStringLiteral("Cas, genre, nombre :"),
-                 withKeypad(Text5, Command3, QStringLiteral("Command3"),
-                            QStringLiteral("Pavé cas, genre, nombre"),
-                            &Thesaurusmodification::Command3_Click));
-    form->addRow(QStringLiteral("Mode, temps, voix :"),
-                 withKeypad(Text6, Command4, QStringLiteral("Command4"),
-                            QStringLiteral("Pavé mode, temps, voix"),
-                            &Thesaurusmodification::Command4_Click));
-    Text7 = ui::named(new QLineEdit(fields), QStringLiteral("Text7"),
-                      QStringLiteral("Numéro de l'enregistrement"));
-    Text7->hide();
+                 withKeypad(categoryField_, categoryKeypadButton_, QStringLiteral("Command1_b"),
+                            QStringLiteral("Pavé des catégories grammaticales"), [this] {
+                                keypads::openKeypad(QStringLiteral("pave02_a2"), categoryField_);
+                            }));
+    form->addRow(
+        QStringLiteral("Cas, genre, nombre :"),
+        withKeypad(caseGenderNumberField_, caseGenderNumberKeypadButton_,
+                   QStringLiteral("Command3"), QStringLiteral("Pavé cas, genre, nombre"), [this] {
+                       keypads::openKeypad(QStringLiteral("pave03_a2"), caseGenderNumberField_);
+                   }));
+    form->addRow(
+        QStringLiteral("Mode, temps, voix :"),
+        withKeypad(moodTenseVoiceField_, moodTenseVoiceKeypadButton_, QStringLiteral("Command4"),
+                   QStringLiteral("Pavé mode, temps, voix"), [this] {
+                       keypads::openKeypad(QStringLiteral("pave03_b2"), moodTenseVoiceField_);
+                   }));
+    recordNumberField_ = ui::named(new QLineEdit(fields), QStringLiteral("Text7"),
+                                   QStringLiteral("Numéro de l'enregistrement"));
+    recordNumberField_->hide();
     return fields;
 }
 
 void Thesaurusmodification::buildBody() {
     auto* central = new QWidget(this);
     const ui::ShadowTitle title = ui::programTitle(central);
-    Label1 = title.face;
-    Label2 = title.shadow;
     auto* buttons = new QHBoxLayout;
     auto button = [&](const QString& name, const QString& caption, const QString& what,
                       auto handler) {
@@ -108,18 +102,18 @@ void Thesaurusmodification::buildBody() {
         buttons->addWidget(b);
         return b;
     };
-    Command5 = button(QStringLiteral("Command5"), QStringLiteral("P2"),
-                      QStringLiteral("Tableau des catégories (P2)"),
-                      &Thesaurusmodification::Command5_Click);
-    Command6 = button(QStringLiteral("Command6"), QStringLiteral("P3"),
-                      QStringLiteral("Tableau des cas, modes, temps et voix (P3)"),
-                      &Thesaurusmodification::Command6_Click);
+    categoryChartButton_ = button(QStringLiteral("Command5"), QStringLiteral("P2"),
+                                  QStringLiteral("Tableau des catégories (P2)"),
+                                  [] { keypads::openChart(QStringLiteral("pave02"), true); });
+    caseMoodChartButton_ = button(QStringLiteral("Command6"), QStringLiteral("P3"),
+                                  QStringLiteral("Tableau des cas, modes, temps et voix (P3)"),
+                                  [] { keypads::openChart(QStringLiteral("pave03"), true); });
     buttons->addStretch(1);
     // Alt+A is the "&Aide" menu's: Annuler takes its N.
-    Command2 = button(QStringLiteral("Command2"), QStringLiteral("&Enregistrer"),
-                      QStringLiteral("Enregistrer"), &Thesaurusmodification::Command2_Click);
-    Command1 = button(QStringLiteral("Command1"), QStringLiteral("A&nnuler"),
-                      QStringLiteral("Annuler"), &Thesaurusmodification::Command1_Click);
+    saveButton_ = button(QStringLiteral("Command2"), QStringLiteral("&Enregistrer"),
+                         QStringLiteral("Enregistrer"), &Thesaurusmodification::save);
+    cancelButton_ = button(QStringLiteral("Command1"), QStringLiteral("A&nnuler"),
+                           QStringLiteral("Annuler"), &Thesaurusmodification::unload);
 
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(title.container);
@@ -131,108 +125,63 @@ void Thesaurusmodification::buildBody() {
 
 // Tab goes down the fields, each keypad button right after its field, then along the buttons.
 void Thesaurusmodification::followVisualOrder() {
-    QWidget* order[] = {Text2, Text3,    Text4,    Command1_b, Text5,    Command3,
-                        Text6, Command4, Command5, Command6,   Command2, Command1};
+    QWidget* order[] = {lemmaField_,
+                        translationField_,
+                        categoryField_,
+                        categoryKeypadButton_,
+                        caseGenderNumberField_,
+                        caseGenderNumberKeypadButton_,
+                        moodTenseVoiceField_,
+                        moodTenseVoiceKeypadButton_,
+                        categoryChartButton_,
+                        caseMoodChartButton_,
+                        saveButton_,
+                        cancelButton_};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
 }
 
-frmrecherche02* Thesaurusmodification::browser() {
-    return ui::Forms::instance().find<frmrecherche02>();
-}
-
 void Thesaurusmodification::Form_Load() {
-    const frmrecherche02* from = browser();
-    if (!from) {
-        return;
+    QWidget* fields[] = {
+        formField_,          lemmaField_, translationField_, categoryField_, caseGenderNumberField_,
+        moodTenseVoiceField_};
+    const analysis::DetailFields& values = entry_.values;
+    const QString shown[] = {values.form,
+                             values.lemma,
+                             values.translation,
+                             values.category,
+                             values.caseGenderNumber,
+                             values.moodTenseVoice};
+    for (std::size_t i = 0; i < std::size(fields); ++i) {
+        ui::setFieldText(fields[i], records::trimmedRight(shown[i]));
     }
-    selectedRow = from->grille02->rowSel();
-    QWidget* fields[] = {Text1, Text2, Text3, Text4, Text5, Text6};
-    for (int c = 0; c < 6; ++c) {
-        ui::setFieldText(fields[c], records::trimmedRight(from->grille02->textAt(selectedRow, c)));
-    }
-    Text1->setEnabled(false);
-    Text7->setText(from->List8.value(selectedRow - 1));
-    listed_ = from->listedRecords.value(selectedRow - 1);
-    Text2->setFocus();
+    formField_->setEnabled(false);
+    recordNumberField_->setText(QString::number(entry_.recordNumber));
+    lemmaField_->setFocus();
 }
 
-analysis::DetailFields Thesaurusmodification::values() const {
+analysis::DetailFields Thesaurusmodification::typedValues() const {
     using ui::flattened;
-    return {flattened(Text1->text()),        flattened(Text2->toPlainText()),
-            flattened(Text3->toPlainText()), flattened(Text4->toPlainText()),
-            flattened(Text5->toPlainText()), flattened(Text6->toPlainText())};
+    return {flattened(formField_->text()),
+            flattened(lemmaField_->toPlainText()),
+            flattened(translationField_->toPlainText()),
+            flattened(categoryField_->toPlainText()),
+            flattened(caseGenderNumberField_->toPlainText()),
+            flattened(moodTenseVoiceField_->toPlainText())};
 }
 
-void Thesaurusmodification::Command2_Click() {
-    frmrecherche02* to = browser();
-    if (!to) {
-        unload();
-        return;
-    }
-    const analysis::DetailFields entry = values();
-    const qint64 number = Text7->text().toLongLong();
-    // The duplicate rule of the workspaces, on the file as it is now, the entry itself aside.
-    to->reloadLists(true);
-    if (analysis::holdsAnalysis(to->lists, entryRecord(entry), number - 1)) {
-        ui::msgBox(this, QStringLiteral("FORME (+ analyses) déjà présente dans le Thesaurus."),
-                   ui::Buttons::Ok, ui::Icon::Information, QStringLiteral("Analyse existante"));
-        return;
-    }
-    if (!ui::acceptsStoringLosses(this, analysis::storingLosses(entry))) {
-        return;
-    }
-    const WriteResult written = rewriteEntry(to->thesaurusPath(), number, listed_, entry);
-    if (!written.ok) {
-        ui::msgBox(this, written.error, ui::Buttons::Ok, ui::Icon::Information,
-                   QStringLiteral("Modification impossible"));
-        if (written.stale) {
-            // What was typed was typed over an entry that is no longer there: the browser
-            // shows the file as it is, and the user starts again from it.
-            to->readAgain();
-            unload();
-        }
-        // Otherwise the window stays open with what the user typed.
-        return;
-    }
-    to->showRewritten(selectedRow, written.written);
-    to->reloadLists();
-    unload();
+void Thesaurusmodification::save() {
+    emit edited(entry_, typedValues());
 }
 
 // Escape cancels, from whichever control it reaches the window: none of them uses it.
 void Thesaurusmodification::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        Command1_Click();
+        unload();
         return;
     }
     QMainWindow::keyPressEvent(event);
-}
-
-void Thesaurusmodification::Command1_Click() {
-    unload();
-}
-void Thesaurusmodification::quitter_Click() {
-    unload();
-}
-void Thesaurusmodification::Command1_b_Click() {
-    keypads::openKeypad(QStringLiteral("pave02_a2"), Text4);
-}
-void Thesaurusmodification::Command3_Click() {
-    keypads::openKeypad(QStringLiteral("pave03_a2"), Text5);
-}
-void Thesaurusmodification::Command4_Click() {
-    keypads::openKeypad(QStringLiteral("pave03_b2"), Text6);
-}
-void Thesaurusmodification::Command5_Click() {
-    keypads::openChart(QStringLiteral("pave02"), true);
-}
-void Thesaurusmodification::Command6_Click() {
-    keypads::openChart(QStringLiteral("pave03"), true);
-}
-void Thesaurusmodification::about_Click() {
-    about::showAboutBox();
 }
 
 void Thesaurusmodification::Form_Unload() {

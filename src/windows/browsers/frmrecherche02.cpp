@@ -1,5 +1,7 @@
 #include "windows/browsers/frmrecherche02.h"
 
+#include "core/lookup/storing.h"
+#include "ui/fields.h"
 #include "ui/grid.h"
 #include "ui/platform.h"
 #include "ui/widgets.h"
@@ -16,7 +18,6 @@ namespace {
 
 const QString kEmpty = QStringLiteral("Le Thesaurus est vide!");
 const QString kNothingSelected = QStringLiteral("Aucun élément de la grille n'est sélectionné");
-constexpr int kLastColumn = 5;
 
 }  // namespace
 
@@ -28,20 +29,23 @@ frmrecherche02::frmrecherche02()
             ui::named(new QPushButton(style()->standardIcon(icon), QString(), this), name, tip);
         b->setToolTip(tip);
         b->setIconSize(QSize(22, 22));
-        searchRow->addWidget(b, 0, Qt::AlignBottom);
+        searchRow()->addWidget(b, 0, Qt::AlignBottom);
         return b;
     };
-    Command2 =
+    QPushButton* deleteButton =
         button(QStringLiteral("Command2"), QStringLiteral("Supprimer l'analyse du Thesaurus"),
                QStyle::SP_DialogDiscardButton);
-    Command3 = button(QStringLiteral("Command3"), QStringLiteral("Modifier l'analyse du Thesaurus"),
-                      QStyle::SP_FileDialogDetailedView);
-    nomfiche =
+    QPushButton* modifyButton =
+        button(QStringLiteral("Command3"), QStringLiteral("Modifier l'analyse du Thesaurus"),
+               QStyle::SP_FileDialogDetailedView);
+    pathField_ =
         ui::named(new QLineEdit(this), QStringLiteral("nomfiche"), QStringLiteral("Thesaurus"));
-    nomfiche->hide();
-    connect(grille02, &ui::Grid::clicked, this, &frmrecherche02::grille02_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmrecherche02::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmrecherche02::Command3_Click);
+    pathField_->hide();
+    connect(resultGrid(), &ui::Grid::clicked, this, &frmrecherche02::selectClickedRow);
+    connect(deleteButton, &QPushButton::clicked, this, &frmrecherche02::deleteSelectedEntry);
+    connect(modifyButton, &QPushButton::clicked, this, &frmrecherche02::modifySelectedEntry);
+    // A new listing leaves no row taken.
+    connect(&listedRows(), &QAbstractItemModel::modelReset, this, [this] { selectedRow_ = 0; });
 }
 
 void frmrecherche02::Form_Load() {
@@ -51,68 +55,60 @@ void frmrecherche02::Form_Load() {
         return;
     }
     headerSetUp();
-    nomfiche->setText(path);
+    pathField_->setText(path);
     readLists(path, kEmpty);
 }
 
 QString frmrecherche02::thesaurusPath() const {
-    return nomfiche->text();
+    return pathField_->text();
 }
 
 void frmrecherche02::reloadLists(bool quiet) {
     readLists(thesaurusPath(), kEmpty, quiet);
 }
 
-void frmrecherche02::listing(const QStringList& numbers, const std::vector<qint64>& entries) {
-    List8 = numbers;
-    listedRecords.clear();
-    listedRecords.reserve(static_cast<qsizetype>(entries.size()));
-    for (const qint64 entry : entries) {
-        listedRecords << fileRecords.mid(entry * records::ThesaurusRecord::Length,
-                                         records::ThesaurusRecord::Length);
-    }
-    selectedRow = 0;
-}
-
 void frmrecherche02::readAgain() {
-    const bool selected = rowHoldsEntry(selectedRow);
-    const QByteArray wasSelected = selected ? listedRecords[selectedRow - 1] : QByteArray();
+    const bool selected = rowHoldsEntry(selectedRow_);
+    const QByteArray wasSelected =
+        selected ? listedRows().at(selectedRow_ - 1).listed : QByteArray();
     reloadLists(true);
     listAgain();
     // The selection stays on its entry only when the entry is shown as it was.
-    const int row = selected ? static_cast<int>(listedRecords.indexOf(wasSelected)) + 1 : 0;
+    const int row = selected ? listedRows().rowListedFrom(wasSelected) + 1 : 0;
     if (row >= 1) {
-        selectedRow = row;
+        selectedRow_ = row;
         showSelected();
     }
 }
 
 bool frmrecherche02::rowHoldsEntry(int row) const {
-    return row >= 1 && row <= List8.size() && !grille02->textAt(row, 0).isEmpty();
+    return row >= 1 && row <= listedRows().rowCount() &&
+           !listedRows().at(row - 1).values.form.isEmpty();
 }
 
 // Makes the selected row current, shown selected whole when it holds an entry.
 void frmrecherche02::showSelected() {
-    if (selectedRow >= 1 && selectedRow < grille02->rows()) {
-        grille02->setRow(selectedRow);
-        grille02->setCol(0);
-        if (rowHoldsEntry(selectedRow)) {
-            grille02->setColSel(kLastColumn);
+    ui::Grid* grid = resultGrid();
+    if (selectedRow_ >= 1 && selectedRow_ < grid->rows()) {
+        grid->setRow(selectedRow_);
+        grid->setCol(0);
+        if (rowHoldsEntry(selectedRow_)) {
+            grid->setColSel(ThesaurusResults::MoodTenseVoice);
         }
     }
 }
 
-void frmrecherche02::grille02_Click() {
-    selectedRow = grille02->rowSel();
+void frmrecherche02::selectClickedRow() {
+    selectedRow_ = resultGrid()->rowSel();
     showSelected();
 }
 
-void frmrecherche02::Command2_Click() {
-    selectedRow = grille02->rowSel();
-    if (grille02->isHidden()) {
+void frmrecherche02::deleteSelectedEntry() {
+    selectedRow_ = resultGrid()->rowSel();
+    if (resultGrid()->isHidden()) {
         return;
     }
-    if (!rowHoldsEntry(selectedRow)) {
+    if (!rowHoldsEntry(selectedRow_)) {
         ui::msgBox(this, kNothingSelected);
         return;
     }
@@ -121,9 +117,9 @@ void frmrecherche02::Command2_Click() {
                    QStringLiteral("Suppression d'une forme")) != ui::Answer::Yes) {
         return;
     }
-    const int row = selectedRow;
-    const WriteResult written =
-        markDeleted(thesaurusPath(), List8[row - 1].toLongLong(), listedRecords[row - 1]);
+    const int row = selectedRow_;
+    const ResultRow& entry = listedRows().at(row - 1);
+    const WriteResult written = markDeleted(thesaurusPath(), entry.recordNumber, entry.listed);
     if (!written.ok) {
         ui::msgBox(this, written.error, ui::Buttons::Ok, ui::Icon::Information,
                    QStringLiteral("Suppression impossible"));
@@ -131,48 +127,76 @@ void frmrecherche02::Command2_Click() {
         return;
     }
     reloadLists();
-    removeResultRow(row);
+    // The rows below move up; printing then shows only the remaining entries.
+    listedRows().removeRowAt(row - 1);
     showSelected();
 }
 
-// The rows below move up; the empty row left at the bottom is dropped, so that the grid
-// still ends with exactly one empty row and printing shows only the remaining entries.
-void frmrecherche02::removeResultRow(int row) {
-    grille02->setRedraw(false);
-    for (int i = row + 1; i < grille02->rows(); ++i) {
-        for (int c = 0; c < grille02->cols(); ++c) {
-            grille02->setTextAt(i - 1, c, grille02->textAt(i, c));
-        }
-    }
-    grille02->setRows(grille02->rows() - 1);
-    grille02->setRedraw(true);
-    List8.removeAt(row - 1);
-    listedRecords.removeAt(row - 1);
-}
-
-void frmrecherche02::Command3_Click() {
-    selectedRow = grille02->rowSel();
-    if (grille02->isHidden()) {
+void frmrecherche02::modifySelectedEntry() {
+    selectedRow_ = resultGrid()->rowSel();
+    if (resultGrid()->isHidden()) {
         return;
     }
-    if (!rowHoldsEntry(selectedRow)) {
+    if (!rowHoldsEntry(selectedRow_)) {
         ui::msgBox(this, kNothingSelected);
         return;
     }
-    ui::Forms::showModal(ui::Forms::instance().load<Thesaurusmodification>());
+    const int row = selectedRow_;
+    const ResultRow entry = listedRows().at(row - 1);
+    auto open = [this, row, &entry] {
+        auto* window = new Thesaurusmodification(entry);
+        connect(window, &Thesaurusmodification::edited, this,
+                [this, window, row](const ResultRow& edited, const analysis::DetailFields& values) {
+                    saveModification(window, row, edited, values);
+                });
+        return window;
+    };
+    ui::Forms::showModal(ui::Forms::instance().load<Thesaurusmodification>(
+        ui::Forms::nameOf<Thesaurusmodification>(), open));
     showSelected();
 }
 
+void frmrecherche02::saveModification(Thesaurusmodification* window, int row,
+                                      const ResultRow& entry,
+                                      const analysis::DetailFields& values) {
+    // The duplicate rule of the workspaces, on the file as it is now, the entry itself aside.
+    reloadLists(true);
+    if (analysis::holdsAnalysis(lists(), entryRecord(values), entry.recordNumber - 1)) {
+        ui::msgBox(window, QStringLiteral("FORME (+ analyses) déjà présente dans le Thesaurus."),
+                   ui::Buttons::Ok, ui::Icon::Information, QStringLiteral("Analyse existante"));
+        return;
+    }
+    if (!ui::acceptsStoringLosses(window, analysis::storingLosses(values))) {
+        return;
+    }
+    const WriteResult written =
+        rewriteEntry(thesaurusPath(), entry.recordNumber, entry.listed, values);
+    if (!written.ok) {
+        ui::msgBox(window, written.error, ui::Buttons::Ok, ui::Icon::Information,
+                   QStringLiteral("Modification impossible"));
+        if (written.stale) {
+            // What was typed was typed over an entry that is no longer there: the browser
+            // shows the file as it is, and the user starts again from it.
+            readAgain();
+            window->unload();
+        }
+        // Otherwise the window stays open with what the user typed.
+        return;
+    }
+    showRewritten(row, written.written);
+    reloadLists();
+    window->unload();
+}
+
+// The row shows the record now stored for its entry, as the file holds it.
 void frmrecherche02::showRewritten(int row, const QByteArray& record) {
-    records::ThesaurusRecord stored;
-    stored.fromBytes(record);
-    const QStringList cells = cellsOf(stored);
-    for (int c = 0; c <= kLastColumn; ++c) {
-        grille02->setTextAt(row, c, cells[c]);
+    if (row < 1 || row > listedRows().rowCount()) {
+        return;
     }
-    if (row >= 1 && row <= listedRecords.size()) {
-        listedRecords[row - 1] = record;
-    }
+    ResultRow rewritten = listedRows().at(row - 1);
+    rewritten.values = valuesOf(record);
+    rewritten.listed = record;
+    listedRows().replaceRowAt(row - 1, std::move(rewritten));
 }
 
 void openOtherThesaurusBrowser() {

@@ -7,6 +7,7 @@
 #include "ui/printjob.h"
 #include "ui/widgets.h"
 #include "windows/about/frmAbout.h"
+#include "windows/browsers/resultrows.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -55,13 +56,13 @@ int headerTwips(const Grid* grid, const QString& text) {
 
 // The width in twips the fixed column needs to show every bold form of these rows whole; the
 // user cannot widen that column.
-int fixedColumnTwips(const Grid* grid, const std::vector<QStringList>& rows) {
+int fixedColumnTwips(const Grid* grid, const ResultRowsModel& rows) {
     QFont bold = grid->view()->verticalHeader()->font();
     bold.setBold(true);
     const QFontMetrics metrics(bold);
     int widest = 0;
-    for (const QStringList& row : rows) {
-        widest = std::max(widest, metrics.horizontalAdvance(row.value(0)));
+    for (int r = 0; r < rows.rowCount(); ++r) {
+        widest = std::max(widest, metrics.horizontalAdvance(rows.textAt(r, 0)));
     }
     return (widest + 12) * kTwipsPerInch / std::max(1, grid->logicalDpiX());
 }
@@ -86,183 +87,207 @@ void ResultBrowser::buildMenus() {
         QAction* a = menuAction(this, name, caption);
         m->addAction(a);
         connect(a, &QAction::triggered, this, handler);
-        return a;
     };
-    fichier = menu(nullptr, QStringLiteral("fichier"), QStringLiteral("&Fichier"));
-    imprimer = item(fichier, QStringLiteral("imprimer"), QStringLiteral("&Imprimer"),
-                    &ResultBrowser::imprimer_Click);
-    apercu = item(fichier, QStringLiteral("apercu"), QStringLiteral("A&perçu avant impression..."),
-                  &ResultBrowser::apercu_Click);
-    exporter = item(fichier, QStringLiteral("exporter"), QStringLiteral("E&xporter en CSV..."),
-                    &ResultBrowser::exporter_Click);
-    fichier->addSeparator();
-    quitter = item(fichier, QStringLiteral("quitter"), QStringLiteral("&Quitter"),
-                   &ResultBrowser::quitter_Click);
-    recherche = menu(nullptr, QStringLiteral("recherche"), QStringLiteral("&Recherche"));
-    alphabet = menu(recherche, QStringLiteral("alphabet"), QStringLiteral("&Alphabétique"));
+    QMenu* file = menu(nullptr, QStringLiteral("fichier"), QStringLiteral("&Fichier"));
+    item(file, QStringLiteral("imprimer"), QStringLiteral("&Imprimer"), &ResultBrowser::print);
+    item(file, QStringLiteral("apercu"), QStringLiteral("A&perçu avant impression..."),
+         &ResultBrowser::preview);
+    item(file, QStringLiteral("exporter"), QStringLiteral("E&xporter en CSV..."),
+         &ResultBrowser::exportListing);
+    file->addSeparator();
+    item(file, QStringLiteral("quitter"), QStringLiteral("&Quitter"), &ResultBrowser::close);
+    searchMenu_ = menu(nullptr, QStringLiteral("recherche"), QStringLiteral("&Recherche"));
+    QMenu* alphabet =
+        menu(searchMenu_, QStringLiteral("alphabet"), QStringLiteral("&Alphabétique"));
     for (char c = 'a'; c <= 'z'; ++c) {
         const QChar letter = QLatin1Char(c);
-        letterItems << item(alphabet, QStringLiteral("l") + letter,
-                            QStringLiteral("&") + letter.toUpper(),
-                            [this, letter] { letter_Click(letter); });
+        item(alphabet, QStringLiteral("l") + letter, QStringLiteral("&") + letter.toUpper(),
+             [this, letter] { listByInitial(letter); });
     }
-    aide = menu(nullptr, QStringLiteral("aide"), QStringLiteral("&Aide"));
-    about = item(aide, QStringLiteral("about"), QStringLiteral("&A propos de"),
-                 &ResultBrowser::about_Click);
+    QMenu* help = menu(nullptr, QStringLiteral("aide"), QStringLiteral("&Aide"));
+    item(help, QStringLiteral("about"), QStringLiteral("&A propos de"), &about::showAboutBox);
 }
 
 void ResultBrowser::buildBody() {
     auto* central = new QWidget(this);
     const ShadowTitle title = programTitle(central);
-    Label1 = title.face;
-    Label2 = title.shadow;
 
-    Frame1 = named(new QGroupBox(design_.searchFrame, central), QStringLiteral("Frame1"),
-                   design_.searchFrame);
-    Text1 = named(new QLineEdit(Frame1), QStringLiteral("Text1"), design_.searchWhat);
-    Text1->setMinimumWidth(260);
+    searchFrame_ = named(new QGroupBox(design_.searchFrame, central), QStringLiteral("Frame1"),
+                         design_.searchFrame);
+    searchField_ = named(new QLineEdit(searchFrame_), QStringLiteral("Text1"), design_.searchWhat);
+    searchField_->setMinimumWidth(260);
     const QString search = QStringLiteral("Rechercher");
-    Command1 =
-        named(new QPushButton(searchIcon(), QString(), Frame1), QStringLiteral("Command1"), search);
-    Command1->setToolTip(search);
-    Command1->setIconSize(QSize(22, 22));
-    auto* frame1Layout = new QHBoxLayout(Frame1);
-    frame1Layout->addWidget(Text1, 1);
-    frame1Layout->addWidget(Command1);
-    connect(Command1, &QPushButton::clicked, this, &ResultBrowser::Command1_Click);
-    connect(Text1, &QLineEdit::returnPressed, this, &ResultBrowser::Command1_Click);
-    searchRow = new QHBoxLayout;
-    searchRow->addWidget(Frame1);
-    searchRow->addStretch(1);
+    searchButton_ = named(new QPushButton(searchIcon(), QString(), searchFrame_),
+                          QStringLiteral("Command1"), search);
+    searchButton_->setToolTip(search);
+    searchButton_->setIconSize(QSize(22, 22));
+    auto* frame1Layout = new QHBoxLayout(searchFrame_);
+    frame1Layout->addWidget(searchField_, 1);
+    frame1Layout->addWidget(searchButton_);
+    connect(searchButton_, &QPushButton::clicked, this, &ResultBrowser::searchTypedText);
+    connect(searchField_, &QLineEdit::returnPressed, this, &ResultBrowser::searchTypedText);
+    searchRow_ = new QHBoxLayout;
+    searchRow_->addWidget(searchFrame_);
+    searchRow_->addStretch(1);
 
     const QString results = QStringLiteral("Résultat de la recherche :");
-    Frame2 = named(new QGroupBox(results, central), QStringLiteral("Frame2"), results);
-    grille02 = named(new Grid(Frame2), QStringLiteral("grille02"), results);
-    grille02->setAccessibleName(results);
-    grille02->setCols(static_cast<int>(design_.headers.size()));
-    grille02->setRows(kDesignRows);
-    grille02->view()->horizontalHeader()->setStretchLastSection(true);
-    Labelgrille =
-        named(new QLabel(design_.message, Frame2), QStringLiteral("Labelgrille"), design_.message);
-    Labelgrille->setAlignment(Qt::AlignCenter);
-    Labelgrille->setWordWrap(true);
-    Labelgrille->setStyleSheet(QStringLiteral("QLabel { color: #800000; font-weight: bold; }"));
-    Labelgrille->hide();
-    auto* frame2Layout = new QVBoxLayout(Frame2);
-    frame2Layout->addWidget(grille02, 1);
-    frame2Layout->addWidget(Labelgrille, 1);
+    resultFrame_ = named(new QGroupBox(results, central), QStringLiteral("Frame2"), results);
+    resultGrid_ = named(new Grid(resultFrame_), QStringLiteral("grille02"), results);
+    resultGrid_->setAccessibleName(results);
+    resultGrid_->setCols(static_cast<int>(design_.headers.size()));
+    resultGrid_->setRows(kDesignRows);
+    resultGrid_->view()->horizontalHeader()->setStretchLastSection(true);
+    resultMessage_ = named(new QLabel(design_.message, resultFrame_), QStringLiteral("Labelgrille"),
+                           design_.message);
+    resultMessage_->setAlignment(Qt::AlignCenter);
+    resultMessage_->setWordWrap(true);
+    resultMessage_->setStyleSheet(QStringLiteral("QLabel { color: #800000; font-weight: bold; }"));
+    resultMessage_->hide();
+    auto* frame2Layout = new QVBoxLayout(resultFrame_);
+    frame2Layout->addWidget(resultGrid_, 1);
+    frame2Layout->addWidget(resultMessage_, 1);
 
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(title.container);
-    layout->addLayout(searchRow);
-    layout->addWidget(Frame2, 1);
+    layout->addLayout(searchRow_);
+    layout->addWidget(resultFrame_, 1);
     setCentralWidget(central);
 }
 
+void ResultBrowser::showRowsOf(ResultRowsModel* rows) {
+    rows_ = rows;
+    connect(rows, &QAbstractItemModel::modelReset, this, &ResultBrowser::fillGrid);
+    connect(rows, &QAbstractItemModel::rowsRemoved, this,
+            [this](const QModelIndex&, int first) { refillFrom(first); });
+    connect(rows, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                writeRows(topLeft.row(), bottomRight.row());
+            });
+}
+
 void ResultBrowser::headerSetUp() {
-    grille02->setRow(0);
-    for (int c = 0; c < grille02->cols(); ++c) {
-        grille02->setCol(c);
-        grille02->setText(design_.headers.value(c));
-        grille02->setCellAlignment(kCentre);
+    resultGrid_->setRow(0);
+    for (int c = 0; c < resultGrid_->cols(); ++c) {
+        resultGrid_->setCol(c);
+        resultGrid_->setText(design_.headers.value(c));
+        resultGrid_->setCellAlignment(kCentre);
         // A designed width is widened where the header text would not show whole.
         const int width = design_.widths.value(c, kDefaultWidth);
         if (width != kDefaultWidth) {
-            grille02->setColWidth(c, std::max(width, headerTwips(grille02, design_.headers[c])));
+            resultGrid_->setColWidth(c,
+                                     std::max(width, headerTwips(resultGrid_, design_.headers[c])));
         }
     }
-    grille02->setColAlignment(4, kLeftTop);
+    resultGrid_->setColAlignment(4, kLeftTop);
 }
 
-void ResultBrowser::showListing(const QString& message, const std::vector<QStringList>& rows) {
-    setLabelText(Labelgrille, message);
-    Labelgrille->hide();
-    grille02->show();
-    // Filled with the view switched off: one refresh at the end, however many rows.
-    grille02->setRedraw(false);
-    grille02->clear();
+// A new listing: the grid is cleared and shows every row below the header, with one empty row
+// after them. Filled with the view switched off: one refresh at the end, however many rows.
+void ResultBrowser::fillGrid() {
+    resultGrid_->setRedraw(false);
+    resultGrid_->clear();
     headerSetUp();
-    grille02->setRows(kDesignRows);
-    grille02->setRows(kDesignRows + static_cast<int>(rows.size()));
-    GridModel* model = grille02->cells();
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const int r = static_cast<int>(i) + 1;
-        for (int c = 0; c < rows[i].size(); ++c) {
-            model->setTextAt(r, c, rows[i][c]);
-        }
-        model->setBoldAt(r, 0, true);
-        model->setForeColorAt(r, 0, analysis::kFormColour);
+    resultGrid_->setRows(kDesignRows);
+    resultGrid_->setRows(kDesignRows + rows_->rowCount());
+    writeRows(0, rows_->rowCount() - 1);
+    resultGrid_->setRedraw(true);
+}
+
+// Rows removed from `first` on: the rows below move up and the grid still ends with exactly
+// one empty row.
+void ResultBrowser::refillFrom(int first) {
+    resultGrid_->setRedraw(false);
+    resultGrid_->setRows(kDesignRows + rows_->rowCount());
+    writeRows(first, rows_->rowCount() - 1);
+    GridModel* cells = resultGrid_->cells();
+    const int emptyRow = rows_->rowCount() + 1;
+    for (int c = 0; c < cells->cols(); ++c) {
+        cells->setTextAt(emptyRow, c, QString());
     }
+    cells->setBoldAt(emptyRow, 0, false);
+    cells->setForeColorAt(emptyRow, 0, std::nullopt);
+    resultGrid_->setRedraw(true);
+}
+
+// The one place the grid's body is written: model row i is grid row i + 1, its first cell
+// bold in the form colour.
+void ResultBrowser::writeRows(int first, int last) {
+    GridModel* cells = resultGrid_->cells();
+    for (int i = first; i <= last; ++i) {
+        const int r = i + 1;
+        for (int c = 0; c < rows_->columnCount(); ++c) {
+            cells->setTextAt(r, c, rows_->textAt(i, c));
+        }
+        cells->setBoldAt(r, 0, true);
+        cells->setForeColorAt(r, 0, analysis::kFormColour);
+    }
+}
+
+void ResultBrowser::showListing(const QString& message) {
+    setLabelText(resultMessage_, message);
+    resultMessage_->hide();
+    resultGrid_->show();
     const int fixedWidth = design_.widths.value(0, kDefaultWidth);
     if (fixedWidth != kDefaultWidth) {
-        grille02->setColWidth(0, std::max(fixedWidth, fixedColumnTwips(grille02, rows)));
+        resultGrid_->setColWidth(0, std::max(fixedWidth, fixedColumnTwips(resultGrid_, *rows_)));
     }
-    rowCounter = static_cast<int>(rows.size()) + 1;
-    grille02->setRedraw(true);
-    grille02->view()->scrollToTop();
-    if (rowCounter == 1) {
-        grille02->hide();
-        Labelgrille->show();
+    resultGrid_->view()->scrollToTop();
+    if (rows_->rowCount() == 0) {
+        resultGrid_->hide();
+        resultMessage_->show();
     }
 }
 
 std::vector<QStringList> ResultBrowser::resultRows() const {
     std::vector<QStringList> rows;
-    for (int r = 1; r <= grille02->rows() - 2; ++r) {
-        QStringList cells;
-        for (int c = 0; c < grille02->cols(); ++c) {
-            cells << grille02->textAt(r, c);
-        }
-        rows.push_back(cells);
+    rows.reserve(static_cast<std::size_t>(rows_->rowCount()));
+    for (int r = 0; r < rows_->rowCount(); ++r) {
+        rows.push_back(rows_->cellsAt(r));
     }
     return rows;
 }
 
-void ResultBrowser::letter_Click(QChar letter) {
+void ResultBrowser::listByInitial(QChar letter) {
     Hourglass hourglass(this);
     lastListing_ = {LastListing::Letter, letter, {}};
-    showListing(kNothingForLetter, rowsWithInitial(letter));
+    listWithInitial(letter);
+    showListing(kNothingForLetter);
 }
 
-void ResultBrowser::Command1_Click() {
+void ResultBrowser::searchTypedText() {
     Hourglass hourglass(this);
-    lastListing_ = {LastListing::Form, {}, Text1->text()};
-    showListing(kNothingForForm, rowsFoundFor(lastListing_.text));
+    lastListing_ = {LastListing::Form, {}, searchField_->text()};
+    listFoundFor(lastListing_.text);
+    showListing(kNothingForForm);
 }
 
 void ResultBrowser::listAgain() {
     Hourglass hourglass(this);
     switch (lastListing_.kind) {
         case LastListing::Letter:
-            showListing(kNothingForLetter, rowsWithInitial(lastListing_.letter));
+            listWithInitial(lastListing_.letter);
+            showListing(kNothingForLetter);
             break;
         case LastListing::Form:
-            showListing(kNothingForForm, rowsFoundFor(lastListing_.text));
+            listFoundFor(lastListing_.text);
+            showListing(kNothingForForm);
             break;
         case LastListing::None:
             break;
     }
 }
 
-void ResultBrowser::imprimer_Click() {
+void ResultBrowser::print() {
     printListing(this, printedPages(resultRows()));
 }
 
-void ResultBrowser::apercu_Click() {
+void ResultBrowser::preview() {
     previewListing(this, printedPages(resultRows()));
 }
 
-void ResultBrowser::exporter_Click() {
+void ResultBrowser::exportListing() {
     const std::vector<QStringList> rows = resultRows();
     exportCsv(this, design_.headers, QList<QStringList>(rows.begin(), rows.end()));
-}
-
-void ResultBrowser::quitter_Click() {
-    close();
-}
-
-void ResultBrowser::about_Click() {
-    about::showAboutBox();
 }
 
 }  // namespace ui

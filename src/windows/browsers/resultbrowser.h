@@ -40,74 +40,67 @@ inline const QString kNothingForLetter =
 inline const QString kNothingForForm =
     QStringLiteral("Aucune information n'est disponible pour la forme demandée");
 
+class ResultRowsModel;
+
 // A window that lists entries of a file in a result grid: by initial letter (menu
-// "&Recherche" > "&Alphabétique" > "&A" ... "&Z") or by the text typed in Text1 (Command1).
-// Every listing replaces the grid's content; one that finds nothing hides the grid and shows
-// its message instead. "&Imprimer" prints the listed rows. What is listed, and how it is
-// printed, is the subclass's.
+// "&Recherche" > "&Alphabétique" > "&A" ... "&Z") or by the text typed in the search field.
+// Every listing replaces the rows; one that finds nothing hides the grid and shows its message
+// instead. "&Imprimer" prints the listed rows. The rows live in the subclass's model, which the
+// grid only shows; what is listed, and how it is printed, is the subclass's.
 class ResultBrowser : public Form<QMainWindow> {
     Q_OBJECT
   public:
-    QLabel* Label1;
-    QLabel* Label2;
-    QGroupBox* Frame1;
-    QLineEdit* Text1;
-    QPushButton* Command1;
-    QGroupBox* Frame2;
-    Grid* grille02;
-    QLabel* Labelgrille;
-
-    QMenu* fichier;
-    QAction* imprimer;
-    QAction* quitter;
-    QAction* apercu;    // "Aperçu avant impression..."
-    QAction* exporter;  // "Exporter en CSV..."
-    QMenu* recherche;
-    QMenu* alphabet;
-    QList<QAction*> letterItems;  // la to lz, captioned "&A" to "&Z"
-    QMenu* aide;
-    QAction* about;
-
-    // The grid row the next result row fills; still 1 after a listing that found nothing.
-    int rowCounter = 1;
-
-    // The handlers la_Click ... lz_Click: each item passes its own lower-case letter.
-    void letter_Click(QChar letter);
-    void Command1_Click();
-    void imprimer_Click();
-    void quitter_Click();
-    void apercu_Click();
-    void exporter_Click();
-    void about_Click();
-
-    // The result rows (grid rows 1 to row count - 2), their cells as the grid holds them.
+    // The result rows, their texts as listed, padding kept.
     std::vector<QStringList> resultRows() const;
 
   protected:
     explicit ResultBrowser(const BrowserDesign& design);
 
+    // The rows the grid shows from now on; the subclass owns them.
+    void showRowsOf(ResultRowsModel* rows);
+
     // Header texts, centred; column widths; column 4 aligned left and top.
     void headerSetUp();
-    // Clears the grid and shows these rows, the first cell of each bold in the form colour,
-    // below the header, with one empty row after them; or, when there are none, the message.
-    void showListing(const QString& message, const std::vector<QStringList>& rows);
 
     // Repeats the last letter listing or form search on the lists as they are now: rows that
     // no longer hold what was listed must not stay shown.
     void listAgain();
 
-    virtual std::vector<QStringList> rowsWithInitial(QChar letter) = 0;
-    virtual std::vector<QStringList> rowsFoundFor(const QString& text) = 0;
+    // Each replaces the model's rows with those found.
+    virtual void listWithInitial(QChar letter) = 0;
+    virtual void listFoundFor(const QString& text) = 0;
     virtual QList<QStringList> printedPages(const std::vector<QStringList>& rows) const = 0;
 
-    // The row of controls that holds Frame1; a subclass may add its own buttons to it.
-    QHBoxLayout* searchRow;
+    Grid* resultGrid() const { return resultGrid_; }
+    QMenu* searchMenu() const { return searchMenu_; }
+    // The row of controls that holds the search frame; a subclass may add its own buttons.
+    QHBoxLayout* searchRow() const { return searchRow_; }
 
   private:
     void buildMenus();
     void buildBody();
+    void listByInitial(QChar letter);
+    void searchTypedText();
+    void showListing(const QString& message);
+    void fillGrid();
+    void refillFrom(int first);
+    void writeRows(int first, int last);
+    void print();
+    void preview();
+    void exportListing();
 
     BrowserDesign design_;
+    ResultRowsModel* rows_ = nullptr;
+
+    QGroupBox* searchFrame_;
+    QLineEdit* searchField_;
+    QPushButton* searchButton_;
+    QGroupBox* resultFrame_;
+    Grid* resultGrid_;
+    QLabel* resultMessage_;
+    QHBoxLayout* searchRow_;
+    QMenu* searchMenu_;
+
     struct LastListing {
         enum Kind { None, Letter, Form } kind = None;
         QChar letter;

@@ -22,34 +22,31 @@ ThesaurusBrowser::ThesaurusBrowser(const ThesaurusBrowserDesign& design)
     : ResultBrowser(browserDesign(design)),
       trimming_(design.trimming),
       scan_(design.scan),
-      keepsRecords_(design.keepsRecords) {}
+      keepsRecords_(design.keepsRecords) {
+    showRowsOf(&listedRows_);
+}
 
 void ThesaurusBrowser::readLists(const QString& path, const QString& emptyMessage, bool quiet) {
-    LoadedLists loaded = loadBrowserLists(path, trimming_, keepsRecords_ ? &fileRecords : nullptr);
-    lists = std::move(loaded.lists);
+    LoadedLists loaded = loadBrowserLists(path, trimming_, keepsRecords_ ? &fileRecords_ : nullptr);
+    lists_ = std::move(loaded.lists);
     if (quiet) {
         return;
     }
     if (!loaded.ok) {
         ui::msgBox(this, loaded.error, ui::Buttons::Ok, ui::Icon::Information,
                    QStringLiteral("Thesaurus illisible"));
-    } else if (lists.size() == 0) {
+    } else if (lists_.size() == 0) {
         ui::msgBox(this, emptyMessage);
     }
 }
 
-std::vector<QStringList> ThesaurusBrowser::rowsOf(const std::vector<qint64>& entries) {
-    Results results = resultsOf(lists, entries);
-    listing(results.numbers, entries);
-    return std::move(results.rows);
+void ThesaurusBrowser::listWithInitial(QChar letter) {
+    listedRows_.setRows(
+        resultsOf(lists_, entriesWithInitial(lists_.forms, letter, scan_), fileRecords_));
 }
 
-std::vector<QStringList> ThesaurusBrowser::rowsWithInitial(QChar letter) {
-    return rowsOf(entriesWithInitial(lists.forms, letter, scan_));
-}
-
-std::vector<QStringList> ThesaurusBrowser::rowsFoundFor(const QString& text) {
-    return rowsOf(entriesWithForm(lists, text));
+void ThesaurusBrowser::listFoundFor(const QString& text) {
+    listedRows_.setRows(resultsOf(lists_, entriesWithForm(lists_, text), fileRecords_));
 }
 
 QList<QStringList> ThesaurusBrowser::printedPages(const std::vector<QStringList>& rows) const {

@@ -2,6 +2,7 @@
 
 #include "core/browsing/browsing.h"
 #include "windows/browsers/resultbrowser.h"
+#include "windows/browsers/thesaurusresults.h"
 
 namespace thesaurus {
 
@@ -11,7 +12,7 @@ struct ThesaurusBrowserDesign {
     Trimming trimming;          // what the lists keep of each field
     Scan scan;                  // whether the letter listing stops at a later initial
     int categoryWidth;          // column 3 "Cat. gramm.", in twips, or ui::kDefaultWidth
-    bool keepsRecords = false;  // whether fileRecords is kept, for the writes in place
+    bool keepsRecords = false;  // whether the file's bytes are kept, for the writes in place
 };
 
 // A browser over one thesaurus file read whole into the thesaurus lists when the window
@@ -20,11 +21,8 @@ struct ThesaurusBrowserDesign {
 class ThesaurusBrowser : public ui::ResultBrowser {
     Q_OBJECT
   public:
-    // List1 to List7.
-    analysis::ThesaurusLists lists;
-    // The file's bytes as the lists were read from them, record after record, when the
-    // browser writes in place; empty otherwise.
-    QByteArray fileRecords;
+    // List1 to List7, as last read from the file.
+    const analysis::ThesaurusLists& lists() const { return lists_; }
 
   protected:
     explicit ThesaurusBrowser(const ThesaurusBrowserDesign& design);
@@ -33,18 +31,19 @@ class ThesaurusBrowser : public ui::ResultBrowser {
     // empty), one that cannot be read its reason; quiet shows neither.
     void readLists(const QString& path, const QString& emptyMessage, bool quiet = false);
 
-    std::vector<QStringList> rowsWithInitial(QChar letter) override;
-    std::vector<QStringList> rowsFoundFor(const QString& text) override;
+    void listWithInitial(QChar letter) override;
+    void listFoundFor(const QString& text) override;
     QList<QStringList> printedPages(const std::vector<QStringList>& rows) const override;
-    // The rows a listing is about to show: their record numbers and their list entries.
-    virtual void listing(const QStringList& numbers, const std::vector<qint64>& entries) {
-        Q_UNUSED(numbers);
-        Q_UNUSED(entries);
-    }
+
+    ThesaurusResults& listedRows() { return listedRows_; }
+    const ThesaurusResults& listedRows() const { return listedRows_; }
 
   private:
-    std::vector<QStringList> rowsOf(const std::vector<qint64>& entries);
-
+    analysis::ThesaurusLists lists_;
+    // The file's bytes as the lists were read from them, record after record, when the
+    // browser writes in place; empty otherwise.
+    QByteArray fileRecords_;
+    ThesaurusResults listedRows_;
     Trimming trimming_;
     Scan scan_;
     bool keepsRecords_;

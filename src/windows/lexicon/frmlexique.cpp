@@ -23,19 +23,20 @@ frmlexique::frmlexique()
            {QStringLiteral("Lemme"), QStringLiteral("Traduction"), QStringLiteral("Catégorie"),
             QStringLiteral("Fam. française"), QStringLiteral("Fam. latine")},
            {2000, 2500, 1000, 2000, 2000}}) {
-    recherche->addSeparator();
-    paradigme =
+    showRowsOf(&listedRows_);
+    searchMenu()->addSeparator();
+    QAction* paradigm =
         ui::menuAction(this, QStringLiteral("paradigme"), QStringLiteral("&Paradigme du lemme..."));
-    recherche->addAction(paradigme);
-    connect(paradigme, &QAction::triggered, this, &frmlexique::paradigme_Click);
+    searchMenu()->addAction(paradigm);
+    connect(paradigm, &QAction::triggered, this, &frmlexique::openParadigmOfSelected);
 }
 
-void frmlexique::paradigme_Click() {
+void frmlexique::openParadigmOfSelected() {
     // A row the user chose among the listed ones: a new listing leaves none chosen.
-    const int row = grille02->row();
-    const bool chosen = !grille02->isHidden() &&
-                        grille02->view()->selectionModel()->hasSelection() && row >= 1 &&
-                        row < rowCounter;
+    const ui::Grid* grid = resultGrid();
+    const int row = grid->row();
+    const bool chosen = !grid->isHidden() && grid->view()->selectionModel()->hasSelection() &&
+                        row >= 1 && row <= listedRows_.rowCount();
     if (!chosen) {
         ui::msgBox(this,
                    QStringLiteral("Aucun lemme n'est sélectionné : cliquez d'abord sur un lemme "
@@ -43,7 +44,8 @@ void frmlexique::paradigme_Click() {
                    ui::Buttons::Ok, ui::Icon::Information, QStringLiteral("Paradigme"));
         return;
     }
-    paradigm::openParadigm(grille02->textAt(row, 0), QString(), this, grille02->textAt(row, 2));
+    const LexiconRow& entry = listedRows_.at(row - 1);
+    paradigm::openParadigm(entry.lemma, QString(), this, entry.category);
 }
 
 void frmlexique::Form_Load() {
@@ -55,21 +57,21 @@ void frmlexique::Form_Load() {
         return;
     }
     LoadedLexicon loaded = loadLexiconLists(records::paths::lexicon());
-    lists = std::move(loaded.lists);
+    lists_ = std::move(loaded.lists);
     if (!loaded.ok) {
         ui::msgBox(this, loaded.error, ui::Buttons::Ok, ui::Icon::Information,
                    QStringLiteral("Lexique illisible"));
-    } else if (lists.size() == 0) {
+    } else if (lists_.size() == 0) {
         ui::msgBox(this, missing);
     }
 }
 
-std::vector<QStringList> frmlexique::rowsWithInitial(QChar letter) {
-    return lexicon::resultRows(lists, entriesWithInitial(lists, letter));
+void frmlexique::listWithInitial(QChar letter) {
+    listedRows_.setRows(lexicon::resultRows(lists_, entriesWithInitial(lists_, letter)));
 }
 
-std::vector<QStringList> frmlexique::rowsFoundFor(const QString& text) {
-    return lexicon::resultRows(lists, entriesWithPrefix(lists, text));
+void frmlexique::listFoundFor(const QString& text) {
+    listedRows_.setRows(lexicon::resultRows(lists_, entriesWithPrefix(lists_, text)));
 }
 
 QList<QStringList> frmlexique::printedPages(const std::vector<QStringList>& rows) const {

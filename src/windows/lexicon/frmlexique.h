@@ -2,6 +2,7 @@
 
 #include "core/browsing/lexiconlists.h"
 #include "windows/browsers/resultbrowser.h"
+#include "windows/lexicon/lexiconresults.h"
 
 namespace lexicon {
 
@@ -12,20 +13,23 @@ class frmlexique : public ui::ResultBrowser {
   public:
     frmlexique();
 
-    // List1 to List5 and List7 (List6 is never filled).
-    LexiconLists lists;
-
-    // "Paradigme du lemme...", at the end of "&Recherche": the paradigm of the lemma of the
-    // selected row.
-    QAction* paradigme;
-    void paradigme_Click();
-
     void Form_Load() override;
 
+    // List1 to List5 and List7 (List6 is never filled).
+    const LexiconLists& lists() const { return lists_; }
+
   protected:
-    std::vector<QStringList> rowsWithInitial(QChar letter) override;
-    std::vector<QStringList> rowsFoundFor(const QString& text) override;
+    void listWithInitial(QChar letter) override;
+    void listFoundFor(const QString& text) override;
     QList<QStringList> printedPages(const std::vector<QStringList>& rows) const override;
+
+  private:
+    // "Paradigme du lemme...", at the end of "&Recherche": the paradigm of the lemma of the
+    // selected row.
+    void openParadigmOfSelected();
+
+    LexiconLists lists_;
+    LexiconResults listedRows_;
 };
 
 }  // namespace lexicon

@@ -54,6 +54,7 @@ class TestBrowsing : public QObject {
     void loadingReadsWholeRecordsAndCreatesNothing();
     void letterListingWithAndWithoutEarlyStop();
     void formSearchIsExactLetterCaseAside();
+    void resultRowsCarryTheirRecordNumberAndBytes();
     void writesKeepTheReservedField();
     void writesRefuseAFileThatChanged();
 
@@ -140,6 +141,37 @@ void TestBrowsing::formSearchIsExactLetterCaseAside() {
     QCOMPARE(entriesWithForm(lists, QString()), indices({}));
     QCOMPARE(entriesWithForm(lists, QStringLiteral("$$$")), indices({}));  // deleted: no entry
     QCOMPARE(entriesWithForm(lists, QStringLiteral("ROSÀ")), indices({5}));
+}
+
+// A row's record number is the one its record holds, not its place in the file: the writes go
+// there, and they check the bytes the row was listed from.
+void TestBrowsing::resultRowsCarryTheirRecordNumberAndBytes() {
+    const QByteArray bytes = record(9, QStringLiteral("arma")) + record(-3, QStringLiteral("amo")) +
+                             record(2, QStringLiteral("Amor"));
+    QByteArray kept;
+    const LoadedLists loaded =
+        loadBrowserLists(write(QStringLiteral("rows.dat"), bytes), Trimming::Other, &kept);
+    QCOMPARE(kept, bytes);
+    const std::vector<ResultRow> rows = resultsOf(loaded.lists, {2, 0}, kept);
+    QCOMPARE(rows.size(), std::size_t(2));
+    QCOMPARE(rows[0].recordNumber, RecordNumber(2));
+    QCOMPARE(rows[1].recordNumber, RecordNumber(9));
+    QCOMPARE(rows[0].listed, bytes.mid(2 * 216, 216));
+    QCOMPARE(rows[1].listed, bytes.left(216));
+    QCOMPARE(rows[0].values.form, QStringLiteral("Amor"));
+    QCOMPARE(rows[0].values.lemma.size(), 50);  // as the lists hold it, padding kept
+    QCOMPARE(rows[0].values.caseGenderNumber, QStringLiteral("nom.").leftJustified(15));
+    QCOMPARE(resultsOf(loaded.lists, {1}).front().recordNumber, RecordNumber(-3));
+    QVERIFY(resultsOf(loaded.lists, {1}).front().listed.isEmpty());
+
+    // What a record really holds: every value without its trailing spaces.
+    const analysis::DetailFields stored = valuesOf(bytes.left(216));
+    QCOMPARE(stored.form, QStringLiteral("arma"));
+    QCOMPARE(stored.lemma, QStringLiteral("l"));
+    QCOMPARE(stored.category, QStringLiteral("N1"));
+    QCOMPARE(stored.caseGenderNumber, QStringLiteral("nom."));
+    QCOMPARE(stored.moodTenseVoice, QStringLiteral("_"));
+    QCOMPARE(stored.translation, QStringLiteral("trad"));
 }
 
 void TestBrowsing::writesKeepTheReservedField() {

@@ -1,4 +1,5 @@
 #include "core/records/paths.h"
+#include "support/browserdriver.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
 #include "support/workspacedriver.h"
@@ -57,12 +58,12 @@ QStringList column(const ui::ResultBrowser* browser, int col) {
 }
 
 void list(ui::ResultBrowser* browser, char letter) {
-    browser->letterItems[letter - 'a']->trigger();
+    drive::letterItem(browser, letter - 'a')->trigger();
 }
 
 void search(ui::ResultBrowser* browser, const QString& text) {
-    browser->Text1->setText(text);
-    browser->Command1->click();
+    drive::lineField(browser, "Text1")->setText(text);
+    drive::button(browser, "Command1")->click();
 }
 
 }  // namespace
@@ -135,24 +136,26 @@ void TestBrowsers::baseBrowserDesign() {
              (QStringList{"&Fichier:", "imprimer=&Imprimer", "apercu=A&perçu avant impression...",
                           "exporter=E&xporter en CSV...", "=", "quitter=&Quitter",
                           "&Recherche:", "=&Alphabétique", "&Aide:", "about=&A propos de"}));
-    QCOMPARE(b->alphabet->actions().size(), 26);
-    QCOMPARE(b->alphabet->actions().first()->objectName(), QStringLiteral("la"));
-    QCOMPARE(b->alphabet->actions()[18]->text(), QStringLiteral("&S"));
-    QCOMPARE(b->alphabet->actions().last()->objectName(), QStringLiteral("lz"));
-    QCOMPARE(b->Frame1->title(), QStringLiteral("Recherche d'une forme : "));
-    QCOMPARE(b->Frame2->title(), QStringLiteral("Résultat de la recherche :"));
-    QVERIFY(b->Labelgrille->isHidden());
-    QCOMPARE(b->Labelgrille->text(),
+    QCOMPARE(drive::menu(b, "alphabet")->actions().size(), 26);
+    QCOMPARE(drive::menu(b, "alphabet")->actions().first()->objectName(), QStringLiteral("la"));
+    QCOMPARE(drive::menu(b, "alphabet")->actions()[18]->text(), QStringLiteral("&S"));
+    QCOMPARE(drive::menu(b, "alphabet")->actions().last()->objectName(), QStringLiteral("lz"));
+    QCOMPARE(drive::child<QGroupBox>(b, "Frame1")->title(),
+             QStringLiteral("Recherche d'une forme : "));
+    QCOMPARE(drive::child<QGroupBox>(b, "Frame2")->title(),
+             QStringLiteral("Résultat de la recherche :"));
+    QVERIFY(drive::resultMessage(b)->isHidden());
+    QCOMPARE(drive::resultMessage(b)->text(),
              QStringLiteral("Aucune information n'est disponible pour la forme demandée"));
 
-    QCOMPARE(b->grille02->cols(), 6);
-    QCOMPARE(b->grille02->rows(), 2);
-    QCOMPARE(drive::rowCells(b->grille02, 0),
+    QCOMPARE(drive::resultGrid(b)->cols(), 6);
+    QCOMPARE(drive::resultGrid(b)->rows(), 2);
+    QCOMPARE(drive::rowCells(drive::resultGrid(b), 0),
              (QStringList{"Formes", "Lemme", "Traduction", "Cat. gramm.", "Cas, genre, nombre",
                           "Mode, temps, voix"}));
-    QCOMPARE(b->grille02->alignmentAt(0, 2), 4);
-    QCOMPARE(b->grille02->alignmentAt(1, 4), 0);
-    const QHeaderView* header = b->grille02->view()->horizontalHeader();
+    QCOMPARE(drive::resultGrid(b)->alignmentAt(0, 2), 4);
+    QCOMPARE(drive::resultGrid(b)->alignmentAt(1, 4), 0);
+    const QHeaderView* header = drive::resultGrid(b)->view()->horizontalHeader();
     QCOMPARE(header->sectionSize(2), header->sectionSize(0));  // 1500 twips, as "Lemme"
     QVERIFY(header->sectionSize(1) > header->sectionSize(0));  // 1750 twips
     // No header is cut: a column narrower than its header's text is widened.
@@ -166,14 +169,14 @@ void TestBrowsers::baseBrowserDesign() {
 
 void TestBrowsers::baseBrowserListsAndSearches() {
     frmrecherche01* b = openBase();
-    QCOMPARE(b->lists.size(), qint64(kBase.size()));
+    QCOMPARE(b->lists().size(), qint64(kBase.size()));
     list(b, 's');
     QCOMPARE(column(b, 0), (QStringList{"Sed", "sum"}));
-    QCOMPARE(b->grille02->rows(), 4);
-    QCOMPARE(b->rowCounter, 3);
-    QCOMPARE(drive::rowCells(b->grille02, 2),
+    QCOMPARE(drive::resultGrid(b)->rows(), 4);
+    QCOMPARE(b->resultRows().size(), std::size_t(2));
+    QCOMPARE(drive::rowCells(drive::resultGrid(b), 2),
              (QStringList{"sum|b|c00000", "sum", "être", "V", "1 sg.          ", "ind. prés."}));
-    QCOMPARE(b->grille02->textAt(3, 0), QString());
+    QCOMPARE(drive::resultGrid(b)->textAt(3, 0), QString());
     list(b, 'a');
     QCOMPARE(column(b, 0), (QStringList{"amo", "Amor", "amor", "arma"}));
     QCOMPARE(column(b, 2), (QStringList{"aimer", "l'amour", "je suis aimé", "les armes"}));
@@ -181,27 +184,27 @@ void TestBrowsers::baseBrowserListsAndSearches() {
     list(b, 'z');
     QCOMPARE(column(b, 0), QStringList{"zona"});
     list(b, 'e');
-    QVERIFY(b->grille02->isHidden());
-    QVERIFY(b->Labelgrille->isVisible());
-    QCOMPARE(b->Labelgrille->text(),
+    QVERIFY(drive::resultGrid(b)->isHidden());
+    QVERIFY(drive::resultMessage(b)->isVisible());
+    QCOMPARE(drive::resultMessage(b)->text(),
              QStringLiteral("Aucune information n'est disponible pour la lettre demandée"));
 
     search(b, QStringLiteral("AMOR"));
-    QVERIFY(b->grille02->isVisible());
-    QVERIFY(b->Labelgrille->isHidden());
+    QVERIFY(drive::resultGrid(b)->isVisible());
+    QVERIFY(drive::resultMessage(b)->isHidden());
     QCOMPARE(column(b, 3), (QStringList{"N3", "V1"}));
     const std::vector<QStringList> first = b->resultRows();
     search(b, QStringLiteral("amor"));
     QCOMPARE(b->resultRows(), first);
-    QCOMPARE(b->grille02->rows(), 4);
+    QCOMPARE(drive::resultGrid(b)->rows(), 4);
     for (const QString& nothing : {QStringLiteral("am"), QStringLiteral(" amo"), QString()}) {
         search(b, nothing);
-        QVERIFY(b->grille02->isHidden());
-        QCOMPARE(b->Labelgrille->text(),
+        QVERIFY(drive::resultGrid(b)->isHidden());
+        QCOMPARE(drive::resultMessage(b)->text(),
                  QStringLiteral("Aucune information n'est disponible pour la forme demandée"));
     }
     search(b, QStringLiteral("$$$"));  // deleted records are no entries
-    QVERIFY(b->grille02->isHidden());
+    QVERIFY(drive::resultGrid(b)->isHidden());
     QVERIFY(platform_->messages.isEmpty());
     QCOMPARE(platform_->busyCount, 1 + 4 + 6);  // opening, listings, searches
 }
@@ -211,12 +214,12 @@ void TestBrowsers::baseBrowserOpensOnce() {
     list(b, 's');
     writeThesaurus(records::paths::baseThesaurus(), {kBase[3]});
     QCOMPARE(openBase(), b);
-    QCOMPARE(b->lists.size(), qint64(kBase.size()));  // not read again
+    QCOMPARE(b->lists().size(), qint64(kBase.size()));  // not read again
     QCOMPARE(column(b, 0), (QStringList{"Sed", "sum"}));
-    b->quitter->trigger();
+    drive::action(b, "quitter")->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("frmrecherche01")));
-    QCOMPARE(openBase()->lists.size(), qint64(1));
+    QCOMPARE(openBase()->lists().size(), qint64(1));
 }
 
 void TestBrowsers::missingBaseThesaurusLeavesNothingBehind() {
@@ -231,10 +234,10 @@ void TestBrowsers::missingBaseThesaurusLeavesNothingBehind() {
         QCOMPARE(platform_->messageTexts(),
                  QStringList{QStringLiteral("Le fichier donnees.dat est manquant!")});
         QCOMPARE(platform_->messages[0].title, QStringLiteral("Analyse morphologique"));
-        QCOMPARE(b->lists.size(), qint64(0));
-        QCOMPARE(b->grille02->textAt(0, 0), QStringLiteral("Formes"));
+        QCOMPARE(b->lists().size(), qint64(0));
+        QCOMPARE(drive::resultGrid(b)->textAt(0, 0), QStringLiteral("Formes"));
         list(b, 'a');
-        QVERIFY(b->Labelgrille->isVisible());
+        QVERIFY(drive::resultMessage(b)->isVisible());
         // No file at the data file's place that would pass for the user's own.
         QVERIFY(!QFileInfo::exists(base) || QFileInfo(base).size() == 0);
         QVERIFY(empty || !QFileInfo::exists(base));
@@ -259,12 +262,12 @@ void TestBrowsers::browsersOpenFromTheWorkspace() {
     ws->Thesaurusvorante->trigger();
     auto* base = ui::Forms::instance().find<frmrecherche01>();
     QVERIFY(base && base->isVisible());
-    QCOMPARE(base->lists.size(), qint64(kBase.size()));
+    QCOMPARE(base->lists().size(), qint64(kBase.size()));
     platform_->fileNames.push_back(mine);
     ws->thesaurusautre->trigger();
     auto* other = ui::Forms::instance().find<frmrecherche02>();
     QVERIFY(other && other->isVisible());
-    QCOMPARE(other->lists.size(), qint64(2));
+    QCOMPARE(other->lists().size(), qint64(2));
     QCOMPARE(platform_->busyCount, busy + 2);
     // Opened again from the workspace: only brought to the front, no file asked for.
     ws->thesaurusautre->trigger();
@@ -276,14 +279,16 @@ void TestBrowsers::otherBrowserAsksForItsFile() {
     frmrecherche02* b = openOther(QString());  // cancelled
     QCOMPARE(platform_->fileDialogFilters, QStringList{"Fichiers données (*.DAT)|*.DAT"});
     QCOMPARE(b->windowTitle(), QStringLiteral("Vorante Lumivexa - Autre Thesaurus"));
-    QCOMPARE(b->Command2->toolTip(), QStringLiteral("Supprimer l'analyse du Thesaurus"));
-    QCOMPARE(b->Command3->toolTip(), QStringLiteral("Modifier l'analyse du Thesaurus"));
-    QVERIFY(b->nomfiche->isHidden());
-    QCOMPARE(b->grille02->textAt(0, 0), QString());
-    QCOMPARE(b->lists.size(), qint64(0));
+    QCOMPARE(drive::button(b, "Command2")->toolTip(),
+             QStringLiteral("Supprimer l'analyse du Thesaurus"));
+    QCOMPARE(drive::button(b, "Command3")->toolTip(),
+             QStringLiteral("Modifier l'analyse du Thesaurus"));
+    QVERIFY(drive::lineField(b, "nomfiche")->isHidden());
+    QCOMPARE(drive::resultGrid(b)->textAt(0, 0), QString());
+    QCOMPARE(b->lists().size(), qint64(0));
     QVERIFY(platform_->messages.isEmpty());
     list(b, 'a');
-    QVERIFY(b->Labelgrille->isVisible());
+    QVERIFY(drive::resultMessage(b)->isVisible());
     b->unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
@@ -294,8 +299,8 @@ void TestBrowsers::otherBrowserAsksForItsFile() {
         platform_->messages.clear();
         b = openOther(path);
         QCOMPARE(platform_->messageTexts(), QStringList{"Le Thesaurus est vide!"});
-        QCOMPARE(b->nomfiche->text(), path);
-        QCOMPARE(b->grille02->textAt(0, 5), QStringLiteral("Mode, temps, voix"));
+        QCOMPARE(drive::lineField(b, "nomfiche")->text(), path);
+        QCOMPARE(drive::resultGrid(b)->textAt(0, 5), QStringLiteral("Mode, temps, voix"));
         b->unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -315,15 +320,15 @@ void TestBrowsers::otherBrowserListsEveryMatchingEntry() {
     frmrecherche01* base = openBase();
     list(base, 'a');
     QCOMPARE(column(base, 0), QStringList{"arma"});
-    QCOMPARE(b->List8, (QStringList{"1", "3", "5"}));
+    QCOMPARE(b->listedRecordNumbers(), (std::vector<qint64>{1, 3, 5}));
     // The cells keep the padding of the fields; printing and the view drop it.
-    QCOMPARE(b->grille02->textAt(1, 1).size(), 50);
-    QCOMPARE(b->grille02->textAt(1, 4).size(), 15);
+    QCOMPARE(drive::resultGrid(b)->textAt(1, 1).size(), 50);
+    QCOMPARE(drive::resultGrid(b)->textAt(1, 4).size(), 15);
     search(b, QStringLiteral("amo"));
-    QCOMPARE(b->List8, QStringList{"5"});
+    QCOMPARE(b->listedRecordNumbers(), (std::vector<qint64>{5}));
     search(b, QStringLiteral("ama"));
-    QVERIFY(b->List8.isEmpty());
-    const QHeaderView* header = b->grille02->view()->horizontalHeader();
+    QVERIFY(b->listedRecordNumbers().empty());
+    const QHeaderView* header = drive::resultGrid(b)->view()->horizontalHeader();
     QCOMPARE(header->sectionSize(2), header->defaultSectionSize());
 }
 
@@ -335,17 +340,17 @@ void TestBrowsers::printingTenBlocksAPage() {
     }
     writeThesaurus(records::paths::baseThesaurus(), many);
     frmrecherche01* b = openBase();
-    b->imprimer->trigger();  // nothing listed yet
+    drive::action(b, "imprimer")->trigger();  // nothing listed yet
     QCOMPARE(platform_->messageTexts(),
              QStringList{"La liste est vide : il n'y a rien à imprimer."});
     QVERIFY(platform_->documents.empty());
 
     list(b, 'p');
     platform_->cancelPrinting = true;
-    b->imprimer->trigger();
+    drive::action(b, "imprimer")->trigger();
     QVERIFY(platform_->documents.empty());
     platform_->cancelPrinting = false;
-    b->imprimer->trigger();
+    drive::action(b, "imprimer")->trigger();
     QCOMPARE(platform_->documents.size(), std::size_t(1));
     const FakePlatform::Document& doc = platform_->documents.front();
     QVERIFY(doc.ended);
@@ -361,12 +366,12 @@ void TestBrowsers::printingTenBlocksAPage() {
     QCOMPARE(platform_->messages.size(), 1);
 
     // The preview shows the very pages that printing sent; the export writes the same rows.
-    b->apercu->trigger();
+    drive::action(b, "apercu")->trigger();
     QCOMPARE(platform_->previews.size(), 1);
     QCOMPARE(platform_->previews[0], doc.pages);
     const QString csv = home_.file(QStringLiteral("pieds.csv"));
     platform_->fileNames.push_back(csv);
-    b->exporter->trigger();
+    drive::action(b, "exporter")->trigger();
     const QList<QByteArray> lines = readFile(csv).split('\n');
     QCOMPARE(lines.size(), 27);  // the header, 25 rows, nothing after the last line break
     QCOMPARE(lines[0], QByteArray("\xEF\xBB\xBF"
@@ -378,12 +383,12 @@ void TestBrowsers::printingTenBlocksAPage() {
 void TestBrowsers::resultMessageIsAnnouncedAsShown() {
     frmrecherche02* b = openOther(records::paths::baseThesaurus());
     list(b, 'e');
-    QCOMPARE(b->Labelgrille->accessibleName(), kNothingForLetter);
+    QCOMPARE(drive::resultMessage(b)->accessibleName(), kNothingForLetter);
     search(b, QStringLiteral("nihil"));
-    QCOMPARE(b->Labelgrille->text(), kNothingForForm);
-    QCOMPARE(b->Labelgrille->accessibleName(), kNothingForForm);
+    QCOMPARE(drive::resultMessage(b)->text(), kNothingForForm);
+    QCOMPARE(drive::resultMessage(b)->accessibleName(), kNothingForForm);
     list(b, 'e');
-    QCOMPARE(b->Labelgrille->accessibleName(), b->Labelgrille->text());
+    QCOMPARE(drive::resultMessage(b)->accessibleName(), drive::resultMessage(b)->text());
 }
 
 void TestBrowsers::fileMenusEndWithQuitter() {
@@ -393,8 +398,8 @@ void TestBrowsers::fileMenusEndWithQuitter() {
         ui::Forms::instance().find<lexicon::frmlexique>()};
     for (const ui::ResultBrowser* b : browsers) {
         QVERIFY(b);
-        const QList<QAction*> items = b->fichier->actions();
-        QCOMPARE(items.last(), b->quitter);
+        const QList<QAction*> items = drive::menu(b, "fichier")->actions();
+        QCOMPARE(items.last(), drive::action(b, "quitter"));
         // Each command of the menu has its own access key.
         QSet<QChar> keys;
         for (const QAction* item : items) {

@@ -1,4 +1,5 @@
 #include "core/records/paths.h"
+#include "support/browserdriver.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
 #include "support/workspacedriver.h"
@@ -113,58 +114,59 @@ void TestFrmLexique::opensOnceFromTheMainWindow() {
     QVERIFY(b && b->isVisible());
     QCOMPARE(platform_->busyCount, 1);
     QCOMPARE(b->windowTitle(), QStringLiteral("Vorante Lumivexa - Dictionnaire (Lemmes)"));
-    QCOMPARE(b->Frame1->title(), QStringLiteral("Recherche d'un lemme : "));
-    QCOMPARE(b->Labelgrille->text(),
+    QCOMPARE(drive::child<QGroupBox>(b, "Frame1")->title(),
+             QStringLiteral("Recherche d'un lemme : "));
+    QCOMPARE(drive::resultMessage(b)->text(),
              QStringLiteral("Aucune information n'est disponible pour le lemme demandée"));
-    QVERIFY(b->Labelgrille->isHidden());
-    QCOMPARE(b->letterItems.size(), 26);
-    QCOMPARE(b->letterItems[2]->objectName(), QStringLiteral("lc"));
-    QCOMPARE(b->letterItems[2]->text(), QStringLiteral("&C"));
-    QCOMPARE(b->grille02->cols(), 5);
-    QCOMPARE(drive::rowCells(b->grille02, 0),
+    QVERIFY(drive::resultMessage(b)->isHidden());
+    QCOMPARE(drive::menu(b, "alphabet")->actions().size(), 26);
+    QCOMPARE(drive::letterItem(b, 2)->objectName(), QStringLiteral("lc"));
+    QCOMPARE(drive::letterItem(b, 2)->text(), QStringLiteral("&C"));
+    QCOMPARE(drive::resultGrid(b)->cols(), 5);
+    QCOMPARE(drive::rowCells(drive::resultGrid(b), 0),
              (QStringList{"Lemme", "Traduction", "Catégorie", "Fam. française", "Fam. latine"}));
-    QCOMPARE(b->grille02->alignmentAt(0, 3), 4);
-    QCOMPARE(b->grille02->alignmentAt(1, 4), 0);
-    const QHeaderView* header = b->grille02->view()->horizontalHeader();
+    QCOMPARE(drive::resultGrid(b)->alignmentAt(0, 3), 4);
+    QCOMPARE(drive::resultGrid(b)->alignmentAt(1, 4), 0);
+    const QHeaderView* header = drive::resultGrid(b)->view()->horizontalHeader();
     QVERIFY(header->sectionSize(0) > header->sectionSize(2));  // 2500 and 1000 twips
-    QCOMPARE(b->lists.size(), qint64(kLexicon.size()));
+    QCOMPARE(b->lists().size(), qint64(kLexicon.size()));
 
     writeLexicon(records::paths::lexicon(), {kLexicon[0]});
     QCOMPARE(open(), b);
-    QCOMPARE(b->lists.size(), qint64(kLexicon.size()));  // not read again
+    QCOMPARE(b->lists().size(), qint64(kLexicon.size()));  // not read again
     QVERIFY(platform_->messages.isEmpty());
 }
 
 void TestFrmLexique::letterListingAndLemmaSearch() {
     frmlexique* b = open();
-    b->letterItems[0]->trigger();
+    drive::letterItem(b, 0)->trigger();
     // Upper-case initials listed; the scan ends at "bellum", before "aqua".
     QCOMPARE(lemmas(b), (QStringList{"am", "amare", "Amator", "arma"}));
-    QCOMPARE(b->grille02->rows(), 6);
-    QCOMPARE(drive::rowCells(b->grille02, 2).first(), QStringLiteral("amare|b|c00000"));
+    QCOMPARE(drive::resultGrid(b)->rows(), 6);
+    QCOMPARE(drive::rowCells(drive::resultGrid(b), 2).first(), QStringLiteral("amare|b|c00000"));
     // The French family is shown without its leading spaces.
-    QCOMPARE(b->grille02->textAt(2, 3).trimmed(), QStringLiteral("aimer, amour"));
-    QVERIFY(b->grille02->textAt(2, 3).startsWith(QLatin1Char('a')));
-    b->letterItems[2]->trigger();
+    QCOMPARE(drive::resultGrid(b)->textAt(2, 3).trimmed(), QStringLiteral("aimer, amour"));
+    QVERIFY(drive::resultGrid(b)->textAt(2, 3).startsWith(QLatin1Char('a')));
+    drive::letterItem(b, 2)->trigger();
     QCOMPARE(lemmas(b), QStringList{"Caesar"});
-    b->letterItems[25]->trigger();
-    QVERIFY(b->grille02->isHidden());
-    QCOMPARE(b->Labelgrille->text(),
+    drive::letterItem(b, 25)->trigger();
+    QVERIFY(drive::resultGrid(b)->isHidden());
+    QCOMPARE(drive::resultMessage(b)->text(),
              QStringLiteral("Aucune information n'est disponible pour la lettre demandée"));
 
     auto search = [b](const QString& text) {
-        b->Text1->setText(text);
-        b->Command1->click();
+        drive::lineField(b, "Text1")->setText(text);
+        drive::button(b, "Command1")->click();
         return lemmas(b);
     };
     QCOMPARE(search(QStringLiteral("ama")), (QStringList{"amare", "Amator"}));
-    QVERIFY(b->grille02->isVisible());
+    QVERIFY(drive::resultGrid(b)->isVisible());
     QCOMPARE(search(QStringLiteral("AMA")), (QStringList{"amare", "Amator"}));
     QCOMPARE(search(QStringLiteral("aqu")), QStringList{"aqua"});  // no early stop
     QCOMPARE(search(QString()).size(), qsizetype(kLexicon.size()));
     QCOMPARE(search(QStringLiteral("ama ")), QStringList{});
-    QVERIFY(b->grille02->isHidden());
-    QCOMPARE(b->Labelgrille->text(),
+    QVERIFY(drive::resultGrid(b)->isHidden());
+    QCOMPARE(drive::resultMessage(b)->text(),
              QStringLiteral("Aucune information n'est disponible pour la forme demandée"));
     QCOMPARE(platform_->busyCount, 1 + 3 + 5);
 }
@@ -177,15 +179,15 @@ void TestFrmLexique::printingTenBlocksAPage() {
     }
     writeLexicon(records::paths::lexicon(), many);
     frmlexique* b = open();
-    b->imprimer->trigger();
+    drive::action(b, "imprimer")->trigger();
     QCOMPARE(platform_->messageTexts(),
              QStringList{"La liste est vide : il n'y a rien à imprimer."});
-    b->letterItems['l' - 'a']->trigger();
+    drive::letterItem(b, 'l' - 'a')->trigger();
     platform_->cancelPrinting = true;
-    b->imprimer->trigger();
+    drive::action(b, "imprimer")->trigger();
     QVERIFY(platform_->documents.empty());
     platform_->cancelPrinting = false;
-    b->imprimer->trigger();
+    drive::action(b, "imprimer")->trigger();
     QCOMPARE(platform_->documents.size(), std::size_t(1));
     const FakePlatform::Document& doc = platform_->documents.front();
     QCOMPARE(doc.fonts, QStringList{"verdana 9"});
@@ -205,9 +207,9 @@ void TestFrmLexique::missingLexiconLeavesNothingBehind() {
     QCOMPARE(platform_->messageTexts(), QStringList{"Le fichier lexique.dat est manquant!"});
     QCOMPARE(platform_->messages[0].title, QStringLiteral("Analyse morphologique"));
     QVERIFY(b->isVisible());
-    QCOMPARE(b->grille02->textAt(0, 0), QStringLiteral("Lemme"));
-    b->Command1->click();
-    QVERIFY(b->Labelgrille->isVisible());
+    QCOMPARE(drive::resultGrid(b)->textAt(0, 0), QStringLiteral("Lemme"));
+    drive::button(b, "Command1")->click();
+    QVERIFY(drive::resultMessage(b)->isVisible());
     QVERIFY(!QFileInfo::exists(path));
     b->unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -229,7 +231,7 @@ void TestFrmLexique::opensFromTheWorkspace() {
     ws->lexique->trigger();
     auto* b = ui::Forms::instance().find<frmlexique>();
     QVERIFY(b && b->isVisible());
-    QCOMPARE(b->lists.size(), qint64(kLexicon.size()));
+    QCOMPARE(b->lists().size(), qint64(kLexicon.size()));
     QCOMPARE(platform_->busyCount, busy + 1);
     QVERIFY(platform_->messages.isEmpty());
 }

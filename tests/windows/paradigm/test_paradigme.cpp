@@ -1,5 +1,6 @@
 #include "core/morphology/morphology.h"
 #include "core/records/paths.h"
+#include "support/browserdriver.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
 #include "support/workspacedriver.h"
@@ -307,14 +308,14 @@ void TestParadigme::opensFromTheLexiconOnTheSelectedLemma() {
     auto* lexicon = ui::Forms::instance().find<lexicon::frmlexique>();
     QVERIFY(lexicon);
     // At the end of "&Recherche", after the letters.
-    QCOMPARE(lexicon->recherche->actions().last()->objectName(), u"paradigme"_qs);
-    QCOMPARE(lexicon->paradigme->text(), u"&Paradigme du lemme..."_qs);
+    QCOMPARE(drive::menu(lexicon, "recherche")->actions().last()->objectName(), u"paradigme"_qs);
+    QCOMPARE(drive::action(lexicon, "paradigme")->text(), u"&Paradigme du lemme..."_qs);
     const QString noneSelected =
         u"Aucun lemme n'est sélectionné : cliquez d'abord sur un lemme de la liste."_qs;
-    lexicon->paradigme->trigger();  // nothing listed yet
-    lexicon->Text1->setText(QStringLiteral("am"));
-    lexicon->Command1->click();
-    lexicon->paradigme->trigger();  // listed, but no row chosen
+    drive::action(lexicon, "paradigme")->trigger();  // nothing listed yet
+    drive::lineField(lexicon, "Text1")->setText(QStringLiteral("am"));
+    drive::button(lexicon, "Command1")->click();
+    drive::action(lexicon, "paradigme")->trigger();  // listed, but no row chosen
     QCOMPARE(platform_->messageTexts(), (QStringList{noneSelected, noneSelected}));
     QVERIFY(!ui::Forms::instance().find<Paradigme>());
 
@@ -322,8 +323,8 @@ void TestParadigme::opensFromTheLexiconOnTheSelectedLemma() {
     const auto amo = std::find_if(rows.begin(), rows.end(),
                                   [](const QStringList& row) { return row[0] == u"amo"_qs; });
     QVERIFY(amo != rows.end());
-    drive::clickRow(lexicon->grille02, int(amo - rows.begin()) + 1);
-    lexicon->paradigme->trigger();
+    drive::clickRow(drive::resultGrid(lexicon), int(amo - rows.begin()) + 1);
+    drive::action(lexicon, "paradigme")->trigger();
     auto* w = ui::Forms::instance().find<Paradigme>();
     QVERIFY(w && w->isVisible());
     QCOMPARE(w->paradigm().lemma.lemma, u"amo"_qs);
@@ -331,8 +332,8 @@ void TestParadigme::opensFromTheLexiconOnTheSelectedLemma() {
     QVERIFY(child<QLabel>(w, "lblForme")->text().isEmpty());
     QCOMPARE(platform_->messages.size(), 2);
     // A new listing leaves no row chosen.
-    lexicon->Command1->click();
-    lexicon->paradigme->trigger();
+    drive::button(lexicon, "Command1")->click();
+    drive::action(lexicon, "paradigme")->trigger();
     QCOMPARE(platform_->messageTexts().last(), noneSelected);
 }
 
