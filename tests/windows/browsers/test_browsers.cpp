@@ -1,4 +1,5 @@
 #include "core/records/paths.h"
+#include "support/cleanstart.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
 #include "support/workspacedriver.h"
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTableView>
+#include <QToolTip>
 #include <QtTest>
 
 using thesaurus::frmrecherche01;
@@ -31,6 +33,16 @@ using ui::kNothingForForm;
 using ui::kNothingForLetter;
 
 namespace {
+
+// The tip that shows when the mouse rests on a control.
+QString hoverTip(QWidget* control) {
+    const QPoint centre = control->rect().center();
+    QHelpEvent hover(QEvent::ToolTip, centre, control->mapToGlobal(centre));
+    QApplication::sendEvent(control, &hover);
+    const QString tip = QToolTip::isVisible() ? QToolTip::text() : QString();
+    QToolTip::hideText();
+    return tip;
+}
 
 // In ascending order of lower-cased form, as the base thesaurus is.
 const std::vector<Analysis> kBase = {
@@ -94,7 +106,7 @@ class TestBrowsers : public QObject {
 };
 
 void TestBrowsers::init() {
-    platform_ = std::make_unique<FakePlatform>();
+    startClean(platform_, home_);
     QDir().mkpath(records::paths::dataDir());
     writeThesaurus(records::paths::baseThesaurus(), kBase);
     main_ = drive::mainWindowWithText(QStringLiteral("amo arma"));
@@ -275,8 +287,8 @@ void TestBrowsers::otherBrowserAsksForItsFile() {
     frmrecherche02* b = openOther(QString());  // cancelled
     QCOMPARE(platform_->fileDialogFilters, QStringList{"Fichiers données (*.DAT)|*.DAT"});
     QCOMPARE(b->windowTitle(), QStringLiteral("Vorante Lumivexa - Autre Thesaurus"));
-    QCOMPARE(b->Command2->toolTip(), QStringLiteral("Supprimer l'analyse du Thesaurus"));
-    QCOMPARE(b->Command3->toolTip(), QStringLiteral("Modifier l'analyse du Thesaurus"));
+    QCOMPARE(hoverTip(b->Command2), QStringLiteral("Supprimer l'analyse du Thesaurus"));
+    QCOMPARE(hoverTip(b->Command3), QStringLiteral("Modifier l'analyse du Thesaurus"));
     QVERIFY(b->nomfiche->isHidden());
     QCOMPARE(b->grille02->textAt(0, 0), QString());
     QCOMPARE(b->lists.size(), qint64(0));

@@ -1,4 +1,5 @@
 #include "core/records/paths.h"
+#include "support/cleanstart.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
 #include "support/workspacedriver.h"
@@ -90,7 +91,7 @@ class TestFrmLexique : public QObject {
 };
 
 void TestFrmLexique::init() {
-    platform_ = std::make_unique<FakePlatform>();
+    startClean(platform_, home_);
     QDir().mkpath(records::paths::dataDir());
     writeLexicon(records::paths::lexicon(), kLexicon);
     main_ = drive::mainWindowWithText(QStringLiteral("arma"));
