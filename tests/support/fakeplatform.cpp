@@ -30,8 +30,12 @@ FakePlatform::FakePlatform() {
     ui::setPlatform(this);
 }
 
+// Only while still installed: a double made before this one went would otherwise leave the
+// tests on the real platform, whose dialogs wait for a user who is not there.
 FakePlatform::~FakePlatform() {
-    ui::setPlatform(nullptr);
+    if (&ui::platform() == this) {
+        ui::setPlatform(nullptr);
+    }
 }
 
 ui::Answer FakePlatform::message(QWidget*, const QString& text, ui::Buttons buttons, ui::Icon icon,

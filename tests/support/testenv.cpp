@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <grp.h>
 #include <sys/wait.h>
@@ -34,6 +35,33 @@ bool TestDataHome::installShippedData() const {
         QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
     }
     return true;
+}
+
+namespace {
+
+void removeEntry(const QFileInfo& entry) {
+    if (entry.isDir() && !entry.isSymLink()) {
+        QFile::setPermissions(entry.filePath(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QDir dir(entry.filePath());
+        for (const QFileInfo& inside : dir.entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                         QDir::System | QDir::NoDotAndDotDot)) {
+            removeEntry(inside);
+        }
+        QDir().rmdir(entry.filePath());
+    } else {
+        QFile::remove(entry.filePath());
+    }
+}
+
+}  // namespace
+
+void TestDataHome::empty() const {
+    for (const QFileInfo& entry : QDir(dir_.path())
+                                      .entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                     QDir::System | QDir::NoDotAndDotDot)) {
+        removeEntry(entry);
+    }
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes) {

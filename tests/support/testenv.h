@@ -17,6 +17,8 @@ class TestDataHome {
     QString file(const QString& name) const { return dir_.filePath(name); }
     // Puts the shipped base thesaurus and lexicon in the data folder.
     bool installShippedData() const;
+    // Removes everything inside the folder, files and folders a test made read-only included.
+    void empty() const;
 
   private:
     QTemporaryDir dir_;

@@ -9,11 +9,13 @@
 #include "windows/shell/ThesaurusChoix.h"
 #include "windows/workspaces/frmanalyse.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 #include <QtTest>
 
 records::ThesaurusRecord thesaurusRecord(const Analysis& a, qint16 number) {
@@ -90,6 +92,19 @@ void clickRow(ui::Grid* grid, int row) {
 void closeAll() {
     ui::Forms::instance().unloadAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void insideModalLoop(const std::function<void()>& act) {
+    QTimer::singleShot(0, [act] {
+        act();
+        if (QTest::currentTestFailed()) {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (window->isModal() && window->isVisible()) {
+                    window->hide();
+                }
+            }
+        }
+    });
 }
 
 }  // namespace drive

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 namespace analysis {
@@ -51,5 +52,9 @@ void clickRow(analysis::frmanalyse* ws, int row);
 // Clicks the first body cell of a grid row, as a user would.
 void clickRow(ui::Grid* grid, int row);
 void closeAll();
+// Runs `act` from inside the modal loop about to start. Should a check in it fail, the modal
+// windows are hidden, which ends their loops: the test reports the failure instead of waiting
+// for ever.
+void insideModalLoop(const std::function<void()>& act);
 
 }  // namespace drive

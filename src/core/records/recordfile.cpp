@@ -63,16 +63,21 @@ QString systemFailure(const QString& what, const QString& path, int error) {
     return QStringLiteral("%1 %2.\n%3.").arg(what, quoted(path), systemReason(error));
 }
 
-// The file a write really goes to: the target of a symbolic link.
+// The file a write really goes to: the end of a chain of symbolic links, each of which stays a
+// link. A link is read one step at a time, so that a link to a file not created yet still leads
+// to it; a loop stops at the system's own limit.
 QString resolvedTarget(const QString& path) {
-    const QFileInfo info(path);
-    if (info.isSymLink()) {
-        const QString target = info.symLinkTarget();
-        if (!target.isEmpty()) {
-            return target;
+    constexpr int kMaxLinksFollowed = 40;
+    QString target = path;
+    for (int followed = 0; followed < kMaxLinksFollowed; ++followed) {
+        const QFileInfo info(target);
+        const QString next = info.isSymLink() ? info.symLinkTarget() : QString();
+        if (next.isEmpty()) {
+            break;
         }
+        target = next;
     }
-    return path;
+    return target;
 }
 
 mode_t modeForNewFile() {

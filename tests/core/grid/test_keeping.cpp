@@ -119,6 +119,14 @@ void TestKeeping::keepingEverywhere() {
                                             "ROSA:abl. f. sg."}));
     QCOMPARE(kept.keptRow, 3);
     QCOMPARE(kept.occurrences, 3);
+
+    // Another form with the same analysis, as rosaque has, keeps all its rows.
+    GridRows withEnclitic = grid();
+    withEnclitic.push_back(row(4, "rosaque", "rosa", "voc. f. sg.", true));
+    withEnclitic.push_back(row(4, "rosaque", "rosa", "abl. f. sg.", true));
+    kept = keepingAnalysisEverywhere(withEnclitic, 2);
+    QCOMPARE(cases(kept.rows).mid(5), (QStringList{"rosaque:voc. f. sg.", "rosaque:abl. f. sg."}));
+    QCOMPARE(kept.occurrences, 2);
 }
 
 // Rows read back from an analysis file do not know their words: consecutive rows of one form

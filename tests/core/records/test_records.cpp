@@ -4,10 +4,12 @@
 #include "core/records/records.h"
 #include "support/testenv.h"
 
+#include <QDir>
 #include <QFile>
 #include <QtTest>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <csignal>
@@ -29,6 +31,7 @@ class TestRecords : public QObject {
     void appendPositionRoundsHalfToEven();
     void appendRefusesNumbersBeyondSixteenBits();
     void copyIsByteForByte();
+    void replacingKeepsTheModeAndFollowsLinks();
     void failuresAreReported();
     void seedingCopiesShippedFilesOnce();
     void seedingFailsWhole();
@@ -240,6 +243,38 @@ void TestRecords::copyIsByteForByte() {
     QVERIFY(copyRecords(missing, to, 216).ok());
     QCOMPARE(readFile(to).size(), 0);
     QVERIFY(QFile::exists(missing));
+}
+
+// A thesaurus shared with a group, or kept elsewhere behind a link, stays so once rewritten.
+void TestRecords::replacingKeepsTheModeAndFollowsLinks() {
+    const auto modeOf = [](const QString& path) -> mode_t {
+        struct stat status {};
+        return ::lstat(QFile::encodeName(path).constData(), &status) == 0
+                   ? status.st_mode & (S_IFMT | 07777)
+                   : 0;
+    };
+    const QString shared = home_.file(QStringLiteral("partage.dat"));
+    QVERIFY(writeFile(shared, QByteArray("old")));
+    QVERIFY(::chmod(QFile::encodeName(shared).constData(), 0640) == 0);
+    QString error;
+    QVERIFY(replaceFile(shared, QByteArray("new"), &error));
+    QCOMPARE(readFile(shared), QByteArray("new"));
+    QCOMPARE(modeOf(shared), mode_t(S_IFREG | 0640));
+
+    // Through a link, then through a link to that link, each relative: the file at the end is
+    // rewritten and the links stay links.
+    QVERIFY(QDir(home_.path()).mkdir(QStringLiteral("liens")));
+    const QString link = home_.file(QStringLiteral("liens/lien.dat"));
+    const QString linkToLink = home_.file(QStringLiteral("lien2.dat"));
+    QVERIFY(::symlink("../partage.dat", QFile::encodeName(link).constData()) == 0);
+    QVERIFY(::symlink("liens/lien.dat", QFile::encodeName(linkToLink).constData()) == 0);
+    for (const QString& path : {link, linkToLink}) {
+        QVERIFY(replaceFile(path, QFile::encodeName(path), &error));
+        QCOMPARE(readFile(shared), QFile::encodeName(path));
+        QCOMPARE(modeOf(shared), mode_t(S_IFREG | 0640));
+        QCOMPARE(modeOf(link) & S_IFMT, mode_t(S_IFLNK));
+        QCOMPARE(modeOf(linkToLink) & S_IFMT, mode_t(S_IFLNK));
+    }
 }
 
 void TestRecords::failuresAreReported() {

@@ -1,5 +1,6 @@
 #include "core/records/paths.h"
 #include "support/browserdriver.h"
+#include "support/cleanstart.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
 #include "support/workspacedriver.h"
@@ -52,7 +53,7 @@ QStringList forms(const ui::ResultBrowser* b) {
 
 // Runs `act` on the window of that name once it shows, from inside its modal loop.
 void whenShown(const QString& name, const std::function<void(QWidget*)>& act) {
-    QTimer::singleShot(0, [name, act] {
+    drive::insideModalLoop([name, act] {
         QWidget* window = ui::Forms::instance().find(name);
         QVERIFY(window && window->isVisible() && window->isModal());
         act(window);
@@ -112,7 +113,7 @@ class TestMaintenance : public QObject {
 };
 
 void TestMaintenance::init() {
-    platform_ = std::make_unique<FakePlatform>();
+    startClean(platform_, home_);
     QDir().mkpath(records::paths::dataDir());
     mine_ = home_.file(QStringLiteral("mien.dat"));
     QFile::setPermissions(mine_, QFile::ReadOwner | QFile::WriteOwner);

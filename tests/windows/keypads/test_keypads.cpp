@@ -1,6 +1,8 @@
 #include "core/coding/coding.h"
+#include "support/cleanstart.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
+#include "support/workspacedriver.h"
 #include "ui/fields.h"
 #include "ui/forms.h"
 #include "windows/keypads/charts.h"
@@ -137,7 +139,7 @@ class TestKeypads : public QObject {
 };
 
 void TestKeypads::init() {
-    platform_ = std::make_unique<FakePlatform>();
+    startClean(platform_, home_);
     for (const QString& name : kOwners) {
         ui::Forms::instance().load<StandInOwner>(name, [] { return new StandInOwner; });
     }
@@ -445,7 +447,7 @@ void TestKeypads::eachVariantWritesOnlyIntoItsOwnersField() {
         stillOpening = false;
     };
     if (modal) {
-        QTimer::singleShot(0, choose);
+        drive::insideModalLoop(choose);
     }
     keypads::openKeypad(variant, ownersField(variant));
     QVERIFY(!stillOpening);  // a modal opening returns only once the keypad has closed
@@ -519,7 +521,7 @@ void TestKeypads::chartIsOneWindowForEveryCaller() {
     QCOMPARE(ui::Forms::instance().loadedNames().count(QStringLiteral("pave02")), 1);
     // A modal chart keeps its caller waiting until "&Quitter".
     bool shownModal = false;
-    QTimer::singleShot(0, [&shownModal] {
+    drive::insideModalLoop([&shownModal] {
         auto* pave03 = ui::Forms::instance().find<keypads::pave03>();
         shownModal = pave03->isModal();
         pave03->quitter->trigger();

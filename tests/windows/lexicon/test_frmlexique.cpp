@@ -1,5 +1,6 @@
 #include "core/records/paths.h"
 #include "support/browserdriver.h"
+#include "support/cleanstart.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
 #include "support/workspacedriver.h"
@@ -91,7 +92,7 @@ class TestFrmLexique : public QObject {
 };
 
 void TestFrmLexique::init() {
-    platform_ = std::make_unique<FakePlatform>();
+    startClean(platform_, home_);
     QDir().mkpath(records::paths::dataDir());
     writeLexicon(records::paths::lexicon(), kLexicon);
     main_ = drive::mainWindowWithText(QStringLiteral("arma"));

@@ -1,6 +1,7 @@
 #include "core/morphology/morphology.h"
 #include "core/records/paths.h"
 #include "support/browserdriver.h"
+#include "support/cleanstart.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
 #include "support/workspacedriver.h"
@@ -112,6 +113,7 @@ class TestParadigme : public QObject {
     void cleanup();
     void opensOnceAndShowsTheTablesOfEachLemma();
     void tablesShowWholeAtTheDefaultSize();
+    void aNarrowWindowStacksThePluralUnderItsSingular();
     void homographsAreOffered();
     void saysWhyThereIsNoParadigm();
     void printsPreviewsAndExportsTheParadigm();
@@ -126,7 +128,7 @@ class TestParadigme : public QObject {
 };
 
 void TestParadigme::init() {
-    platform_ = std::make_unique<FakePlatform>();
+    startClean(platform_, home_);
     analysis::useMorphologyDatabase(kBuildDatabase);
     caller_ = new QWidget;
 }
@@ -222,6 +224,24 @@ void TestParadigme::tablesShowWholeAtTheDefaultSize() {
     QVERIFY(child<QScrollArea>(w, "Tableaux")->verticalScrollBar()->maximum() > 0);
     // The first table that holds the form is brought into view.
     QTRY_VERIFY(child<QScrollArea>(w, "Tableaux")->verticalScrollBar()->value() > 0);
+}
+
+void TestParadigme::aNarrowWindowStacksThePluralUnderItsSingular() {
+    Paradigme* w = paradigm::openParadigm("amo", "amatus", caller_);
+    w->resize(w->minimumSizeHint().width(), w->height());
+    paradigm::openParadigm("amo", "amatus", caller_);
+    QApplication::processEvents();
+    const qsizetype singular = titles(w).indexOf(u"Participe parfait passif, singulier"_qs);
+    QVERIFY(singular > 0);
+    // Each table below the one before, none overlapping, the plural under its singular.
+    for (qsizetype t = singular; t <= singular + 1; ++t) {
+        const QWidget* above = w->grilles[t - 1];
+        const QLabel* table = w->titres[t];
+        QVERIFY2(table->mapTo(w, QPoint()).y() >= above->mapTo(w, QPoint(0, above->height())).y(),
+                 qPrintable(table->text()));
+    }
+    QCOMPARE(w->titres[singular + 1]->mapTo(w, QPoint()).x(),
+             w->titres[singular]->mapTo(w, QPoint()).x());
 }
 
 void TestParadigme::homographsAreOffered() {

@@ -1,6 +1,8 @@
 #include "core/text/textfile.h"
+#include "support/cleanstart.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
+#include "support/workspacedriver.h"
 #include "ui/forms.h"
 #include "ui/mnemonics.h"
 #include "windows/about/frmAbout.h"
@@ -47,7 +49,7 @@ class TestMainWindow : public QObject {
 };
 
 void TestMainWindow::init() {
-    platform_ = std::make_unique<FakePlatform>();
+    startClean(platform_, home_);
     main_ = ui::Forms::instance().load<Morphologique>();
     ui::Forms::showModeless(main_);
 }
@@ -255,7 +257,7 @@ void TestMainWindow::openAnalysisInBothStates() {
 
 void TestMainWindow::aboutIsModalAndOkReturns() {
     bool seen = false;
-    QTimer::singleShot(0, [&seen] {
+    drive::insideModalLoop([&seen] {
         auto* box = ui::Forms::instance().find<about::frmAbout>();
         QVERIFY(box);
         seen = box->isVisible() && box->isModal();

@@ -4,6 +4,7 @@
 
 #include "core/records/paths.h"
 #include "core/tagger/choosing.h"
+#include "support/cleanstart.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
 #include "support/workspacedriver.h"
@@ -84,7 +85,7 @@ class TestChoosing : public QObject {
 };
 
 void TestChoosing::init() {
-    platform_ = std::make_unique<FakePlatform>();
+    startClean(platform_, home_);
     QDir().mkpath(records::paths::dataDir());
     const QString tags = home_.file(QStringLiteral("tags.la"));
     QVERIFY(writeFile(tags, kStatistics));

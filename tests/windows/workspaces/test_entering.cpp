@@ -1,5 +1,6 @@
 #include "core/grid/listing.h"
 #include "core/records/paths.h"
+#include "support/cleanstart.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
 #include "support/workspacedriver.h"
@@ -77,7 +78,7 @@ class TestEntering : public QObject {
 };
 
 void TestEntering::init() {
-    platform_ = std::make_unique<FakePlatform>();
+    startClean(platform_, home_);
     QDir().mkpath(records::paths::dataDir());
     writeThesaurus(records::paths::baseThesaurus(), kMine);
     mine_ = home_.file(QStringLiteral("mien.dat"));

@@ -1,5 +1,6 @@
 #include "core/lookup/thesauruslists.h"
 #include "core/records/paths.h"
+#include "support/cleanstart.h"
 #include "support/fakeplatform.h"
 #include "support/plainscan.h"
 #include "support/testenv.h"
@@ -75,7 +76,7 @@ class TestFrmanalyse : public QObject {
 };
 
 void TestFrmanalyse::init() {
-    platform_ = std::make_unique<FakePlatform>();
+    startClean(platform_, home_);
     QDir().mkpath(records::paths::dataDir());
     writeThesaurus(records::paths::baseThesaurus(), kBase);
 }

@@ -1,6 +1,7 @@
 #include "core/grid/analysisfile.h"
 #include "core/records/paths.h"
 #include "core/records/recordfile.h"
+#include "support/cleanstart.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
 #include "support/workspacedriver.h"
@@ -70,7 +71,7 @@ class TestFrmanalyse02 : public QObject {
 };
 
 void TestFrmanalyse02::init() {
-    platform_ = std::make_unique<FakePlatform>();
+    startClean(platform_, home_);
     saved_ = home_.file(QStringLiteral("analyse.dat"));
     QVERIFY(analysis::saveAnalysisFile(saved_, kSaved).ok());
 }

@@ -2,6 +2,7 @@
 #include "core/morphology/morphology.h"
 #include "core/records/paths.h"
 #include "core/records/recordfile.h"
+#include "support/cleanstart.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
 #include "support/workspacedriver.h"
@@ -68,7 +69,7 @@ class TestProposals : public QObject {
 };
 
 void TestProposals::init() {
-    platform_ = std::make_unique<FakePlatform>();
+    startClean(platform_, home_);
     QDir().mkpath(records::paths::dataDir());
     writeThesaurus(records::paths::baseThesaurus(), {});
     mine_ = home_.file(QStringLiteral("mien.dat"));
