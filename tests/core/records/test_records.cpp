@@ -256,8 +256,7 @@ void TestRecords::replacingKeepsTheModeAndFollowsLinks() {
     const QString shared = home_.file(QStringLiteral("partage.dat"));
     QVERIFY(writeFile(shared, QByteArray("old")));
     QVERIFY(::chmod(QFile::encodeName(shared).constData(), 0640) == 0);
-    QString error;
-    QVERIFY(replaceFile(shared, QByteArray("new"), &error));
+    QVERIFY(replaceFile(shared, QByteArray("new")).ok());
     QCOMPARE(readFile(shared), QByteArray("new"));
     QCOMPARE(modeOf(shared), mode_t(S_IFREG | 0640));
 
@@ -269,7 +268,7 @@ void TestRecords::replacingKeepsTheModeAndFollowsLinks() {
     QVERIFY(::symlink("../partage.dat", QFile::encodeName(link).constData()) == 0);
     QVERIFY(::symlink("liens/lien.dat", QFile::encodeName(linkToLink).constData()) == 0);
     for (const QString& path : {link, linkToLink}) {
-        QVERIFY(replaceFile(path, QFile::encodeName(path), &error));
+        QVERIFY(replaceFile(path, QFile::encodeName(path)).ok());
         QCOMPARE(readFile(shared), QFile::encodeName(path));
         QCOMPARE(modeOf(shared), mode_t(S_IFREG | 0640));
         QCOMPARE(modeOf(link) & S_IFMT, mode_t(S_IFLNK));

@@ -233,15 +233,17 @@ void TestParadigme::aNarrowWindowStacksThePluralUnderItsSingular() {
     QApplication::processEvents();
     const qsizetype singular = titles(w).indexOf(u"Participe parfait passif, singulier"_qs);
     QVERIFY(singular > 0);
+    const QList<QTableWidget*> tables = grids(w);
+    const QList<QLabel*> tableTitles = tableParts<QLabel>(w, QStringLiteral("Titre"));
     // Each table below the one before, none overlapping, the plural under its singular.
     for (qsizetype t = singular; t <= singular + 1; ++t) {
-        const QWidget* above = w->grilles[t - 1];
-        const QLabel* table = w->titres[t];
+        const QWidget* above = tables[t - 1];
+        const QLabel* table = tableTitles[t];
         QVERIFY2(table->mapTo(w, QPoint()).y() >= above->mapTo(w, QPoint(0, above->height())).y(),
                  qPrintable(table->text()));
     }
-    QCOMPARE(w->titres[singular + 1]->mapTo(w, QPoint()).x(),
-             w->titres[singular]->mapTo(w, QPoint()).x());
+    QCOMPARE(tableTitles[singular + 1]->mapTo(w, QPoint()).x(),
+             tableTitles[singular]->mapTo(w, QPoint()).x());
 }
 
 void TestParadigme::homographsAreOffered() {
