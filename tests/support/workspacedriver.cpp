@@ -1,4 +1,5 @@
 #include "support/workspacedriver.h"
+#include "support/controls.h"
 
 #include "core/records/recordfile.h"
 #include "support/fakeplatform.h"
@@ -41,13 +42,13 @@ namespace drive {
 shell::Morphologique* mainWindowWithText(const QString& text) {
     auto* main = ui::Forms::instance().load<shell::Morphologique>();
     ui::Forms::showModeless(main);
-    main->txtfichier->setPlainText(text);
-    main->analyse->setEnabled(true);
+    drive::textField(main, "txtfichier")->setPlainText(text);
+    drive::action(main, "analyse")->setEnabled(true);
     return main;
 }
 
 shell::ThesaurusChoix* openThesaurusChoice() {
-    ui::Forms::instance().find<shell::Morphologique>()->analyse->trigger();
+    drive::action(ui::Forms::instance().find<shell::Morphologique>(), "analyse")->trigger();
     return ui::Forms::instance().find<shell::ThesaurusChoix>();
 }
 
@@ -59,7 +60,7 @@ analysis::frmanalyse* analyseWithThesaurus(FakePlatform& platform, const QString
                                            const QString& thesaurus) {
     mainWindowWithText(text);
     platform.fileNames.push_back(thesaurus);
-    openThesaurusChoice()->Command2->click();
+    drive::button(openThesaurusChoice(), "Command2")->click();
     return workspace();
 }
 

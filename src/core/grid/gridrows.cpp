@@ -18,7 +18,7 @@ void moveDown(const GridRow& from, GridRow& to) {
     }
     to[Column::Form].colour = from[Column::Form].colour;
     to[Column::Form].bold = true;
-    for (int c = 1; c < kGridColumns; ++c) {
+    for (int c = kFirstAnalysisColumn; c < kGridColumns; ++c) {
         to.cells[c].colour = from[Column::Lemma].colour;
         to.cells[c].italic = from.cells[c].italic;
     }
@@ -30,7 +30,7 @@ void shiftInto(const GridRow& from, GridRow& to) {
     to.occurrence = from.occurrence;
     for (int c = 0; c < kGridColumns; ++c) {
         to.cells[c].text = from.cells[c].text;
-        if (c > 0) {
+        if (c >= kFirstAnalysisColumn) {
             to.cells[c].colour = from.cells[c].colour;
             to.cells[c].italic = from.cells[c].italic;
         }
@@ -98,11 +98,11 @@ GridRows withRowDuplicated(GridRows rows, qint64 row) {
     GridRow& added = at(rows, row + 1);
     added.occurrence = source.occurrence;  // one more analysis of the same word
     added[Column::Form] = {source[Column::Form].text, source[Column::Form].colour, true};
-    for (int c = 1; c <= 5; ++c) {
+    for (int c = kFirstAnalysisColumn; c <= kLastEnteredColumn; ++c) {
         added.cells[c].text = records::kEmptyMarker;
     }
     added[Column::Indicator].text = source[Column::Indicator].text;
-    for (int c = 1; c < kGridColumns; ++c) {
+    for (int c = kFirstAnalysisColumn; c < kGridColumns; ++c) {
         added.cells[c].colour = source[Column::Lemma].colour;
         added.cells[c].italic = false;  // a new analysis to enter, not a proposal
     }
@@ -123,8 +123,9 @@ std::vector<MovedFormat> formatsMovedBy(const GridRows& rows, qint64 row) {
     for (std::size_t k = static_cast<std::size_t>(row); k < rows.size(); ++k) {
         MovedFormat format;
         format.bold = rows[k][Column::Form].bold;
-        for (int c = 2; c < kGridColumns; ++c) {
-            format.colours[static_cast<std::size_t>(c - 2)] = rows[k].cells[c].colour;
+        for (int c = kFirstRecolouredColumn; c < kGridColumns; ++c) {
+            format.colours[static_cast<std::size_t>(c - kFirstRecolouredColumn)] =
+                rows[k].cells[c].colour;
         }
         moved.push_back(format);
     }
@@ -136,8 +137,9 @@ GridRows withDuplicateRemoved(GridRows rows, qint64 row, const std::vector<Moved
     for (std::size_t i = 0; i < moved.size(); ++i) {
         GridRow& r = rows.at(static_cast<std::size_t>(row) + i);
         r[Column::Form].bold = moved[i].bold;
-        for (int c = 2; c < kGridColumns; ++c) {
-            r.cells[c].colour = moved[i].colours[static_cast<std::size_t>(c - 2)];
+        for (int c = kFirstRecolouredColumn; c < kGridColumns; ++c) {
+            r.cells[c].colour =
+                moved[i].colours[static_cast<std::size_t>(c - kFirstRecolouredColumn)];
         }
     }
     return rows;

@@ -25,6 +25,11 @@ constexpr int kGridColumns = 7;
 constexpr int index(Column c) {
     return static_cast<int>(c);
 }
+// The analysis cells are every column after the form; the user enters the lemma to the mood,
+// tense and voice; a duplication recolours the analysis cells after the lemma.
+constexpr int kFirstAnalysisColumn = index(Column::Lemma);
+constexpr int kLastEnteredColumn = index(Column::MoodTenseVoice);
+constexpr int kFirstRecolouredColumn = index(Column::Translation);
 
 // Text colours, as 0xBBGGRR values: the bold form cell of every row, and the analysis cells of a
 // form with several analyses.
@@ -95,7 +100,7 @@ GridRows withRowRestored(GridRows rows, qint64 row, const GridRow& deleted);
 // of columns 2 to 6, which take column 1's), kept so that it can be undone.
 struct MovedFormat {
     bool bold = false;
-    std::array<std::optional<quint32>, kGridColumns - 2> colours;
+    std::array<std::optional<quint32>, kGridColumns - kFirstRecolouredColumn> colours;
 };
 std::vector<MovedFormat> formatsMovedBy(const GridRows& rows, qint64 row);
 // Undoes a duplication of `row`: the added row goes, the rows below move up with their formats.

@@ -56,43 +56,41 @@ Morphologique::Morphologique() {
 }
 
 void Morphologique::buildMenus() {
-    fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
-    fichier->setObjectName(QStringLiteral("fichier"));
-    ouvrir = ui::menuAction(this, QStringLiteral("ouvrir"), QStringLiteral("&Ouvrir un texte..."));
-    fermer = ui::menuAction(this, QStringLiteral("fermer"), QStringLiteral("&Fermer"));
-    quitter = ui::menuAction(this, QStringLiteral("quitter"), QStringLiteral("&Quitter"));
-    fichier->addActions({ouvrir, fermer, quitter});
+    const auto menu = [this](const QString& name, const QString& caption) {
+        QMenu* added = menuBar()->addMenu(caption);
+        added->setObjectName(name);
+        return added;
+    };
+    const auto item = [this](QMenu* menu, const QString& name, const QString& caption,
+                             auto handler) {
+        QAction* action = ui::menuAction(this, name, caption);
+        menu->addAction(action);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    QMenu* file = menu(QStringLiteral("fichier"), QStringLiteral("&Fichier"));
+    openTextAction_ = item(file, QStringLiteral("ouvrir"), QStringLiteral("&Ouvrir un texte..."),
+                           &Morphologique::chooseText);
+    closeTextAction_ =
+        item(file, QStringLiteral("fermer"), QStringLiteral("&Fermer"), &Morphologique::closeText);
+    item(file, QStringLiteral("quitter"), QStringLiteral("&Quitter"), &Morphologique::close);
 
-    application = menuBar()->addMenu(QStringLiteral("&Application"));
-    application->setObjectName(QStringLiteral("application"));
-    analyse = ui::menuAction(this, QStringLiteral("analyse"), QStringLiteral("&Analyse du texte"));
-    ouvriranalyse = ui::menuAction(this, QStringLiteral("ouvriranalyse"),
-                                   QStringLiteral("&Ouvrir une analyse..."));
-    lexique =
-        ui::menuAction(this, QStringLiteral("lexique"), QStringLiteral("&Dictionnaire (Lemmes)"));
-    application->addActions({analyse, ouvriranalyse, lexique});
-    thesaurus = application->addMenu(QStringLiteral("&Thesaurus (Formes)"));
+    QMenu* application = menu(QStringLiteral("application"), QStringLiteral("&Application"));
+    analyseAction_ = item(application, QStringLiteral("analyse"),
+                          QStringLiteral("&Analyse du texte"), &Morphologique::analyseText);
+    item(application, QStringLiteral("ouvriranalyse"), QStringLiteral("&Ouvrir une analyse..."),
+         &Morphologique::chooseAnalysis);
+    item(application, QStringLiteral("lexique"), QStringLiteral("&Dictionnaire (Lemmes)"),
+         [this] { lexicon::openDictionary(this); });
+    QMenu* thesaurus = application->addMenu(QStringLiteral("&Thesaurus (Formes)"));
     thesaurus->setObjectName(QStringLiteral("thesaurus"));
-    thesaurusvorante = ui::menuAction(this, QStringLiteral("thesaurusvorante"),
-                                      QStringLiteral("&Vorante Lumivexa"));
-    thesaurusautre =
-        ui::menuAction(this, QStringLiteral("thesaurusautre"), QStringLiteral("&Autre Thesaurus"));
-    thesaurus->addActions({thesaurusvorante, thesaurusautre});
+    item(thesaurus, QStringLiteral("thesaurusvorante"), QStringLiteral("&Vorante Lumivexa"),
+         &thesaurus::openBaseThesaurusBrowser);
+    item(thesaurus, QStringLiteral("thesaurusautre"), QStringLiteral("&Autre Thesaurus"),
+         &thesaurus::openOtherThesaurusBrowser);
 
-    aide = menuBar()->addMenu(QStringLiteral("&Aide"));
-    aide->setObjectName(QStringLiteral("aide"));
-    about = ui::menuAction(this, QStringLiteral("about"), QStringLiteral("&A propos de"));
-    aide->addAction(about);
-
-    connect(ouvrir, &QAction::triggered, this, &Morphologique::ouvrir_Click);
-    connect(fermer, &QAction::triggered, this, &Morphologique::fermer_Click);
-    connect(quitter, &QAction::triggered, this, &Morphologique::quitter_Click);
-    connect(analyse, &QAction::triggered, this, &Morphologique::analyse_Click);
-    connect(ouvriranalyse, &QAction::triggered, this, &Morphologique::ouvriranalyse_Click);
-    connect(lexique, &QAction::triggered, this, &Morphologique::lexique_Click);
-    connect(thesaurusvorante, &QAction::triggered, this, &Morphologique::thesaurusvorante_Click);
-    connect(thesaurusautre, &QAction::triggered, this, &Morphologique::thesaurusautre_Click);
-    connect(about, &QAction::triggered, this, &Morphologique::about_Click);
+    QMenu* help = menu(QStringLiteral("aide"), QStringLiteral("&Aide"));
+    item(help, QStringLiteral("about"), QStringLiteral("&A propos de"), &about::showAboutBox);
 }
 
 void Morphologique::buildBody() {
@@ -100,51 +98,48 @@ void Morphologique::buildBody() {
     const ui::ShadowTitle title =
         ui::shadowTitle(QStringLiteral("Analyse morphologique"), QStringLiteral("Label2"),
                         QStringLiteral("Label1"), 20, central);
-    Label1 = title.face;
-    Label2 = title.shadow;
-
-    Frame1 = ui::named(new QGroupBox(QStringLiteral("Texte"), central), QStringLiteral("Frame1"),
-                       QStringLiteral("Texte"));
-    txtfichier = ui::named(new QPlainTextEdit(Frame1), QStringLiteral("txtfichier"),
-                           QStringLiteral("Texte latin"));
-    txtfichier->setLineWrapMode(QPlainTextEdit::NoWrap);
-    txtfichier->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtfichier->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto* textFrame = ui::named(new QGroupBox(QStringLiteral("Texte"), central),
+                                QStringLiteral("Frame1"), QStringLiteral("Texte"));
+    textView_ = ui::named(new QPlainTextEdit(textFrame), QStringLiteral("txtfichier"),
+                          QStringLiteral("Texte latin"));
+    textView_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    textView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    textView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont textFont(QStringLiteral("DejaVu Serif"), 11);
-    txtfichier->setFont(textFont);
-    auto* frameLayout = new QVBoxLayout(Frame1);
-    frameLayout->addWidget(txtfichier);
+    textView_->setFont(textFont);
+    auto* frameLayout = new QVBoxLayout(textFrame);
+    frameLayout->addWidget(textView_);
 
-    lblFichier = ui::named(new QLabel(central), QStringLiteral("lblFichier"),
+    fileLabel_ = ui::named(new QLabel(central), QStringLiteral("lblFichier"),
                            QStringLiteral("Fichier texte"));
-    lblFichier->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    fileLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(title.container);
-    layout->addWidget(Frame1, 1);
-    layout->addWidget(lblFichier);
+    layout->addWidget(textFrame, 1);
+    layout->addWidget(fileLabel_);
     setCentralWidget(central);
 }
 
 void Morphologique::enterNoTextState() {
     textPath_.clear();
-    lblFichier->setText(kNoTextLabel);
-    ouvrir->setEnabled(true);
-    fermer->setEnabled(false);
-    analyse->setEnabled(false);
+    fileLabel_->setText(kNoTextLabel);
+    openTextAction_->setEnabled(true);
+    closeTextAction_->setEnabled(false);
+    analyseAction_->setEnabled(false);
 }
 
 void Morphologique::enterTextLoadedState(const QString& path) {
     textPath_ = path;
-    lblFichier->setText(path);
-    ouvrir->setEnabled(false);
-    fermer->setEnabled(true);
-    analyse->setEnabled(true);
+    fileLabel_->setText(path);
+    openTextAction_->setEnabled(false);
+    closeTextAction_->setEnabled(true);
+    analyseAction_->setEnabled(true);
 }
 
 // A text too large to hold keeps its historical message; one that cannot be read says why.
 void Morphologique::showTextFailure(const TextReading& file, const QString& path) {
-    txtfichier->clear();
+    textView_->clear();
     if (file.kind() == TextFailure::TooLarge) {
         ui::msgBox(this, textTooLargeMessage(), ui::Buttons::Ok, ui::Icon::Information,
                    QStringLiteral("Fichier trop volumineux"));
@@ -155,7 +150,11 @@ void Morphologique::showTextFailure(const TextReading& file, const QString& path
         ui::Buttons::Ok, ui::Icon::Information, QStringLiteral("Lecture impossible"));
 }
 
-void Morphologique::ouvrir_Click() {
+bool Morphologique::hasText() const {
+    return closeTextAction_->isEnabled();
+}
+
+void Morphologique::chooseText() {
     const QString path = ui::platform().openFileName(this, kTextFilter);
     if (path.isEmpty()) {
         return;
@@ -171,23 +170,19 @@ void Morphologique::openText(const QString& path) {
         return;
     }
     const TextFile& file = read.value();
-    txtfichier->setPlainText(file.text);
+    textView_->setPlainText(file.text);
     if (file.byteSize > kTextSizeLimit &&
         ui::msgBox(this, textSizeWarning(), ui::Buttons::YesNo, ui::Icon::None,
                    QStringLiteral("La taille du fichier")) == ui::Answer::No) {
-        txtfichier->clear();
+        textView_->clear();
         return;
     }
     enterTextLoadedState(path);
 }
 
-void Morphologique::fermer_Click() {
-    txtfichier->clear();
+void Morphologique::closeText() {
+    textView_->clear();
     enterNoTextState();
-}
-
-void Morphologique::quitter_Click() {
-    close();
 }
 
 bool Morphologique::mayClose() {
@@ -200,17 +195,17 @@ void Morphologique::Form_Unload() {
     QApplication::quit();
 }
 
-void Morphologique::analyse_Click() {
+void Morphologique::analyseText() {
     ThesaurusChoix* choice = nullptr;
     {
         ui::Hourglass hourglass(this);
         choice = ui::Forms::instance().load<ThesaurusChoix>();
     }
-    choice->setTextToAnalyse({txtfichier->toPlainText(), textPath_});
+    choice->setTextToAnalyse({textView_->toPlainText(), textPath_});
     ui::Forms::showModeless(choice);
 }
 
-void Morphologique::ouvriranalyse_Click() {
+void Morphologique::chooseAnalysis() {
     const QString path = ui::platform().openFileName(this, kAnalysisFilter);
     if (path.isEmpty()) {
         return;
@@ -220,19 +215,6 @@ void Morphologique::ouvriranalyse_Click() {
     ui::Forms::showModeless(
         forms.load<analysis::frmanalyse02>(ui::Forms::nameOf<analysis::frmanalyse02>(),
                                            [&path] { return new analysis::frmanalyse02(path); }));
-}
-
-void Morphologique::lexique_Click() {
-    lexicon::openDictionary(this);
-}
-void Morphologique::thesaurusvorante_Click() {
-    thesaurus::openBaseThesaurusBrowser();
-}
-void Morphologique::thesaurusautre_Click() {
-    thesaurus::openOtherThesaurusBrowser();
-}
-void Morphologique::about_Click() {
-    about::showAboutBox();
 }
 
 }  // namespace shell

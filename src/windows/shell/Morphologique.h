@@ -27,41 +27,10 @@ class Morphologique : public ui::Form<QMainWindow>, public ui::ClosingGuard {
   public:
     Morphologique();
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QGroupBox* Frame1;
-    QPlainTextEdit* txtfichier;
-    QLabel* lblFichier;
-
-    QMenu* fichier;
-    QAction* ouvrir;
-    QAction* fermer;
-    QAction* quitter;
-    QMenu* application;
-    QAction* analyse;
-    QAction* ouvriranalyse;
-    QAction* lexique;
-    QMenu* thesaurus;
-    QAction* thesaurusvorante;
-    QAction* thesaurusautre;
-    QMenu* aide;
-    QAction* about;
-
-    bool hasText() const { return fermer->isEnabled(); }
-
-    void ouvrir_Click();
+    bool hasText() const;
     // Opens a chosen text: the text size warning, the failure message and the text-loaded
     // state are those of "&Ouvrir un texte...", which calls it after its file dialog.
     void openText(const QString& path);
-    void fermer_Click();
-    void quitter_Click();
-    void analyse_Click();
-    void ouvriranalyse_Click();
-    void lexique_Click();
-    void thesaurusvorante_Click();
-    void thesaurusautre_Click();
-    void about_Click();
-
     // The path of the loaded text; empty when none is loaded.
     QString textPath() const { return textPath_; }
 
@@ -78,6 +47,16 @@ class Morphologique : public ui::Form<QMainWindow>, public ui::ClosingGuard {
     void enterTextLoadedState(const QString& path);
     void showTextFailure(const TextReading& file, const QString& path);
 
+    void chooseText();
+    void closeText();
+    void analyseText();
+    void chooseAnalysis();
+
+    QPlainTextEdit* textView_;
+    QLabel* fileLabel_;
+    QAction* openTextAction_;
+    QAction* closeTextAction_;
+    QAction* analyseAction_;
     QString textPath_;
 };
 

@@ -37,44 +37,44 @@ ThesaurusChoix::ThesaurusChoix() {
     setAccessibleName(windowTitle());
 
     const ui::ShadowTitle title = ui::programTitle(this);
-    Label1 = title.face;
-    Label2 = title.shadow;
-
-    Frame1 = ui::named(new QGroupBox(this), QStringLiteral("Frame1"),
-                       QStringLiteral("Choix du Thesaurus"));
-    Command1 = button(QStringLiteral("Command1"), QStringLiteral("Thesaurus Vorante Lumivexa"));
-    Command2 = button(QStringLiteral("Command2"), QStringLiteral("Ouvrir un Thesaurus existant"));
-    Command3 = button(QStringLiteral("Command3"), QStringLiteral("Créer un nouveau Thesaurus"));
-    auto* buttons = new QVBoxLayout(Frame1);
+    auto* frame = ui::named(new QGroupBox(this), QStringLiteral("Frame1"),
+                            QStringLiteral("Choix du Thesaurus"));
+    QPushButton* base =
+        button(frame, QStringLiteral("Command1"), QStringLiteral("Thesaurus Vorante Lumivexa"));
+    QPushButton* existing =
+        button(frame, QStringLiteral("Command2"), QStringLiteral("Ouvrir un Thesaurus existant"));
+    QPushButton* created =
+        button(frame, QStringLiteral("Command3"), QStringLiteral("Créer un nouveau Thesaurus"));
+    auto* buttons = new QVBoxLayout(frame);
     buttons->setSpacing(10);
-    for (QPushButton* b : {Command1, Command2, Command3}) {
+    for (QPushButton* b : {base, existing, created}) {
         b->setMinimumHeight(36);
         b->setAutoDefault(true);  // Enter presses the button that has the focus
         buttons->addWidget(b);
     }
-    Command1->setFocus();
-    connect(Command1, &QPushButton::clicked, this, &ThesaurusChoix::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &ThesaurusChoix::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &ThesaurusChoix::Command3_Click);
+    base->setFocus();
+    connect(base, &QPushButton::clicked, this, &ThesaurusChoix::chooseBase);
+    connect(existing, &QPushButton::clicked, this, &ThesaurusChoix::chooseExisting);
+    connect(created, &QPushButton::clicked, this, &ThesaurusChoix::createAndChoose);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 16, 24, 24);
     layout->addWidget(title.container);
-    layout->addWidget(Frame1);
+    layout->addWidget(frame);
     setMinimumWidth(420);
 }
 
-QPushButton* ThesaurusChoix::button(const QString& name, const QString& caption) {
-    return ui::named(new QPushButton(caption, Frame1), name, caption);
+QPushButton* ThesaurusChoix::button(QWidget* frame, const QString& name, const QString& caption) {
+    return ui::named(new QPushButton(caption, frame), name, caption);
 }
 
-void ThesaurusChoix::Command1_Click() {
+void ThesaurusChoix::chooseBase() {
     if (baseThesaurusReady()) {
         choose({records::paths::baseThesaurus(), analysis::ThesaurusKind::Base});
     }
 }
 
-void ThesaurusChoix::Command2_Click() {
+void ThesaurusChoix::chooseExisting() {
     const QString path = ui::platform().openFileName(this, kOpenFilter);
     if (!path.isEmpty()) {
         warnUnlessThesaurus(path);
@@ -112,7 +112,7 @@ void ThesaurusChoix::warnUnlessThesaurus(const QString& path) {
     }
 }
 
-void ThesaurusChoix::Command3_Click() {
+void ThesaurusChoix::createAndChoose() {
     QString path;
     bool import = false;
     {

@@ -18,23 +18,16 @@ class ThesaurusChoix : public ui::Form<QWidget> {
   public:
     ThesaurusChoix();
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QGroupBox* Frame1;
-    QPushButton* Command1;
-    QPushButton* Command2;
-    QPushButton* Command3;
     // The text the workspace will analyse, as the main window holds it when the choice opens.
     void setTextToAnalyse(const analysis::TextToAnalyse& text) { text_ = text; }
     // The working thesaurus last chosen; kind None until a choice opened a workspace.
     const analysis::ThesaurusChoice& chosen() const { return chosen_; }
 
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-
   private:
-    QPushButton* button(const QString& name, const QString& caption);
+    void chooseBase();
+    void chooseExisting();
+    void createAndChoose();
+    QPushButton* button(QWidget* frame, const QString& name, const QString& caption);
     bool baseThesaurusReady();
     void warnUnlessThesaurus(const QString& path);
     // Creates the new thesaurus file; false (with a message shown) when it could not be.

@@ -331,12 +331,17 @@ void Workspace::showRowSelected(qint64 row) {
 
 void Workspace::selectRow(qint64 row) {
     selectedRow_ = row;
-    const int r = static_cast<int>(row);
-    Text1->setText(records::trimmedRight(grille01->textAt(r, 0)));
-    QPlainTextEdit* fields[] = {Text2, Text3, Text4, Text5, Text6};
-    for (int c = 1; c <= 5; ++c) {
-        fields[c - 1]->setPlainText(records::trimmedRight(grille01->textAt(r, c)));
-    }
+    const auto text = [this, row](Column column) {
+        return row >= 1 && row <= gridModel_->count()
+                   ? records::trimmedRight(gridModel_->at(row)[column].text)
+                   : QString();
+    };
+    Text1->setText(text(Column::Form));
+    Text2->setPlainText(text(Column::Lemma));
+    Text3->setPlainText(text(Column::Translation));
+    Text4->setPlainText(text(Column::Category));
+    Text5->setPlainText(text(Column::CaseGenderNumber));
+    Text6->setPlainText(text(Column::MoodTenseVoice));
     showRowSelected(row);
     showProposals(row);
 }

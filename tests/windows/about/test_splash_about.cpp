@@ -1,4 +1,5 @@
 #include "support/cleanstart.h"
+#include "support/controls.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
 #include "ui/forms.h"
@@ -248,10 +249,10 @@ void TestSplashAbout::givenTextOpensAfterHandOver() {
     }
     QCOMPARE(shownTitles, titles);
     QCOMPARE(main->hasText(), loaded);
-    QCOMPARE(main->lblFichier->text(),
+    QCOMPARE(drive::child<QLabel>(main, "lblFichier")->text(),
              loaded ? path : QStringLiteral("Chargez un fichier texte avec la commande Ouvrir"));
-    QCOMPARE(main->txtfichier->toPlainText().size(), loaded ? size : 0);
-    QCOMPARE(main->ouvrir->isEnabled(), !loaded);
+    QCOMPARE(drive::textField(main, "txtfichier")->toPlainText().size(), loaded ? size : 0);
+    QCOMPARE(drive::action(main, "ouvrir")->isEnabled(), !loaded);
 }
 
 void TestSplashAbout::programIconIsDrawn() {

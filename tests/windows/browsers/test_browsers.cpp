@@ -1,6 +1,6 @@
 #include "core/records/paths.h"
-#include "support/browserdriver.h"
 #include "support/cleanstart.h"
+#include "support/controls.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
 #include "support/workspacedriver.h"
@@ -121,13 +121,13 @@ void TestBrowsers::cleanup() {
 }
 
 frmrecherche01* TestBrowsers::openBase() {
-    main_->thesaurusvorante->trigger();
+    drive::action(main_, "thesaurusvorante")->trigger();
     return ui::Forms::instance().find<frmrecherche01>();
 }
 
 frmrecherche02* TestBrowsers::openOther(const QString& path) {
     platform_->fileNames.push_back(path);
-    main_->thesaurusautre->trigger();
+    drive::action(main_, "thesaurusautre")->trigger();
     return ui::Forms::instance().find<frmrecherche02>();
 }
 
@@ -267,7 +267,7 @@ void TestBrowsers::browsersOpenFromTheWorkspace() {
     const QString mine = home_.file(QStringLiteral("mien.dat"));
     writeThesaurus(mine, {kBase[3], kBase[6]});
     platform_->fileNames.push_back(mine);
-    drive::openThesaurusChoice()->Command2->click();
+    drive::button(drive::openThesaurusChoice(), "Command2")->click();
     analysis::frmanalyse* ws = drive::workspace();
     QVERIFY(ws);
     const int busy = platform_->busyCount;
@@ -404,7 +404,7 @@ void TestBrowsers::resultMessageIsAnnouncedAsShown() {
 }
 
 void TestBrowsers::fileMenusEndWithQuitter() {
-    main_->lexique->trigger();
+    drive::action(main_, "lexique")->trigger();
     const std::vector<ui::ResultBrowser*> browsers = {
         openBase(), openOther(records::paths::baseThesaurus()),
         ui::Forms::instance().find<lexicon::frmlexique>()};

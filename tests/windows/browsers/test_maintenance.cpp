@@ -1,6 +1,6 @@
 #include "core/records/paths.h"
-#include "support/browserdriver.h"
 #include "support/cleanstart.h"
+#include "support/controls.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
 #include "support/workspacedriver.h"
@@ -130,7 +130,7 @@ void TestMaintenance::cleanup() {
 
 frmrecherche02* TestMaintenance::openMine() {
     platform_->fileNames.push_back(mine_);
-    ui::Forms::instance().find<shell::Morphologique>()->thesaurusautre->trigger();
+    drive::action(ui::Forms::instance().find<shell::Morphologique>(), "thesaurusautre")->trigger();
     return ui::Forms::instance().find<frmrecherche02>();
 }
 

@@ -1,6 +1,6 @@
 #include "core/records/paths.h"
-#include "support/browserdriver.h"
 #include "support/cleanstart.h"
+#include "support/controls.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
 #include "support/workspacedriver.h"
@@ -106,7 +106,7 @@ void TestFrmLexique::cleanup() {
 }
 
 frmlexique* TestFrmLexique::open() {
-    main_->lexique->trigger();
+    drive::action(main_, "lexique")->trigger();
     return ui::Forms::instance().find<frmlexique>();
 }
 
@@ -225,7 +225,7 @@ void TestFrmLexique::opensFromTheWorkspace() {
     const QString mine = home_.file(QStringLiteral("mien.dat"));
     writeThesaurus(mine, {{"arma", "N2", "arma", "nom. n. pl.", "_", "les armes"}});
     platform_->fileNames.push_back(mine);
-    drive::openThesaurusChoice()->Command2->click();
+    drive::button(drive::openThesaurusChoice(), "Command2")->click();
     analysis::frmanalyse* ws = drive::workspace();
     QVERIFY(ws);
     const int busy = platform_->busyCount;

@@ -1,7 +1,7 @@
 #include "core/morphology/morphology.h"
 #include "core/records/paths.h"
-#include "support/browserdriver.h"
 #include "support/cleanstart.h"
+#include "support/controls.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
 #include "support/workspacedriver.h"
@@ -326,7 +326,7 @@ void TestParadigme::printsPreviewsAndExportsTheParadigm() {
 void TestParadigme::opensFromTheLexiconOnTheSelectedLemma() {
     QVERIFY(home_.installShippedData());
     shell::Morphologique* main = drive::mainWindowWithText(QStringLiteral("amo"));
-    main->lexique->trigger();
+    drive::action(main, "lexique")->trigger();
     auto* lexicon = ui::Forms::instance().find<lexicon::frmlexique>();
     QVERIFY(lexicon);
     // At the end of "&Recherche", after the letters.
@@ -362,7 +362,7 @@ void TestParadigme::opensFromTheLexiconOnTheSelectedLemma() {
 void TestParadigme::opensFromTheWorkspaceOnTheClickedRow() {
     QVERIFY(home_.installShippedData());
     drive::mainWindowWithText(QStringLiteral("Dominus xyzzy amat."));
-    drive::openThesaurusChoice()->Command1->click();
+    drive::button(drive::openThesaurusChoice(), "Command1")->click();
     analysis::frmanalyse* ws = drive::workspace();
     QVERIFY(ws);
     // At the end of the lexicon menu, and as a button below the detail panel.

@@ -1,5 +1,6 @@
 #include "core/text/textfile.h"
 #include "support/cleanstart.h"
+#include "support/controls.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
 #include "support/workspacedriver.h"
@@ -70,7 +71,7 @@ QString TestMainWindow::writeText(const QString& name, const QByteArray& bytes) 
 
 void TestMainWindow::openText(const QString& path) {
     platform_->fileNames.push_back(path);
-    main_->ouvrir->trigger();
+    drive::action(main_, "ouvrir")->trigger();
 }
 
 void TestMainWindow::menusAndStartState() {
@@ -101,22 +102,24 @@ void TestMainWindow::menusAndStartState() {
                                   QStringLiteral("&Aide"),
                                   QStringLiteral("  &A propos de")};
     QCOMPARE(captions, expected);
-    QVERIFY(main_->ouvrir->isEnabled());
-    QVERIFY(!main_->fermer->isEnabled());
-    QVERIFY(!main_->analyse->isEnabled());
-    for (QAction* a : {main_->quitter, main_->ouvriranalyse, main_->lexique,
-                       main_->thesaurusvorante, main_->thesaurusautre, main_->about}) {
+    QVERIFY(drive::action(main_, "ouvrir")->isEnabled());
+    QVERIFY(!drive::action(main_, "fermer")->isEnabled());
+    QVERIFY(!drive::action(main_, "analyse")->isEnabled());
+    for (QAction* a : {drive::action(main_, "quitter"), drive::action(main_, "ouvriranalyse"),
+                       drive::action(main_, "lexique"), drive::action(main_, "thesaurusvorante"),
+                       drive::action(main_, "thesaurusautre"), drive::action(main_, "about")}) {
         QVERIFY(a->isEnabled());
     }
-    QCOMPARE(main_->lblFichier->text(),
+    QCOMPARE(drive::child<QLabel>(main_, "lblFichier")->text(),
              QStringLiteral("Chargez un fichier texte avec la commande Ouvrir"));
-    QVERIFY(main_->txtfichier->toPlainText().isEmpty());
+    QVERIFY(drive::textField(main_, "txtfichier")->toPlainText().isEmpty());
     QVERIFY(main_->findChild<QPlainTextEdit*>(QStringLiteral("txtfichier")));
-    QCOMPARE(main_->txtfichier->accessibleName(), QStringLiteral("Texte latin"));
+    QCOMPARE(drive::textField(main_, "txtfichier")->accessibleName(),
+             QStringLiteral("Texte latin"));
 }
 
 void TestMainWindow::cancelledDialogChangesNothing() {
-    main_->ouvrir->trigger();
+    drive::action(main_, "ouvrir")->trigger();
     QCOMPARE(platform_->fileDialogFilters,
              QStringList{QStringLiteral("Fichiers Texte (*.TXT)|*.TXT")});
     QVERIFY(platform_->messages.isEmpty());
@@ -158,10 +161,10 @@ void TestMainWindow::sizeBoundaryAsksOnlyAboveLimit() {
         QCOMPARE(ui::displayText(m.text).count(QStringLiteral("\n\n")), 1);
     }
     QVERIFY(main_->hasText());
-    QCOMPARE(main_->txtfichier->toPlainText().size(), size);
-    QCOMPARE(main_->lblFichier->text(), path);
-    QVERIFY(!main_->ouvrir->isEnabled());
-    QVERIFY(main_->analyse->isEnabled());
+    QCOMPARE(drive::textField(main_, "txtfichier")->toPlainText().size(), size);
+    QCOMPARE(drive::child<QLabel>(main_, "lblFichier")->text(), path);
+    QVERIFY(!drive::action(main_, "ouvrir")->isEnabled());
+    QVERIFY(drive::action(main_, "analyse")->isEnabled());
     QCOMPARE(platform_->busyCount, 1);
 }
 
@@ -169,23 +172,23 @@ void TestMainWindow::answeringNoLeavesNoText() {
     const QString path = writeText(QStringLiteral("huge.txt"), QByteArray(70000, 'x'));
     platform_->answers.push_back(ui::Answer::No);
     openText(path);
-    QVERIFY(main_->txtfichier->toPlainText().isEmpty());
+    QVERIFY(drive::textField(main_, "txtfichier")->toPlainText().isEmpty());
     QVERIFY(!main_->hasText());
-    QVERIFY(main_->ouvrir->isEnabled());
-    QCOMPARE(main_->lblFichier->text(),
+    QVERIFY(drive::action(main_, "ouvrir")->isEnabled());
+    QCOMPARE(drive::child<QLabel>(main_, "lblFichier")->text(),
              QStringLiteral("Chargez un fichier texte avec la commande Ouvrir"));
 }
 
 void TestMainWindow::emptyFileLoads() {
     openText(writeText(QStringLiteral("vide.txt"), QByteArray()));
     QVERIFY(main_->hasText());
-    QVERIFY(main_->txtfichier->toPlainText().isEmpty());
-    QVERIFY(main_->analyse->isEnabled());
+    QVERIFY(drive::textField(main_, "txtfichier")->toPlainText().isEmpty());
+    QVERIFY(drive::action(main_, "analyse")->isEnabled());
 }
 
 // A file that cannot be read says why; a text too large to hold keeps the size message.
 void TestMainWindow::unreadableFileShowsFailure() {
-    main_->txtfichier->setPlainText(QStringLiteral("reste d'une saisie"));
+    drive::textField(main_, "txtfichier")->setPlainText(QStringLiteral("reste d'une saisie"));
     const QString absent = home_.file(QStringLiteral("absent.txt"));
     openText(absent);
     QCOMPARE(platform_->messages.size(), 1);
@@ -196,9 +199,9 @@ void TestMainWindow::unreadableFileShowsFailure() {
              QStringLiteral("Le fichier « %1 » ne peut pas être lu.\nFichier ou dossier "
                             "introuvable.")
                  .arg(absent));
-    QVERIFY(main_->txtfichier->toPlainText().isEmpty());
+    QVERIFY(drive::textField(main_, "txtfichier")->toPlainText().isEmpty());
     QVERIFY(!main_->hasText());
-    QVERIFY(main_->ouvrir->isEnabled());
+    QVERIFY(drive::action(main_, "ouvrir")->isEnabled());
 
     // A sparse file beyond what the program can hold.
     const QString huge = home_.file(QStringLiteral("enorme.txt"));
@@ -215,34 +218,35 @@ void TestMainWindow::unreadableFileShowsFailure() {
 
 void TestMainWindow::textEncodings() {
     openText(writeText(QStringLiteral("latin1.txt"), QByteArray("\xE6ternus c\x9Clum")));
-    QCOMPARE(main_->txtfichier->toPlainText(), QStringLiteral("æternus cœlum"));
-    main_->fermer->trigger();
+    QCOMPARE(drive::textField(main_, "txtfichier")->toPlainText(), QStringLiteral("æternus cœlum"));
+    drive::action(main_, "fermer")->trigger();
     openText(writeText(QStringLiteral("utf8.txt"), QByteArray("\xEF\xBB\xBFprésent æ")));
-    QCOMPARE(main_->txtfichier->toPlainText(), QStringLiteral("présent æ"));
-    main_->fermer->trigger();
+    QCOMPARE(drive::textField(main_, "txtfichier")->toPlainText(), QStringLiteral("présent æ"));
+    drive::action(main_, "fermer")->trigger();
     openText(writeText(QStringLiteral("utf8nobom.txt"), QByteArray("cœlum")));
-    QCOMPARE(main_->txtfichier->toPlainText(), QStringLiteral("cœlum"));
-    main_->fermer->trigger();
+    QCOMPARE(drive::textField(main_, "txtfichier")->toPlainText(), QStringLiteral("cœlum"));
+    drive::action(main_, "fermer")->trigger();
     // One byte-order mark starts the file; a second one is part of the text.
     openText(writeText(QStringLiteral("twobom.txt"), QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFæ")));
-    QCOMPARE(main_->txtfichier->toPlainText(), QStringLiteral("\uFEFFæ"));
+    QCOMPARE(drive::textField(main_, "txtfichier")->toPlainText(), QStringLiteral("\uFEFFæ"));
 }
 
 void TestMainWindow::closeTextAndOpenAnother() {
     openText(writeText(QStringLiteral("a.txt"), QByteArray("Gallia est omnis divisa")));
     QVERIFY(main_->hasText());
-    main_->fermer->trigger();
+    drive::action(main_, "fermer")->trigger();
     QVERIFY(!main_->hasText());
-    QVERIFY(!main_->analyse->isEnabled());
-    QVERIFY(main_->txtfichier->toPlainText().isEmpty());
+    QVERIFY(!drive::action(main_, "analyse")->isEnabled());
+    QVERIFY(drive::textField(main_, "txtfichier")->toPlainText().isEmpty());
     openText(writeText(QStringLiteral("b.txt"), QByteArray("Arma virumque cano")));
-    QCOMPARE(main_->txtfichier->toPlainText(), QStringLiteral("Arma virumque cano"));
+    QCOMPARE(drive::textField(main_, "txtfichier")->toPlainText(),
+             QStringLiteral("Arma virumque cano"));
 }
 
 void TestMainWindow::openAnalysisInBothStates() {
     const QString analysis = home_.file(QStringLiteral("analyse.dat"));
     platform_->fileNames.push_back(analysis);
-    main_->ouvriranalyse->trigger();
+    drive::action(main_, "ouvriranalyse")->trigger();
     QCOMPARE(platform_->fileDialogFilters.last(), QStringLiteral("Fichiers données (*.DAT)|*.DAT"));
     // The saved workspace opens on the chosen file, whose name its title shows.
     auto* saved = ui::Forms::instance().find<analysis::frmanalyse02>();
@@ -250,7 +254,7 @@ void TestMainWindow::openAnalysisInBothStates() {
     saved->unload();
     openText(writeText(QStringLiteral("c.txt"), QByteArray("et")));
     platform_->messages.clear();
-    main_->ouvriranalyse->trigger();  // cancelled: no workspace opens
+    drive::action(main_, "ouvriranalyse")->trigger();  // cancelled: no workspace opens
     QVERIFY(!ui::Forms::instance().find<analysis::frmanalyse02>());
     QVERIFY(main_->hasText());
 }
@@ -264,7 +268,7 @@ void TestMainWindow::aboutIsModalAndOkReturns() {
         QCOMPARE(box->windowTitle(), QStringLiteral("Vorante Lumivexa - A propos de "));
         box->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
     });
-    main_->about->trigger();
+    drive::action(main_, "about")->trigger();
     QVERIFY(seen);
     QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("frmAbout")));
 }
@@ -272,7 +276,7 @@ void TestMainWindow::aboutIsModalAndOkReturns() {
 void TestMainWindow::quitClosesEveryWindow() {
     ui::Forms::instance().load<about::frmAbout>();
     QCOMPARE(ui::Forms::instance().loadedNames().size(), 2);
-    main_->quitter->trigger();
+    drive::action(main_, "quitter")->trigger();
     QVERIFY(ui::Forms::instance().loadedNames().isEmpty());
     QVERIFY(platform_->messages.isEmpty());
 }
@@ -281,18 +285,19 @@ void TestMainWindow::sharedAccessKeyCyclesThroughMenus() {
     ui::MnemonicCycler::install();
     QVERIFY(QTest::qWaitForWindowActive(main_));
     QCOMPARE(ui::menusWithAccessKey(main_->menuBar(), QLatin1Char('a')).size(), 2);
-    QTest::keyClick(main_->txtfichier, Qt::Key_A, Qt::AltModifier);
-    QCOMPARE(main_->menuBar()->activeAction(), main_->application->menuAction());
+    QTest::keyClick(drive::textField(main_, "txtfichier"), Qt::Key_A, Qt::AltModifier);
+    QCOMPARE(main_->menuBar()->activeAction(), drive::menu(main_, "application")->menuAction());
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_A, Qt::AltModifier);
-    QCOMPARE(main_->menuBar()->activeAction(), main_->aide->menuAction());
+    QCOMPARE(main_->menuBar()->activeAction(), drive::menu(main_, "aide")->menuAction());
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_A, Qt::AltModifier);
-    QCOMPARE(main_->menuBar()->activeAction(), main_->application->menuAction());
+    QCOMPARE(main_->menuBar()->activeAction(), drive::menu(main_, "application")->menuAction());
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
-    QVERIFY(main_->txtfichier->toPlainText().isEmpty());
+    QVERIFY(drive::textField(main_, "txtfichier")->toPlainText().isEmpty());
 
     // The opened menu is ready for Enter on its first usable entry.
-    QTest::keyClick(main_->txtfichier, Qt::Key_A, Qt::AltModifier);
-    QCOMPARE(main_->application->activeAction(), main_->ouvriranalyse);
+    QTest::keyClick(drive::textField(main_, "txtfichier"), Qt::Key_A, Qt::AltModifier);
+    QCOMPARE(drive::menu(main_, "application")->activeAction(),
+             drive::action(main_, "ouvriranalyse"));
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
 }
 

@@ -1,6 +1,7 @@
 #include "core/grid/listing.h"
 #include "core/records/paths.h"
 #include "support/cleanstart.h"
+#include "support/controls.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
 #include "support/workspacedriver.h"
@@ -184,7 +185,7 @@ void TestEntering::validationStoresOnceAndRefusesTheDuplicate() {
 void TestEntering::baseThesaurusIsNeverWritten() {
     const QByteArray base = readFile(records::paths::baseThesaurus());
     drive::mainWindowWithText(QStringLiteral("primus"));
-    drive::openThesaurusChoice()->Command1->click();
+    drive::button(drive::openThesaurusChoice(), "Command1")->click();
     frmanalyse* ws = drive::workspace();
     drive::clickRow(ws, 1);
     ws->Text2->setPlainText(QStringLiteral("primus"));
@@ -194,7 +195,8 @@ void TestEntering::baseThesaurusIsNeverWritten() {
     // Not even when the box is ticked after a later choice of the base thesaurus.
     drive::closeAll();
     ws = open(QStringLiteral("primus"));
-    drive::openThesaurusChoice()->Command1->click();  // only brings the workspace forward
+    drive::button(drive::openThesaurusChoice(), "Command1")
+        ->click();  // only brings the workspace forward
     drive::clickRow(ws, 1);
     ws->Text2->setPlainText(QStringLiteral("primus"));
     ws->Command2->click();
@@ -467,7 +469,7 @@ void TestEntering::theRoadOfOneAnalysis() {
     drive::mainWindowWithText(QStringLiteral("Rosa amat."));
     platform_->fileNames.push_back(mine);
     platform_->answers.push_back(ui::Answer::No);  // no import
-    drive::openThesaurusChoice()->Command3->click();
+    drive::button(drive::openThesaurusChoice(), "Command3")->click();
     frmanalyse* ws = drive::workspace();
     QCOMPARE(ws->grille01->textAt(2, 6), QStringLiteral("*"));
     drive::clickRow(ws, 2);
@@ -491,7 +493,7 @@ void TestEntering::theRoadOfOneAnalysis() {
     ws->quitter->trigger();
 
     platform_->fileNames.push_back(mine);
-    drive::openThesaurusChoice()->Command2->click();
+    drive::button(drive::openThesaurusChoice(), "Command2")->click();
     ws = drive::workspace();
     QCOMPARE(drive::rowCells(ws->grille01, 2),
              (QStringList{"amat|b|c00000", QStringLiteral("amo").leftJustified(50),

@@ -1,6 +1,7 @@
 #include "core/lookup/thesauruslists.h"
 #include "core/records/paths.h"
 #include "support/cleanstart.h"
+#include "support/controls.h"
 #include "support/fakeplatform.h"
 #include "support/plainscan.h"
 #include "support/testenv.h"
@@ -90,14 +91,14 @@ void TestFrmanalyse::cleanup() {
 
 frmanalyse* TestFrmanalyse::chooseBase(const QString& text) {
     drive::mainWindowWithText(text);
-    drive::openThesaurusChoice()->Command1->click();
+    drive::button(drive::openThesaurusChoice(), "Command1")->click();
     return drive::workspace();
 }
 
 frmanalyse* TestFrmanalyse::chooseExisting(const QString& text, const QString& path) {
     drive::mainWindowWithText(text);
     platform_->fileNames.push_back(path);
-    drive::openThesaurusChoice()->Command2->click();
+    drive::button(drive::openThesaurusChoice(), "Command2")->click();
     return drive::workspace();
 }
 
@@ -201,7 +202,7 @@ void TestFrmanalyse::newEmptyThesaurus() {
     drive::mainWindowWithText(QStringLiteral("Rosa æternus"));
     platform_->fileNames.push_back(path);
     platform_->answers.push_back(ui::Answer::No);  // without import
-    drive::openThesaurusChoice()->Command3->click();
+    drive::button(drive::openThesaurusChoice(), "Command3")->click();
     QCOMPARE(platform_->messages.size(), 1);
     QCOMPARE(platform_->messages[0].title, QStringLiteral("Création d'un nouveau Thesaurus"));
     QCOMPARE(platform_->messages[0].text,
@@ -227,7 +228,7 @@ void TestFrmanalyse::newImportedThesaurusIsByteIdentical() {
     platform_->fileNames.push_back(path);
     platform_->answers.push_back(ui::Answer::Yes);  // overwrite
     platform_->answers.push_back(ui::Answer::Yes);  // import
-    drive::openThesaurusChoice()->Command3->click();
+    drive::button(drive::openThesaurusChoice(), "Command3")->click();
     QCOMPARE(platform_->messages[0].title, QStringLiteral("Fichier existant"));
     QCOMPARE(platform_->messages[0].text,
              path + QStringLiteral(" existe.\r\nDésirez-vous l'écraser?"));
@@ -243,7 +244,7 @@ void TestFrmanalyse::overwriteAnsweredNoCreatesNothing() {
     platform_->fileNames.push_back(path);
     platform_->answers.push_back(ui::Answer::No);
     shell::ThesaurusChoix* choice = drive::openThesaurusChoice();
-    choice->Command3->click();
+    drive::button(choice, "Command3")->click();
     QCOMPARE(platform_->messages.size(), 1);
     QCOMPARE(readFile(path), QByteArray("old"));
     QVERIFY(!drive::workspace());
@@ -254,7 +255,7 @@ void TestFrmanalyse::overwriteAnsweredNoCreatesNothing() {
     platform_->fileNames.push_back(path);
     platform_->answers.push_back(ui::Answer::Yes);
     platform_->answers.push_back(ui::Answer::No);
-    choice->Command3->click();
+    drive::button(choice, "Command3")->click();
     QCOMPARE(QFileInfo(path).size(), 0);
     QVERIFY(drive::workspace());
 }
@@ -264,7 +265,7 @@ void TestFrmanalyse::baseThesaurusCannotBeReplaced() {
     drive::mainWindowWithText(QStringLiteral("rosa"));
     platform_->fileNames.push_back(records::paths::baseThesaurus());
     shell::ThesaurusChoix* choice = drive::openThesaurusChoice();
-    choice->Command3->click();
+    drive::button(choice, "Command3")->click();
     QCOMPARE(platform_->messages.size(), 1);
     QVERIFY(platform_->messages[0].text.contains(QStringLiteral("ne peut pas être remplacé")));
     QCOMPARE(readFile(records::paths::baseThesaurus()), base);
@@ -274,8 +275,8 @@ void TestFrmanalyse::baseThesaurusCannotBeReplaced() {
 void TestFrmanalyse::cancelledDialogsKeepTheChoiceOpen() {
     drive::mainWindowWithText(QStringLiteral("rosa"));
     shell::ThesaurusChoix* choice = drive::openThesaurusChoice();
-    choice->Command2->click();
-    choice->Command3->click();
+    drive::button(choice, "Command2")->click();
+    drive::button(choice, "Command3")->click();
     QVERIFY(platform_->messages.isEmpty());
     QVERIFY(choice->isVisible());
     QVERIFY(!drive::workspace());
@@ -287,14 +288,14 @@ void TestFrmanalyse::secondChoiceOnlyBringsWorkspaceForward() {
     frmanalyse* ws = chooseBase(QStringLiteral("rosa"));
     const int rows = ws->grille01->rows();
     auto* main = ui::Forms::instance().find<shell::Morphologique>();
-    main->txtfichier->setPlainText(QStringLiteral("arma virumque cano"));
+    drive::textField(main, "txtfichier")->setPlainText(QStringLiteral("arma virumque cano"));
     const QString other = home_.file(QStringLiteral("autre.dat"));
     writeThesaurus(other, {});
     platform_->fileNames.push_back(other);
     shell::ThesaurusChoix* choice = drive::openThesaurusChoice();
     QVERIFY(choice->isVisible());
     QCOMPARE(choice->chosen().kind, analysis::ThesaurusKind::Base);  // the previous choice, kept
-    choice->Command2->click();
+    drive::button(choice, "Command2")->click();
     QCOMPARE(choice->chosen().path, other);
     QCOMPARE(choice->chosen().kind, analysis::ThesaurusKind::Other);
     QCOMPARE(drive::workspace(), ws);
@@ -309,8 +310,8 @@ void TestFrmanalyse::closingUnloadsTheChoice() {
     QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("ThesaurusChoix")));
     // Choosing again rebuilds the workspace from the main window's current text.
     auto* main = ui::Forms::instance().find<shell::Morphologique>();
-    main->txtfichier->setPlainText(QStringLiteral("cano"));
-    drive::openThesaurusChoice()->Command1->click();
+    drive::textField(main, "txtfichier")->setPlainText(QStringLiteral("cano"));
+    drive::button(drive::openThesaurusChoice(), "Command1")->click();
     QCOMPARE(drive::workspace()->grille01->textAt(1, 0), QStringLiteral("cano"));
     QCOMPARE(drive::workspace()->grille01->rows(), 3);
 }
@@ -377,7 +378,7 @@ void TestFrmanalyse::unreadableThesaurusOpensNoWorkspace() {
     drive::mainWindowWithText(QStringLiteral("rosa"));
     platform_->fileNames.push_back(folder);
     choice = drive::openThesaurusChoice();
-    choice->Command2->click();
+    drive::button(choice, "Command2")->click();
     QCOMPARE(platform_->messages.size(), 1);
     QVERIFY(platform_->messages[0].text.contains(folder));
     QVERIFY(!drive::workspace());
@@ -413,7 +414,7 @@ void TestFrmanalyse::missingBaseIsRestoredOrReported() {
     records::paths::setShippedDataDirs({home_.file(QStringLiteral("nowhere"))});
     drive::mainWindowWithText(kVirgil);
     shell::ThesaurusChoix* choice = drive::openThesaurusChoice();
-    choice->Command1->click();
+    drive::button(choice, "Command1")->click();
     QVERIFY(!drive::workspace());
     QCOMPARE(platform_->messages.size(), 1);
     QVERIFY(platform_->messages[0].text.contains(QStringLiteral("absent ou vide")));
@@ -424,7 +425,7 @@ void TestFrmanalyse::missingBaseIsRestoredOrReported() {
     writeThesaurus(shipped + QStringLiteral("/donnees.dat"), kBase);
     records::paths::setShippedDataDirs({shipped});
     QVERIFY(writeFile(records::paths::baseThesaurus(), QByteArray()));  // left empty
-    choice->Command1->click();
+    drive::button(choice, "Command1")->click();
     records::paths::setShippedDataDirs({});
     frmanalyse* ws = drive::workspace();
     QVERIFY(ws);
@@ -471,7 +472,7 @@ void TestFrmanalyse::statusBarNamesTheReceivingThesaurus() {
     QVERIFY(!ws->storingLabel->text().contains(path));
     ws->Check1->setChecked(true);
     // A later choice of the base thesaurus does not rebuild the grid but changes the target.
-    drive::openThesaurusChoice()->Command1->click();
+    drive::button(drive::openThesaurusChoice(), "Command1")->click();
     QVERIFY(ws->storingLabel->text().startsWith(QStringLiteral("Thesaurus Vorante Lumivexa")));
 }
 

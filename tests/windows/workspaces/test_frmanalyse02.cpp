@@ -2,6 +2,7 @@
 #include "core/records/paths.h"
 #include "core/records/recordfile.h"
 #include "support/cleanstart.h"
+#include "support/controls.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
 #include "support/workspacedriver.h"
@@ -86,7 +87,7 @@ void TestFrmanalyse02::cleanup() {
 frmanalyse02* TestFrmanalyse02::openAnalysis(const QString& path) {
     auto* main = ui::Forms::instance().load<shell::Morphologique>();
     platform_->fileNames.push_back(path);
-    main->ouvriranalyse->trigger();
+    drive::action(main, "ouvriranalyse")->trigger();
     return savedWorkspace();
 }
 
@@ -178,7 +179,7 @@ void TestFrmanalyse02::keypadsWriteOnlyIntoTheirWorkspace() {
     QDir().mkpath(records::paths::dataDir());
     writeThesaurus(base, {{"arma", "N2", "arma", "nom. nt. pl.", "_", "les armes"}});
     drive::mainWindowWithText(QStringLiteral("arma"));
-    drive::openThesaurusChoice()->Command1->click();
+    drive::button(drive::openThesaurusChoice(), "Command1")->click();
     analysis::frmanalyse* text = drive::workspace();
     QVERIFY(text);
     drive::clickRow(text, 1);

@@ -3,6 +3,7 @@
 #include "core/records/paths.h"
 #include "core/records/recordfile.h"
 #include "support/cleanstart.h"
+#include "support/controls.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
 #include "support/workspacedriver.h"
@@ -245,7 +246,7 @@ void TestProposals::savedAnalysisWorkspaceProposesToo() {
                 .ok());
     auto* main = ui::Forms::instance().load<shell::Morphologique>();
     platform_->fileNames.push_back(saved);
-    main->ouvriranalyse->trigger();
+    drive::action(main, "ouvriranalyse")->trigger();
     auto* ws = ui::Forms::instance().find<analysis::frmanalyse02>();
     QVERIFY(ws);
     QTableView* view = ws->grille01->view();

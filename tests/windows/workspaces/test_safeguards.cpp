@@ -5,6 +5,7 @@
 #include "core/records/paths.h"
 #include "core/records/recordfile.h"
 #include "support/cleanstart.h"
+#include "support/controls.h"
 #include "support/fakeplatform.h"
 #include "support/testenv.h"
 #include "support/workspacedriver.h"
@@ -149,14 +150,14 @@ void TestSafeguards::endingTheProgramAsksFirst() {
     changeTheGrid(ws);
     auto* main = ui::Forms::instance().find<shell::Morphologique>();
     platform_->answers.push_back(ui::Answer::Cancel);
-    main->quitter->trigger();
+    drive::action(main, "quitter")->trigger();
     QCOMPARE(questionsAsked(*platform_), 1);
     QVERIFY(ui::Forms::instance().find<shell::Morphologique>());
     QVERIFY(drive::workspace());
 
     // Not saving ends the program without asking again.
     platform_->answers.push_back(ui::Answer::Discard);
-    main->quitter->trigger();
+    drive::action(main, "quitter")->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(questionsAsked(*platform_), 2);
     QVERIFY(ui::Forms::instance().loadedNames().isEmpty());
@@ -223,7 +224,7 @@ void TestSafeguards::titleNamesTheTextAndScreenReadersHearTheStatus() {
     ui::Forms::showModeless(main);
     main->openText(text);
     platform_->fileNames.push_back(mine_);
-    drive::openThesaurusChoice()->Command2->click();
+    drive::button(drive::openThesaurusChoice(), "Command2")->click();
     frmanalyse* ws = drive::workspace();
     QVERIFY(ws);
     QCOMPARE(ws->windowTitle(),
@@ -248,7 +249,7 @@ void TestSafeguards::emptyAnalysisFileIsTold() {
     auto* main = ui::Forms::instance().load<shell::Morphologique>();
     ui::Forms::showModeless(main);
     platform_->fileNames.push_back(empty);
-    main->ouvriranalyse->trigger();
+    drive::action(main, "ouvriranalyse")->trigger();
     auto* ws = ui::Forms::instance().find<analysis::frmanalyse02>();
     QVERIFY(ws);
     QCOMPARE(platform_->messages.size(), 1);
