@@ -84,10 +84,10 @@ void BM_LoadLists(benchmark::State& state) {
         state.range(0) == 0 ? thesaurus::Trimming::Base : thesaurus::Trimming::Other;
     qint64 entries = 0;
     for (auto _ : state) {
-        auto loaded = std::make_unique<thesaurus::LoadedLists>(
+        auto loaded = std::make_unique<records::Outcome<analysis::ThesaurusLists>>(
             thesaurus::loadBrowserLists(records::paths::baseThesaurus(), trimming));
         state.PauseTiming();
-        entries = loaded->lists.size();
+        entries = loaded->value().size();
         loaded.reset();
         state.ResumeTiming();
     }
@@ -190,10 +190,10 @@ void BM_LoadLexiconLists(benchmark::State& state) {
     home();
     qint64 entries = 0;
     for (auto _ : state) {
-        auto loaded = std::make_unique<lexicon::LoadedLexicon>(
+        auto loaded = std::make_unique<records::Outcome<lexicon::LexiconLists>>(
             lexicon::loadLexiconLists(records::paths::lexicon()));
         state.PauseTiming();
-        entries = loaded->lists.size();
+        entries = loaded->value().size();
         loaded.reset();
         state.ResumeTiming();
     }

@@ -57,10 +57,8 @@ class ListReader {
 WriteResult rewriteRecord(const QString& path, qint64 number, const QByteArray& listed,
                           const std::function<void(records::ThesaurusRecord&)>& change,
                           const QString& nothingDone) {
-    WriteResult result;
-    auto refuse = [&](const QString& why) {
-        result.error = why + QLatin1Char('\n') + nothingDone;
-        return result;
+    auto refuse = [&](const QString& why, WriteFailure kind = WriteFailure::Failed) {
+        return WriteResult(records::failure(kind, why + QLatin1Char('\n') + nothingDone));
     };
     if (!QFileInfo::exists(path)) {
         return refuse(
@@ -85,11 +83,11 @@ WriteResult rewriteRecord(const QString& path, qint64 number, const QByteArray& 
     // A listed record is never a deletion marker, so a marker found here differs as well.
     if (!inRange || record.toBytes() != listed ||
         records::trimmedRight(record.form()) == records::kDeletedForm) {
-        result.stale = true;
         return refuse(QStringLiteral("Le Thesaurus %1 a changé depuis sa lecture : "
                                      "l'enregistrement n° %2 ne contient plus l'analyse affichée.")
                           .arg(records::quoted(path))
-                          .arg(number));
+                          .arg(number),
+                      WriteFailure::Stale);
     }
     const records::ThesaurusRecord old = record;
     change(record);
@@ -98,28 +96,31 @@ WriteResult rewriteRecord(const QString& path, qint64 number, const QByteArray& 
         (void)file.write(number, old);  // a write cut short leaves no partial record
         return refuse(written.error());
     }
-    result.ok = true;
-    result.written = record.toBytes();
-    return result;
+    return WriteResult(record.toBytes());
 }
 
 }  // namespace
 
-LoadedLists loadBrowserLists(const QString& path, Trimming trimming, QByteArray* records) {
-    LoadedLists loaded;
+records::Outcome<analysis::ThesaurusLists> loadBrowserLists(const QString& path, Trimming trimming,
+                                                            QByteArray* records) {
+    if (records) {
+        records->clear();
+    }
     const auto read = records::readExistingRecords(path, records::ThesaurusRecord::Length);
-    loaded.ok = read.ok();
-    loaded.error = read.error();
-    const records::WholeFile file = read.ok() ? read.value() : records::WholeFile();
-    loaded.lists.reserve(file.count);
+    if (!read.ok()) {
+        return read.failure();
+    }
+    const records::WholeFile& file = read.value();
+    analysis::ThesaurusLists lists;
+    lists.reserve(file.count);
     ListReader reader(trimming);
     for (qint64 i = 0; i < file.count; ++i) {
-        reader.append(loaded.lists, file.bytes.constData() + i * records::ThesaurusRecord::Length);
+        reader.append(lists, file.bytes.constData() + i * records::ThesaurusRecord::Length);
     }
     if (records) {
         *records = file.bytes;
     }
-    return loaded;
+    return lists;
 }
 
 std::vector<qint64> entriesWithInitial(const std::vector<QString>& keys, QChar letter, Scan scan) {

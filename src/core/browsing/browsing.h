@@ -3,6 +3,7 @@
 #include "core/grid/gridrows.h"
 #include "core/grid/listing.h"
 #include "core/lookup/thesauruslists.h"
+#include "core/records/outcome.h"
 #include "core/records/records.h"
 
 #include <QString>
@@ -19,18 +20,13 @@ namespace thesaurus {
 // Other: every field as stored except the form, which loses its trailing spaces.
 enum class Trimming { Base, Other };
 
-struct LoadedLists {
-    bool ok = false;
-    QString error;  // French, for the user, when the file could not be read
-    analysis::ThesaurusLists lists;
-};
-
 // Reads a thesaurus whole into the browser lists List1 to List7, in file order. A missing file
 // loads as no records and is not created: an empty file left at a data file's place would hide the
 // shipped copy.
 // When `records` is given it receives the file's bytes, so that a write can later check that a
 // record still holds what was listed.
-LoadedLists loadBrowserLists(const QString& path, Trimming trimming, QByteArray* records = nullptr);
+records::Outcome<analysis::ThesaurusLists> loadBrowserLists(const QString& path, Trimming trimming,
+                                                            QByteArray* records = nullptr);
 
 // Whether a letter listing ends at the first entry whose lower-cased initial sorts after the
 // letter (the sorted base thesaurus, the lexicon) or looks at every entry.
@@ -71,12 +67,12 @@ analysis::Pages printedListing(const std::vector<QStringList>& rows);
 // the record, or replaced the file, since it was read. A deleted record is never rewritten.
 // A failed write puts the old bytes back, so that no partial record is left. A missing file
 // is reported, not created.
-struct WriteResult {
-    bool ok = false;
-    bool stale = false;  // refused because the record is no longer the one listed
-    QString error;       // French, for the user: what went wrong and that nothing was changed
-    QByteArray written;  // on success, the 216 bytes the file now holds at `number`
-};
+// Why a rewrite of a listed record did not happen: the record is no longer the one listed, or
+// the file could not be read or written.
+enum class WriteFailure { Failed, Stale };
+// On success, the 216 bytes the file now holds at the record's place; on failure, what went
+// wrong and that nothing was changed, in French.
+using WriteResult = records::Outcome<QByteArray, WriteFailure>;
 
 // Overwrites record `number` with the deletion marker: form "$$$", "_" in the five analysis
 // fields, its own number; the reserved field keeps what the file holds.

@@ -7,15 +7,15 @@
 
 namespace lexicon {
 
-LoadedLexicon loadLexiconLists(const QString& path) {
+records::Outcome<LexiconLists> loadLexiconLists(const QString& path) {
     namespace f = records::fields;
     using records::Padding;
-    LoadedLexicon loaded;
     const auto read = records::readExistingRecords(path, records::LexiconRecord::Length);
-    loaded.ok = read.ok();
-    loaded.error = read.error();
-    const records::WholeFile file = read.ok() ? read.value() : records::WholeFile();
-    LexiconLists& lists = loaded.lists;
+    if (!read.ok()) {
+        return read.failure();
+    }
+    const records::WholeFile& file = read.value();
+    LexiconLists lists;
     for (auto* column : {&lists.lemmas, &lists.translations, &lists.categories,
                          &lists.frenchFamilies, &lists.latinFamilies, &lists.numbers}) {
         column->reserve(static_cast<std::size_t>(file.count));
@@ -37,7 +37,7 @@ LoadedLexicon loadLexiconLists(const QString& path) {
         lists.numbers.push_back(
             QString::number(records::int16At(record, f::kLexiconNumber.offset)));
     }
-    return loaded;
+    return lists;
 }
 
 std::vector<qint64> entriesWithInitial(const LexiconLists& lists, QChar letter) {

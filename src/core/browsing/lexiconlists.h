@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/grid/listing.h"
+#include "core/records/outcome.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,14 +25,8 @@ struct LexiconLists {
     qint64 size() const { return static_cast<qint64>(lemmas.size()); }
 };
 
-struct LoadedLexicon {
-    bool ok = false;
-    QString error;  // French, for the user, when the file could not be read
-    LexiconLists lists;
-};
-
 // Reads a lexicon whole. A missing file loads as no entries and is not created.
-LoadedLexicon loadLexiconLists(const QString& path);
+records::Outcome<LexiconLists> loadLexiconLists(const QString& path);
 
 // The entries whose lemma begins with `letter` (a lower-case letter), letter case aside, in
 // list order; the scan ends at the first lemma whose lower-cased initial sorts after it, the

@@ -120,8 +120,8 @@ void frmrecherche02::deleteSelectedEntry() {
     const int row = selectedRow_;
     const ResultRow& entry = listedRows().at(row - 1);
     const WriteResult written = markDeleted(thesaurusPath(), entry.recordNumber, entry.listed);
-    if (!written.ok) {
-        ui::msgBox(this, written.error, ui::Buttons::Ok, ui::Icon::Information,
+    if (!written.ok()) {
+        ui::msgBox(this, written.error(), ui::Buttons::Ok, ui::Icon::Information,
                    QStringLiteral("Suppression impossible"));
         readAgain();
         return;
@@ -171,10 +171,10 @@ void frmrecherche02::saveModification(Thesaurusmodification* window, int row,
     }
     const WriteResult written =
         rewriteEntry(thesaurusPath(), entry.recordNumber, entry.listed, values);
-    if (!written.ok) {
-        ui::msgBox(window, written.error, ui::Buttons::Ok, ui::Icon::Information,
+    if (!written.ok()) {
+        ui::msgBox(window, written.error(), ui::Buttons::Ok, ui::Icon::Information,
                    QStringLiteral("Modification impossible"));
-        if (written.stale) {
+        if (written.kind() == WriteFailure::Stale) {
             // What was typed was typed over an entry that is no longer there: the browser
             // shows the file as it is, and the user starts again from it.
             readAgain();
@@ -183,7 +183,7 @@ void frmrecherche02::saveModification(Thesaurusmodification* window, int row,
         // Otherwise the window stays open with what the user typed.
         return;
     }
-    showRewritten(row, written.written);
+    showRewritten(row, written.value());
     reloadLists();
     window->unload();
 }

@@ -27,13 +27,13 @@ ThesaurusBrowser::ThesaurusBrowser(const ThesaurusBrowserDesign& design)
 }
 
 void ThesaurusBrowser::readLists(const QString& path, const QString& emptyMessage, bool quiet) {
-    LoadedLists loaded = loadBrowserLists(path, trimming_, keepsRecords_ ? &fileRecords_ : nullptr);
-    lists_ = std::move(loaded.lists);
+    auto loaded = loadBrowserLists(path, trimming_, keepsRecords_ ? &fileRecords_ : nullptr);
+    lists_ = loaded.ok() ? std::move(loaded).value() : analysis::ThesaurusLists();
     if (quiet) {
         return;
     }
-    if (!loaded.ok) {
-        ui::msgBox(this, loaded.error, ui::Buttons::Ok, ui::Icon::Information,
+    if (!loaded.ok()) {
+        ui::msgBox(this, loaded.error(), ui::Buttons::Ok, ui::Icon::Information,
                    QStringLiteral("Thesaurus illisible"));
     } else if (lists_.size() == 0) {
         ui::msgBox(this, emptyMessage);

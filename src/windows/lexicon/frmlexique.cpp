@@ -56,10 +56,10 @@ void frmlexique::Form_Load() {
         ui::msgBox(this, missing);
         return;
     }
-    LoadedLexicon loaded = loadLexiconLists(records::paths::lexicon());
-    lists_ = std::move(loaded.lists);
-    if (!loaded.ok) {
-        ui::msgBox(this, loaded.error, ui::Buttons::Ok, ui::Icon::Information,
+    auto loaded = loadLexiconLists(records::paths::lexicon());
+    lists_ = loaded.ok() ? std::move(loaded).value() : LexiconLists();
+    if (!loaded.ok()) {
+        ui::msgBox(this, loaded.error(), ui::Buttons::Ok, ui::Icon::Information,
                    QStringLiteral("Lexique illisible"));
     } else if (lists_.size() == 0) {
         ui::msgBox(this, missing);

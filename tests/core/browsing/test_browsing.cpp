@@ -72,46 +72,48 @@ void TestBrowsing::listsKeepThePaddingOfTheirBrowser() {
     const QString path =
         write(QStringLiteral("pad.dat"),
               record(7, QStringLiteral("Amo"), QStringLiteral("amo"), QStringLiteral("  1 sg.")));
-    const LoadedLists base = loadBrowserLists(path, Trimming::Base);
-    QVERIFY(base.ok);
-    QCOMPARE(base.lists.size(), 1);
-    QCOMPARE(base.lists.forms[0], QStringLiteral("Amo"));
-    QCOMPARE(base.lists.lemmas[0], QStringLiteral("amo"));
-    QCOMPARE(base.lists.categories[0], QStringLiteral("N1"));
+    const auto base = loadBrowserLists(path, Trimming::Base);
+    QVERIFY(base.ok());
+    QCOMPARE(base.value().size(), 1);
+    QCOMPARE(base.value().forms[0], QStringLiteral("Amo"));
+    QCOMPARE(base.value().lemmas[0], QStringLiteral("amo"));
+    QCOMPARE(base.value().categories[0], QStringLiteral("N1"));
     // Case-gender-number loses its leading spaces and keeps its trailing ones.
-    QCOMPARE(base.lists.caseGenderNumbers[0], QStringLiteral("1 sg.") + QString(8, u' '));
-    QCOMPARE(base.lists.moodTenseVoices[0], QStringLiteral("_"));
-    QCOMPARE(base.lists.translations[0], QStringLiteral("trad"));
-    QCOMPARE(base.lists.numbers[0], QStringLiteral("7"));
+    QCOMPARE(base.value().caseGenderNumbers[0], QStringLiteral("1 sg.") + QString(8, u' '));
+    QCOMPARE(base.value().moodTenseVoices[0], QStringLiteral("_"));
+    QCOMPARE(base.value().translations[0], QStringLiteral("trad"));
+    QCOMPARE(base.value().numbers[0], QStringLiteral("7"));
 
-    const LoadedLists other = loadBrowserLists(path, Trimming::Other);
-    QCOMPARE(other.lists.forms[0], QStringLiteral("Amo"));
-    QCOMPARE(other.lists.lemmas[0].size(), 50);
-    QCOMPARE(other.lists.categories[0], QStringLiteral("N1     "));
-    QCOMPARE(other.lists.caseGenderNumbers[0], QStringLiteral("  1 sg.        "));
-    QCOMPARE(other.lists.moodTenseVoices[0].size(), 22);
-    QCOMPARE(other.lists.translations[0].size(), 80);
+    const auto other = loadBrowserLists(path, Trimming::Other);
+    QCOMPARE(other.value().forms[0], QStringLiteral("Amo"));
+    QCOMPARE(other.value().lemmas[0].size(), 50);
+    QCOMPARE(other.value().categories[0], QStringLiteral("N1     "));
+    QCOMPARE(other.value().caseGenderNumbers[0], QStringLiteral("  1 sg.        "));
+    QCOMPARE(other.value().moodTenseVoices[0].size(), 22);
+    QCOMPARE(other.value().translations[0].size(), 80);
 }
 
 void TestBrowsing::loadingReadsWholeRecordsAndCreatesNothing() {
     const QString missing = home_.file(QStringLiteral("absent.dat"));
-    const LoadedLists none = loadBrowserLists(missing, Trimming::Base);
-    QVERIFY(none.ok);
-    QCOMPARE(none.lists.size(), 0);
+    const auto none = loadBrowserLists(missing, Trimming::Base);
+    QVERIFY(none.ok());
+    QCOMPARE(none.value().size(), 0);
     QVERIFY(!QFileInfo::exists(missing));
 
     QByteArray bytes = thesaurusOf({QStringLiteral("a"), QStringLiteral("b")});
     QCOMPARE(loadBrowserLists(write(QStringLiteral("partial.dat"), bytes + QByteArray(215, 'x')),
                               Trimming::Other)
-                 .lists.size(),
+                 .value()
+                 .size(),
              2);
     QCOMPARE(
         loadBrowserLists(write(QStringLiteral("short.dat"), QByteArray(215, ' ')), Trimming::Base)
-            .lists.size(),
+            .value()
+            .size(),
         0);
-    const LoadedLists folder = loadBrowserLists(home_.path(), Trimming::Base);
-    QVERIFY(!folder.ok);
-    QVERIFY(folder.error.contains(QStringLiteral("dossier")));
+    const auto folder = loadBrowserLists(home_.path(), Trimming::Base);
+    QVERIFY(!folder.ok());
+    QVERIFY(folder.error().contains(QStringLiteral("dossier")));
 }
 
 void TestBrowsing::letterListingWithAndWithoutEarlyStop() {
@@ -149,10 +151,10 @@ void TestBrowsing::resultRowsCarryTheirRecordNumberAndBytes() {
     const QByteArray bytes = record(9, QStringLiteral("arma")) + record(-3, QStringLiteral("amo")) +
                              record(2, QStringLiteral("Amor"));
     QByteArray kept;
-    const LoadedLists loaded =
+    const auto loaded =
         loadBrowserLists(write(QStringLiteral("rows.dat"), bytes), Trimming::Other, &kept);
     QCOMPARE(kept, bytes);
-    const std::vector<ResultRow> rows = resultsOf(loaded.lists, {2, 0}, kept);
+    const std::vector<ResultRow> rows = resultsOf(loaded.value(), {2, 0}, kept);
     QCOMPARE(rows.size(), std::size_t(2));
     QCOMPARE(rows[0].recordNumber, RecordNumber(2));
     QCOMPARE(rows[1].recordNumber, RecordNumber(9));
@@ -161,8 +163,8 @@ void TestBrowsing::resultRowsCarryTheirRecordNumberAndBytes() {
     QCOMPARE(rows[0].values.form, QStringLiteral("Amor"));
     QCOMPARE(rows[0].values.lemma.size(), 50);  // as the lists hold it, padding kept
     QCOMPARE(rows[0].values.caseGenderNumber, QStringLiteral("nom.").leftJustified(15));
-    QCOMPARE(resultsOf(loaded.lists, {1}).front().recordNumber, RecordNumber(-3));
-    QVERIFY(resultsOf(loaded.lists, {1}).front().listed.isEmpty());
+    QCOMPARE(resultsOf(loaded.value(), {1}).front().recordNumber, RecordNumber(-3));
+    QVERIFY(resultsOf(loaded.value(), {1}).front().listed.isEmpty());
 
     // What a record really holds: every value without its trailing spaces.
     const analysis::DetailFields stored = valuesOf(bytes.left(216));
@@ -180,11 +182,11 @@ void TestBrowsing::writesKeepTheReservedField() {
                              record(2, QStringLiteral("cano"), QStringLiteral("cano"),
                                     QStringLiteral("1 sg."), QStringLiteral("0123456789"));
     const QString path = write(QStringLiteral("reserved.dat"), bytes);
-    QVERIFY(markDeleted(path, 1, bytes.left(216)).ok);
+    QVERIFY(markDeleted(path, 1, bytes.left(216)).ok());
     const analysis::DetailFields values{QStringLiteral("cano"),  QString(),
                                         QString(100, u'é'),      QStringLiteral("V3"),
                                         QStringLiteral("1 sg."), QStringLiteral("ind. prés.")};
-    QVERIFY(rewriteEntry(path, 2, bytes.mid(216), values).ok);
+    QVERIFY(rewriteEntry(path, 2, bytes.mid(216), values).ok());
     const QByteArray after = readFile(path);
     QCOMPARE(after.size(), bytes.size());
     QCOMPARE(after.mid(2, 5), QByteArray("$$$  "));
@@ -206,23 +208,24 @@ void TestBrowsing::writesRefuseAFileThatChanged() {
          {Case{0, amo}, Case{3, amo}, Case{-1, amo}, Case{2, amo}, Case{1, record(1, "Amo")},
           Case{1, record(1, "amo", "l2")}, Case{1, record(2, "amo")}}) {
         const WriteResult result = markDeleted(path, c.number, c.listed);
-        QVERIFY(result.stale);
-        QVERIFY(!result.ok);
-        QVERIFY2(result.error.contains(QStringLiteral("a changé depuis sa lecture")),
-                 qPrintable(result.error));
-        QVERIFY(result.error.endsWith(QStringLiteral("L'analyse n'a pas été supprimée.")));
+        QVERIFY(result.kind() == WriteFailure::Stale);
+        QVERIFY(!result.ok());
+        QVERIFY2(result.error().contains(QStringLiteral("a changé depuis sa lecture")),
+                 qPrintable(result.error()));
+        QVERIFY(result.error().endsWith(QStringLiteral("L'analyse n'a pas été supprimée.")));
     }
     QCOMPARE(readFile(path), bytes);
 
     // A new thesaurus created under the same name: the record there is another analysis.
     write(QStringLiteral("changed.dat"), thesaurusOf({"cano", "amo"}));
-    QVERIFY(!rewriteEntry(path, 1, amo, {}).ok);
+    QVERIFY(!rewriteEntry(path, 1, amo, {}).ok());
     // Records not numbered by their positions, and a file that is not a thesaurus.
     write(QStringLiteral("changed.dat"), record(2, QStringLiteral("amo")));
-    QVERIFY(!markDeleted(path, 1, amo).ok);
+    QVERIFY(!markDeleted(path, 1, amo).ok());
     write(QStringLiteral("changed.dat"), thesaurusOf({"amo"}) + "x");
     QVERIFY(markDeleted(path, 1, amo)
-                .error.contains(QStringLiteral("ne semble pas être un Thesaurus")));
+                .error()
+                .contains(QStringLiteral("ne semble pas être un Thesaurus")));
     QCOMPARE(readFile(path), thesaurusOf({"amo"}) + "x");
 
     // A deletion marker is never written into, even when it is what was listed.
@@ -231,14 +234,14 @@ void TestBrowsing::writesRefuseAFileThatChanged() {
     analysis::DetailFields values;
     values.form = QStringLiteral("$$$");
     values.lemma = QStringLiteral("rosa");
-    QVERIFY(!rewriteEntry(path, 1, marker, values).ok);
-    QVERIFY(!markDeleted(path, 1, marker).ok);
+    QVERIFY(!rewriteEntry(path, 1, marker, values).ok());
+    QVERIFY(!markDeleted(path, 1, marker).ok());
     QCOMPARE(readFile(path), marker);
 
     QFile::remove(path);
     const WriteResult gone = rewriteEntry(path, 1, amo, {});
-    QVERIFY(gone.error.startsWith(QStringLiteral("Le Thesaurus « ")));
-    QVERIFY(gone.error.endsWith(QStringLiteral("L'analyse n'a pas été modifiée.")));
+    QVERIFY(gone.error().startsWith(QStringLiteral("Le Thesaurus « ")));
+    QVERIFY(gone.error().endsWith(QStringLiteral("L'analyse n'a pas été modifiée.")));
     QVERIFY(!QFileInfo::exists(path));
 }
 

@@ -48,24 +48,24 @@ void TestLexiconLists::loadingTrimsEachColumn() {
     const QString path = home_.file(QStringLiteral("lexique.dat"));
     QVERIFY(writeFile(path, entry(1, QStringLiteral("amo"), QStringLiteral("   aimer, amant")) +
                                 entry(-3, QStringLiteral("Évandre")) + QByteArray(322, ' ')));
-    const LoadedLexicon loaded = loadLexiconLists(path);
-    QVERIFY(loaded.ok);
-    QCOMPARE(loaded.lists.size(), qint64(2));
-    QCOMPARE(loaded.lists.lemmas[0], QStringLiteral("amo"));
-    QCOMPARE(loaded.lists.translations[0], QStringLiteral("traduction de amo"));
-    QCOMPARE(loaded.lists.categories[0], QStringLiteral("V1"));
+    const auto loaded = loadLexiconLists(path);
+    QVERIFY(loaded.ok());
+    QCOMPARE(loaded.value().size(), qint64(2));
+    QCOMPARE(loaded.value().lemmas[0], QStringLiteral("amo"));
+    QCOMPARE(loaded.value().translations[0], QStringLiteral("traduction de amo"));
+    QCOMPARE(loaded.value().categories[0], QStringLiteral("V1"));
     // The French family loses its leading spaces, and only those.
-    QCOMPARE(loaded.lists.frenchFamilies[0], QStringLiteral("aimer, amant").leftJustified(67));
-    QCOMPARE(loaded.lists.latinFamilies[0], QStringLiteral("famille"));
-    QCOMPARE(loaded.lists.numbers, (std::vector<QString>{"1", "-3"}));
-    QCOMPARE(loaded.lists.lemmas[1], QStringLiteral("Évandre"));
+    QCOMPARE(loaded.value().frenchFamilies[0], QStringLiteral("aimer, amant").leftJustified(67));
+    QCOMPARE(loaded.value().latinFamilies[0], QStringLiteral("famille"));
+    QCOMPARE(loaded.value().numbers, (std::vector<QString>{"1", "-3"}));
+    QCOMPARE(loaded.value().lemmas[1], QStringLiteral("Évandre"));
 
     const QString missing = home_.file(QStringLiteral("absent.dat"));
-    const LoadedLexicon none = loadLexiconLists(missing);
-    QVERIFY(none.ok);
-    QCOMPARE(none.lists.size(), qint64(0));
+    const auto none = loadLexiconLists(missing);
+    QVERIFY(none.ok());
+    QCOMPARE(none.value().size(), qint64(0));
     QVERIFY(!QFileInfo::exists(missing));
-    QVERIFY(!loadLexiconLists(home_.path()).ok);
+    QVERIFY(!loadLexiconLists(home_.path()).ok());
 }
 
 void TestLexiconLists::letterListingStopsAtTheFirstLaterInitial() {
