@@ -103,13 +103,23 @@ void frmrecherche02::selectClickedRow() {
     showSelected();
 }
 
-void frmrecherche02::deleteSelectedEntry() {
+// The grid row a command acts on: the row selected now, when it holds an entry; 0 otherwise,
+// after saying that nothing is selected.
+int frmrecherche02::entryRowToActOn() {
     selectedRow_ = resultGrid()->rowSel();
     if (resultGrid()->isHidden()) {
-        return;
+        return 0;
     }
     if (!rowHoldsEntry(selectedRow_)) {
         ui::msgBox(this, kNothingSelected);
+        return 0;
+    }
+    return selectedRow_;
+}
+
+void frmrecherche02::deleteSelectedEntry() {
+    const int row = entryRowToActOn();
+    if (row == 0) {
         return;
     }
     if (ui::msgBox(this, QStringLiteral("Désirez-vous vraiment supprimer cette forme?\r\n"),
@@ -117,7 +127,6 @@ void frmrecherche02::deleteSelectedEntry() {
                    QStringLiteral("Suppression d'une forme")) != ui::Answer::Yes) {
         return;
     }
-    const int row = selectedRow_;
     const ResultRow& entry = listedRows().at(row - 1);
     const WriteResult written = markDeleted(thesaurusPath(), entry.recordNumber, entry.listed);
     if (!written.ok()) {
@@ -133,15 +142,10 @@ void frmrecherche02::deleteSelectedEntry() {
 }
 
 void frmrecherche02::modifySelectedEntry() {
-    selectedRow_ = resultGrid()->rowSel();
-    if (resultGrid()->isHidden()) {
+    const int row = entryRowToActOn();
+    if (row == 0) {
         return;
     }
-    if (!rowHoldsEntry(selectedRow_)) {
-        ui::msgBox(this, kNothingSelected);
-        return;
-    }
-    const int row = selectedRow_;
     const ResultRow entry = listedRows().at(row - 1);
     auto open = [this, row, &entry] {
         auto* window = new Thesaurusmodification(entry);

@@ -29,6 +29,7 @@ class frmrecherche02 : public ThesaurusBrowser {
     void readAgain();
     // The result row the commands act on: shown, holding a form, with a record number.
     bool rowHoldsEntry(int row) const;
+    int entryRowToActOn();
     void showSelected();
     void selectClickedRow();
     void deleteSelectedEntry();
