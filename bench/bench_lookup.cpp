@@ -24,6 +24,7 @@
 #include "core/lookup/thesauruslists.h"
 #include "core/records/cp1252.h"
 #include "core/text/wordforms.h"
+#include "support/controls.h"
 #include "support/plainscan.h"
 #include "ui/forms.h"
 #include "ui/grid.h"
@@ -221,7 +222,7 @@ void BM_Workspace(benchmark::State& state) {
             ui::Forms::nameOf<analysis::frmanalyse>(),
             [&] { return new analysis::frmanalyse(text, thesaurus); });
         state.PauseTiming();
-        rows = workspace->grille01->rows();
+        rows = drive::analysisGrid(workspace)->rows();
         ui::Forms::instance().forget(workspace);
         delete workspace;
         state.ResumeTiming();

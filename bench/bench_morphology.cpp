@@ -18,6 +18,7 @@
 #include "core/morphology/proposals.h"
 #include "core/records/cp1252.h"
 #include "core/records/paths.h"
+#include "support/controls.h"
 #include "ui/forms.h"
 #include "ui/grid.h"
 #include "windows/workspaces/frmanalyse.h"
@@ -113,10 +114,11 @@ void BM_ClickARow(benchmark::State& state) {
     analysis::frmanalyse* ws =
         loadWorkspace(sample(1), kBaseThesaurus, analysis::ThesaurusKind::Base);
     const int row = static_cast<int>(state.range(0));
+    ui::Grid* grid = drive::analysisGrid(ws);
     for (auto _ : state) {
-        ws->grille01->setRow(row);
-        ws->grille01->setRowSel(row);
-        ws->grille01_Click();
+        grid->setRow(row);
+        grid->setRowSel(row);
+        emit grid->clicked();
     }
     discard(ws);
     ui::Forms::instance().unloadAll();
@@ -140,11 +142,11 @@ void BM_CompleteAbsentForms(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         analysis::frmanalyse* ws = loadWorkspace(text, thesaurus, kind);
-        before = ws->grille01->rows();
+        before = drive::analysisGrid(ws)->rows();
         state.ResumeTiming();
-        ws->completer_Click();
+        drive::action(ws, "completer")->trigger();
         state.PauseTiming();
-        after = ws->grille01->rows();
+        after = drive::analysisGrid(ws)->rows();
         discard(ws);
         state.ResumeTiming();
     }

@@ -16,6 +16,7 @@
 
 #include "core/grid/analysisfile.h"
 #include "core/records/paths.h"
+#include "support/controls.h"
 #include "ui/forms.h"
 #include "ui/grid.h"
 #include "windows/workspaces/frmanalyse02.h"
@@ -71,9 +72,9 @@ void BM_OpenSavedAnalysis(benchmark::State& state) {
 BENCHMARK(BM_OpenSavedAnalysis)->ArgName("rows")->Arg(13000)->Unit(benchmark::kMillisecond);
 
 void clickRow(analysis::frmanalyse02* workspace, int row) {
-    workspace->grille01->setRow(row);
-    workspace->grille01->setCol(1);
-    workspace->grille01_Click();
+    drive::analysisGrid(workspace)->setRow(row);
+    drive::analysisGrid(workspace)->setCol(1);
+    emit drive::analysisGrid(workspace)->clicked();
 }
 
 // One row command on a grid of 40 000 rows, near its top, where most rows move.
@@ -81,7 +82,7 @@ template <class Command>
 void timeRowCommand(benchmark::State& state, Command command) {
     const SavedAnalysis saved(40000);
     analysis::frmanalyse02* workspace = openSaved(saved.path);
-    workspace->Check1->setChecked(false);
+    drive::checkBox(workspace, "Check1")->setChecked(false);
     clickRow(workspace, 10);
     for (auto _ : state) {
         command(workspace);
@@ -92,19 +93,20 @@ void timeRowCommand(benchmark::State& state, Command command) {
 
 void BM_ValidateRow(benchmark::State& state) {
     timeRowCommand(state, [](analysis::frmanalyse02* w) {
-        w->Text2->setPlainText(QStringLiteral("lemma"));
-        w->Command2_Click();
+        drive::textField(w, "Text2")->setPlainText(QStringLiteral("lemma"));
+        drive::button(w, "Command2")->click();
     });
 }
 BENCHMARK(BM_ValidateRow)->Unit(benchmark::kMillisecond);
 
 void BM_DeleteRow(benchmark::State& state) {
-    timeRowCommand(state, [](analysis::frmanalyse02* w) { w->Command3_Click(); });
+    timeRowCommand(state, [](analysis::frmanalyse02* w) { drive::button(w, "Command3")->click(); });
 }
 BENCHMARK(BM_DeleteRow)->Unit(benchmark::kMillisecond);
 
 void BM_DuplicateRow(benchmark::State& state) {
-    timeRowCommand(state, [](analysis::frmanalyse02* w) { w->dupliquer_Click(); });
+    timeRowCommand(state,
+                   [](analysis::frmanalyse02* w) { drive::action(w, "dupliquer")->trigger(); });
 }
 BENCHMARK(BM_DuplicateRow)->Unit(benchmark::kMillisecond);
 
@@ -125,14 +127,15 @@ void BM_KeepEverywhere(benchmark::State& state) {
         qFatal("cannot write the analysis file");
     }
     analysis::frmanalyse02* workspace = openSaved(path);
+    QAction* keepEverywhere = drive::action(workspace, "garderPartout");
     qint64 removed = 0;
     for (auto _ : state) {
         state.PauseTiming();
         clickRow(workspace, 3);
         state.ResumeTiming();
-        workspace->garderPartout_Click();
+        keepEverywhere->trigger();
         state.PauseTiming();
-        removed = static_cast<qint64>(rows.size()) - (workspace->grille01->rows() - 1);
+        removed = static_cast<qint64>(rows.size()) - (drive::analysisGrid(workspace)->rows() - 1);
         workspace->history()->undo();
         state.ResumeTiming();
     }

@@ -1,14 +1,17 @@
 #pragma once
 
 #include "ui/grid.h"
+#include "windows/workspaces/proposalspanel.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QtTest>
 
 // Reaches the controls of a window by their object names, as screen readers and users know
 // them, and drives the result browsers as a user would.
@@ -38,6 +41,26 @@ inline QAction* action(const QObject* window, const char* name) {
 }
 inline QMenu* menu(const QObject* window, const char* name) {
     return child<QMenu>(window, name);
+}
+inline QCheckBox* checkBox(const QObject* window, const char* name) {
+    return child<QCheckBox>(window, name);
+}
+
+// The analysis workspaces: the grid, and the controls whose names differ between the one that
+// analyses a text and the one that reopens an analysis file.
+inline ui::Grid* analysisGrid(const QObject* workspace) {
+    return child<ui::Grid>(workspace, "grille01");
+}
+inline QPushButton* moodKeypadButton(const QObject* workspace) {
+    auto* button = workspace->findChild<QPushButton*>(QStringLiteral("Command6"));
+    return button ? button : child<QPushButton>(workspace, "Command1_c");
+}
+inline QAction* saveAction(const QObject* workspace) {
+    auto* item = workspace->findChild<QAction*>(QStringLiteral("Enregistrer"));
+    return item ? item : child<QAction>(workspace, "enregistrer");
+}
+inline analysis::ProposalsPanel* proposalsPanel(const QObject* workspace) {
+    return child<analysis::ProposalsPanel>(workspace, "framePropositions");
 }
 
 inline ui::Grid* resultGrid(const QObject* browser) {

@@ -80,7 +80,7 @@ QStringList rowCells(const ui::Grid* grid, int row) {
 }
 
 void clickRow(analysis::frmanalyse* ws, int row) {
-    clickRow(ws->grille01, row);
+    clickRow(drive::analysisGrid(ws), row);
 }
 
 void clickRow(ui::Grid* grid, int row) {

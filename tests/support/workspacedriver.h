@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/records/records.h"
+#include "support/controls.h"
 
 #include <QString>
 #include <QStringList>

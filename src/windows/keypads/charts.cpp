@@ -30,28 +30,23 @@ QGroupBox* CodingChart::chartFrame(const QString& name, const QString& caption,
 }
 
 pave02::pave02() : CodingChart(QStringLiteral("Vorante Lumivexa - Pavé 2")) {
-    Frame1 = chartFrame(QStringLiteral("Frame1"), categoryGroup().caption, {&categoryGroup()});
     auto* body = new QHBoxLayout;
-    body->addWidget(Frame1);
+    body->addWidget(
+        chartFrame(QStringLiteral("Frame1"), categoryGroup().caption, {&categoryGroup()}));
     setBody(body);
 }
 
 pave03::pave03() : CodingChart(QStringLiteral("Vorante Lumivexa - Pavé 3")) {
-    Frame1 = chartFrame(QStringLiteral("Frame1"), caseGroup().caption, {&caseGroup()});
-    Frame2 = chartFrame(QStringLiteral("Frame2"), genderGroup().caption, {&genderGroup()});
-    Frame3 = chartFrame(QStringLiteral("Frame3"), QStringLiteral("Nombre"),
-                        {&personGroup(), &numberGroup()});
-    Frame4 = chartFrame(QStringLiteral("Frame4"), moodGroup().caption, {&moodGroup()});
-    Frame5 = chartFrame(QStringLiteral("Frame5"), tenseGroup().caption, {&tenseGroup()});
-    Frame6 = chartFrame(QStringLiteral("Frame6"), voiceGroup().caption, {&voiceGroup()});
     auto* nominal = new QHBoxLayout;
+    nominal->addWidget(chartFrame(QStringLiteral("Frame1"), caseGroup().caption, {&caseGroup()}));
+    nominal->addWidget(
+        chartFrame(QStringLiteral("Frame2"), genderGroup().caption, {&genderGroup()}));
+    nominal->addWidget(chartFrame(QStringLiteral("Frame3"), QStringLiteral("Nombre"),
+                                  {&personGroup(), &numberGroup()}));
     auto* verbal = new QHBoxLayout;
-    for (QGroupBox* f : {Frame1, Frame2, Frame3}) {
-        nominal->addWidget(f);
-    }
-    for (QGroupBox* f : {Frame4, Frame5, Frame6}) {
-        verbal->addWidget(f);
-    }
+    verbal->addWidget(chartFrame(QStringLiteral("Frame4"), moodGroup().caption, {&moodGroup()}));
+    verbal->addWidget(chartFrame(QStringLiteral("Frame5"), tenseGroup().caption, {&tenseGroup()}));
+    verbal->addWidget(chartFrame(QStringLiteral("Frame6"), voiceGroup().caption, {&voiceGroup()}));
     auto* body = new QVBoxLayout;
     body->addLayout(nominal);
     body->addLayout(verbal);

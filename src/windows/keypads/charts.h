@@ -26,8 +26,6 @@ class pave02 : public CodingChart {
     Q_OBJECT
   public:
     pave02();
-
-    QGroupBox* Frame1;
 };
 
 // The feature chart: case, gender, person and number above; mood, tense and voice below.
@@ -35,13 +33,6 @@ class pave03 : public CodingChart {
     Q_OBJECT
   public:
     pave03();
-
-    QGroupBox* Frame1;
-    QGroupBox* Frame2;
-    QGroupBox* Frame3;
-    QGroupBox* Frame4;
-    QGroupBox* Frame5;
-    QGroupBox* Frame6;
 };
 
 }  // namespace keypads

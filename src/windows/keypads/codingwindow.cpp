@@ -34,24 +34,20 @@ CodingWindow::CodingWindow(const QString& title) {
     setWindowTitle(title);
     setAccessibleName(title);
     buildMenus();
-    lblTitre = titleBand(this);
+    titleBand_ = titleBand(this);
 }
 
 void CodingWindow::buildMenus() {
     const ui::QuitAboutMenus menus = ui::quitAboutMenus(this);
-    fichier = menus.fichier;
-    quitter = menus.quitter;
-    aide = menus.aide;
-    about = menus.about;
-    connect(quitter, &QAction::triggered, this, &CodingWindow::quitter_Click);
-    connect(about, &QAction::triggered, this, &CodingWindow::about_Click);
+    connect(menus.quitter, &QAction::triggered, this, &CodingWindow::unload);
+    connect(menus.about, &QAction::triggered, this, &about::showAboutBox);
 }
 
 void CodingWindow::setBody(QLayout* body) {
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 8);
-    layout->addWidget(lblTitre);
+    layout->addWidget(titleBand_);
     body->setContentsMargins(8, 4, 8, 0);
     layout->addLayout(body);
     setCentralWidget(central);
@@ -87,14 +83,6 @@ int CodingWindow::addRowLabels(QGridLayout* grid, const Row& row, const QString&
     grid->addWidget(code, line, 0);
     grid->addWidget(description, line, 1);
     return line;
-}
-
-void CodingWindow::quitter_Click() {
-    unload();
-}
-
-void CodingWindow::about_Click() {
-    about::showAboutBox();
 }
 
 }  // namespace keypads

@@ -5,12 +5,10 @@
 
 #include <QMainWindow>
 
-class QAction;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLayout;
-class QMenu;
 
 namespace keypads {
 
@@ -18,16 +16,6 @@ namespace keypads {
 // "&Fichier" > "&Quitter" and "&Aide" > "&A propos de", and frames of code rows.
 class CodingWindow : public ui::Form<QMainWindow> {
     Q_OBJECT
-  public:
-    QLabel* lblTitre;
-    QMenu* fichier;
-    QAction* quitter;
-    QMenu* aide;
-    QAction* about;
-
-    void quitter_Click();
-    void about_Click();
-
   protected:
     explicit CodingWindow(const QString& title);
 
@@ -45,6 +33,7 @@ class CodingWindow : public ui::Form<QMainWindow> {
 
   private:
     void buildMenus();
+    QLabel* titleBand_;
 };
 
 }  // namespace keypads

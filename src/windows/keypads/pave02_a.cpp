@@ -7,9 +7,8 @@ namespace keypads {
 
 pave02_a::pave02_a(Target target)
     : KeypadWindow(Keypad::Category, QStringLiteral("Vorante Lumivexa - Pavé 2"), target) {
-    Frame1 = groupFrame(QStringLiteral("Frame1"), 0);
     auto* frames = new QHBoxLayout;
-    frames->addWidget(Frame1);
+    frames->addWidget(groupFrame(QStringLiteral("Frame1"), 0));
     // No row is selected at opening: the focus starts on "Annuler".
     setFrames(frames, QStringList{QStringLiteral("Command2"), QStringLiteral("Command1")} +
                           optionNames(1, 23));

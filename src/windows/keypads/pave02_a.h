@@ -9,8 +9,6 @@ class pave02_a : public KeypadWindow {
     Q_OBJECT
   public:
     explicit pave02_a(Target target);
-
-    QGroupBox* Frame1;
 };
 
 }  // namespace keypads

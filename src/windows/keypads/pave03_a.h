@@ -2,7 +2,7 @@
 
 #include "windows/keypads/keypadwindow.h"
 
-class QFrame;
+class QGroupBox;
 
 namespace keypads {
 
@@ -14,14 +14,9 @@ class pave03_a : public KeypadWindow {
   public:
     explicit pave03_a(Target target);
 
-    QGroupBox* Frame1;
-    QGroupBox* Frame3;
-    QGroupBox* Frame4;
-    QGroupBox* Frame2;
-    QFrame* Line1;
-
   private:
-    void buildPersonAndNumber();
+    // "Personne & Nombre": the person rows in an inner frame, a line, the number rows.
+    QGroupBox* personAndNumberFrame();
 };
 
 }  // namespace keypads

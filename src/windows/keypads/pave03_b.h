@@ -9,10 +9,6 @@ class pave03_b : public KeypadWindow {
     Q_OBJECT
   public:
     explicit pave03_b(Target target);
-
-    QGroupBox* Frame2;
-    QGroupBox* Frame5;
-    QGroupBox* Frame6;
 };
 
 }  // namespace keypads

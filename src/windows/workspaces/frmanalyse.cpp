@@ -23,7 +23,7 @@ frmanalyse::frmanalyse(const TextToAnalyse& text, const ThesaurusChoice& thesaur
       text_(text),
       loaded_(thesaurus),
       target_(thesaurus) {
-    Frame2->hide();
+    detailPanel_->hide();
 }
 
 void frmanalyse::Form_Load() {
@@ -45,9 +45,9 @@ void frmanalyse::Form_Load() {
     }
     takeLists(std::move(loaded).value(), loaded_.path, stamp);
     setAllRows(gridRowsOf(lookup(words_, lists, kind), words_, lists));
-    Frame2->show();
+    detailPanel_->show();
     setUpStoring(kind);
-    connect(Check1, &QCheckBox::toggled, this, &frmanalyse::updateStoringStatus);
+    connect(storeBox_, &QCheckBox::toggled, this, &frmanalyse::updateStoringStatus);
     updateStoringStatus();
 }
 
@@ -58,12 +58,12 @@ void frmanalyse::setThesaurusChoice(const ThesaurusChoice& thesaurus) {
 
 QString frmanalyse::storingStatus() const {
     const bool base = target_.kind != ThesaurusKind::Other;
-    if (base && !Check1->isEnabled()) {
+    if (base && !storeBox_->isEnabled()) {
         return QStringLiteral(
             "Thesaurus Vorante Lumivexa : les analyses validées ne sont "
             "enregistrées dans aucun Thesaurus.");
     }
-    if (!Check1->isChecked()) {
+    if (!storeBox_->isChecked()) {
         return QStringLiteral("Les analyses validées ne sont pas enregistrées dans le Thesaurus.");
     }
     if (base) {
@@ -76,8 +76,8 @@ QString frmanalyse::storingStatus() const {
 // Nothing is ever stored into the base thesaurus: its storing box is cleared and disabled.
 void frmanalyse::setUpStoring(LookupKind kind) {
     const bool other = kind == LookupKind::Full;
-    Check1->setChecked(other);
-    Check1->setEnabled(other);
+    storeBox_->setChecked(other);
+    storeBox_->setEnabled(other);
 }
 
 QString frmanalyse::storingThesaurusPath() {

@@ -19,10 +19,10 @@ frmanalyse02::frmanalyse02(const QString& analysisPath)
                  QStringLiteral("enregistrer"), QStringLiteral("&Dictionnaire (Lemmes)"),
                  QStringLiteral("1")}),
       analysisPath_(analysisPath) {
-    Check1->setChecked(false);
-    Check1->setEnabled(true);
-    connect(Check1, &QCheckBox::clicked, this, &frmanalyse02::storingBoxClicked);
-    connect(Check1, &QCheckBox::toggled, this, &frmanalyse02::updateStoringStatus);
+    storeBox_->setChecked(false);
+    storeBox_->setEnabled(true);
+    connect(storeBox_, &QCheckBox::clicked, this, &frmanalyse02::storingBoxClicked);
+    connect(storeBox_, &QCheckBox::toggled, this, &frmanalyse02::updateStoringStatus);
 }
 
 void frmanalyse02::Form_Load() {
@@ -104,7 +104,7 @@ void frmanalyse02::cannotStore() {
 }
 
 QString frmanalyse02::storingStatus() const {
-    if (!Check1->isChecked()) {
+    if (!storeBox_->isChecked()) {
         return QStringLiteral("Les analyses validées ne sont pas enregistrées dans le Thesaurus.");
     }
     if (chosenThesaurusPath_.isEmpty()) {

@@ -10,7 +10,7 @@ namespace {
 
 // The rows from `row` to the grid's last.
 GridRows rowsFrom(const Workspace* workspace, qint64 row) {
-    return workspace->rows(row, workspace->grille01->rows() - 1);
+    return workspace->rows(row, static_cast<qint64>(workspace->rows().size()));
 }
 
 qint64 count(const GridRows& rows) {

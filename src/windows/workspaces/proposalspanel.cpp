@@ -34,40 +34,44 @@ class ProposalsView : public QListWidget {
 ProposalsPanel::ProposalsPanel(QWidget* parent)
     : QGroupBox(QStringLiteral("Analyses proposées"), parent) {
     ui::named(this, QStringLiteral("framePropositions"), QStringLiteral("Analyses proposées"));
-    lstPropositions = ui::named(new ProposalsView(this, this), QStringLiteral("lstPropositions"),
-                                QStringLiteral("Analyses proposées"));
-    lstPropositions->setWordWrap(true);
-    lstPropositions->setAlternatingRowColors(true);
-    lblPropositions = ui::named(new QLabel(this), QStringLiteral("lblPropositions"),
-                                QStringLiteral("État des analyses proposées"));
-    lblPropositions->setWordWrap(true);
-    lblPropositions->setText(QStringLiteral("Cliquez sur une ligne de la grille."));
+    view_ = ui::named(new ProposalsView(this, this), QStringLiteral("lstPropositions"),
+                      QStringLiteral("Analyses proposées"));
+    view_->setWordWrap(true);
+    view_->setAlternatingRowColors(true);
+    note_ = ui::named(new QLabel(this), QStringLiteral("lblPropositions"),
+                      QStringLiteral("État des analyses proposées"));
+    note_->setWordWrap(true);
+    note_->setText(QStringLiteral("Cliquez sur une ligne de la grille."));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lstPropositions, 1);
-    layout->addWidget(lblPropositions);
-    connect(lstPropositions, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { choose(lstPropositions->row(item)); });
+    layout->addWidget(view_, 1);
+    layout->addWidget(note_);
+    connect(view_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { choose(view_->row(item)); });
 }
 
 void ProposalsPanel::setProposals(ProposalList list) {
     list_ = std::move(list);
-    lstPropositions->clear();
+    view_->clear();
     for (const ProposalItem& item : list_.items) {
-        auto* line = new QListWidgetItem(item.text, lstPropositions);
+        auto* line = new QListWidgetItem(item.text, view_);
         line->setToolTip(item.inGrid ? QStringLiteral("Déjà dans la grille pour cette forme")
                                      : QStringLiteral("Double-clic ou Entrée : reprendre cette "
                                                       "analyse dans les champs de détail"));
     }
     if (!list_.items.empty()) {
-        lstPropositions->setCurrentRow(0);
+        view_->setCurrentRow(0);
     }
-    lblPropositions->setText(list_.status);
+    note_->setText(list_.status);
 }
 
 void ProposalsPanel::choose(int index) {
     if (index >= 0 && index < static_cast<int>(list_.items.size())) {
         emit chosen(list_.items[static_cast<std::size_t>(index)].fields);
     }
+}
+
+QWidget* ProposalsPanel::list() const {
+    return view_;
 }
 
 }  // namespace analysis

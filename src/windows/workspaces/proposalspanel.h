@@ -17,19 +17,20 @@ class ProposalsPanel : public QGroupBox {
   public:
     explicit ProposalsPanel(QWidget* parent);
 
-    QListWidget* lstPropositions;
-    QLabel* lblPropositions;  // what the list shows, or why it is empty
-
     void setProposals(ProposalList list);
     const ProposalList& proposals() const { return list_; }
     // Chooses the line at this index, as a double-click does.
     void choose(int index);
+    // Where Tab goes after the controls above the panel.
+    QWidget* list() const;
 
   signals:
     void chosen(const analysis::DetailFields& fields);
 
   private:
     ProposalList list_;
+    QListWidget* view_;
+    QLabel* note_;  // what the list shows, or why it is empty
 };
 
 }  // namespace analysis

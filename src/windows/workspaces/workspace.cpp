@@ -60,9 +60,9 @@ Workspace::Workspace(const WorkspaceDesign& design) : keypadSuffix_(design.keypa
     buildMenus(design);
     buildBody(design);
     followVisualOrder();
-    storingLabel = ui::named(new QLabel(this), QStringLiteral("storingLabel"),
-                             QStringLiteral("Thesaurus de travail"));
-    statusBar()->addWidget(storingLabel, 1);
+    storingLabel_ = ui::named(new QLabel(this), QStringLiteral("storingLabel"),
+                              QStringLiteral("Thesaurus de travail"));
+    statusBar()->addWidget(storingLabel_, 1);
     resize(1270, 740);
 }
 
@@ -78,63 +78,59 @@ void Workspace::buildMenus(const WorkspaceDesign& design) {
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
-    fichier = menu(QStringLiteral("fichier"), QStringLiteral("&Fichier"));
-    Enregistrer = item(fichier, design.saveName, design.saveCaption, &Workspace::Enregistrer_Click);
-    imprimer = item(fichier, QStringLiteral("imprimer"), QStringLiteral("&Imprimer"),
-                    &Workspace::imprimer_Click);
-    quitter = item(fichier, QStringLiteral("quitter"), QStringLiteral("&Quitter"),
-                   &Workspace::quitter_Click);
-    edition = menu(QStringLiteral("edition"), QStringLiteral("&Edition"));
-    dupliquer = item(edition, QStringLiteral("dupliquer"), QStringLiteral("&Dupliquer une ligne"),
-                     &Workspace::dupliquer_Click);
-    completer = item(edition, QStringLiteral("completer"),
-                     QStringLiteral("&Compléter les formes absentes"), &Workspace::completer_Click);
-    thesaurus = menu(QStringLiteral("thesaurus"), QStringLiteral("&Thesaurus"));
-    Thesaurusvorante =
-        item(thesaurus, QStringLiteral("Thesaurusvorante"), QStringLiteral("&Vorante Lumivexa"),
-             &Workspace::Thesaurusvorante_Click);
-    thesaurusautre = item(thesaurus, QStringLiteral("thesaurusautre"),
-                          QStringLiteral("&Autre Thesaurus"), &Workspace::thesaurusautre_Click);
-    lex = menu(QStringLiteral("lex"), QStringLiteral("&Dictionnaire"));
-    lexique =
-        item(lex, QStringLiteral("lexique"), design.lexiconCaption, &Workspace::lexique_Click);
-    aide = menu(QStringLiteral("aide"), QStringLiteral("&Aide"));
-    about = item(aide, QStringLiteral("about"), QStringLiteral("&A propos de"),
-                 &Workspace::about_Click);
+    fileMenu_ = menu(QStringLiteral("fichier"), QStringLiteral("&Fichier"));
+    item(fileMenu_, design.saveName, design.saveCaption, &Workspace::saveAnalysis);
+    item(fileMenu_, QStringLiteral("imprimer"), QStringLiteral("&Imprimer"), &Workspace::printGrid);
+    quitAction_ =
+        item(fileMenu_, QStringLiteral("quitter"), QStringLiteral("&Quitter"), &Workspace::quit);
+    editMenu_ = menu(QStringLiteral("edition"), QStringLiteral("&Edition"));
+    item(editMenu_, QStringLiteral("dupliquer"), QStringLiteral("&Dupliquer une ligne"),
+         &Workspace::duplicateRow);
+    item(editMenu_, QStringLiteral("completer"), QStringLiteral("&Compléter les formes absentes"),
+         &Workspace::completeMissingForms);
+    QMenu* thesaurusMenu = menu(QStringLiteral("thesaurus"), QStringLiteral("&Thesaurus"));
+    item(thesaurusMenu, QStringLiteral("Thesaurusvorante"), QStringLiteral("&Vorante Lumivexa"),
+         &Workspace::browseBaseThesaurus);
+    item(thesaurusMenu, QStringLiteral("thesaurusautre"), QStringLiteral("&Autre Thesaurus"),
+         &Workspace::browseOtherThesaurus);
+    dictionaryMenu_ = menu(QStringLiteral("lex"), QStringLiteral("&Dictionnaire"));
+    item(dictionaryMenu_, QStringLiteral("lexique"), design.lexiconCaption,
+         &Workspace::openLexicon);
+    QMenu* helpMenu = menu(QStringLiteral("aide"), QStringLiteral("&Aide"));
+    item(helpMenu, QStringLiteral("about"), QStringLiteral("&A propos de"), &Workspace::showAbout);
     buildAddedMenus();
 }
 
 void Workspace::buildBody(const WorkspaceDesign& design) {
     auto* central = new QWidget(this);
     const ui::ShadowTitle title = ui::programTitle(central);
-    Label1 = title.face;
-    Label2 = title.shadow;
 
-    Frame1 = ui::named(new QGroupBox(central), QStringLiteral("Frame1"),
-                       QStringLiteral("Grille d'analyse"));
-    grille01 = ui::named(new ui::Grid(Frame1), QStringLiteral("grille01"),
-                         QStringLiteral("Grille d'analyse"));
+    QGroupBox* gridFrame = ui::named(new QGroupBox(central), QStringLiteral("Frame1"),
+                                     QStringLiteral("Grille d'analyse"));
+    grid_ = ui::named(new ui::Grid(gridFrame), QStringLiteral("grille01"),
+                      QStringLiteral("Grille d'analyse"));
     gridModel_ = new ui::GridRowsModel(this);
-    grille01->showCells(gridModel_);
-    grille01->view()->horizontalHeader()->setStretchLastSection(true);
-    connect(grille01, &ui::Grid::clicked, this, &Workspace::grille01_Click);
-    auto* gridLayout = new QVBoxLayout(Frame1);
-    gridLayout->addWidget(grille01);
+    grid_->showCells(gridModel_);
+    grid_->view()->horizontalHeader()->setStretchLastSection(true);
+    connect(grid_, &ui::Grid::clicked, this, &Workspace::showClickedRow);
+    auto* gridLayout = new QVBoxLayout(gridFrame);
+    gridLayout->addWidget(grid_);
 
     auto* body = new QHBoxLayout;
-    body->addWidget(Frame1, 1);
+    body->addWidget(gridFrame, 1);
     auto* side = new QVBoxLayout;
     side->addWidget(buildDetailPanel(design), 0);
-    cmdParadigme = ui::named(new QPushButton(QStringLiteral("&Paradigme du lemme..."), central),
-                             QStringLiteral("cmdParadigme"), QStringLiteral("Paradigme du lemme"));
-    cmdParadigme->setToolTip(
+    paradigmButton_ =
+        ui::named(new QPushButton(QStringLiteral("&Paradigme du lemme..."), central),
+                  QStringLiteral("cmdParadigme"), QStringLiteral("Paradigme du lemme"));
+    paradigmButton_->setToolTip(
         QStringLiteral("Toute la flexion du lemme de la ligne choisie, la forme en évidence"));
-    connect(cmdParadigme, &QPushButton::clicked, this, &Workspace::paradigme_Click);
-    side->addWidget(cmdParadigme, 0, Qt::AlignRight);
-    propositions = new ProposalsPanel(central);
-    propositions->setFixedWidth(Frame2->width());
-    connect(propositions, &ProposalsPanel::chosen, this, &Workspace::propositions_Chosen);
-    side->addWidget(propositions, 1);
+    connect(paradigmButton_, &QPushButton::clicked, this, &Workspace::showParadigm);
+    side->addWidget(paradigmButton_, 0, Qt::AlignRight);
+    proposals_ = new ProposalsPanel(central);
+    proposals_->setFixedWidth(detailPanel_->width());
+    connect(proposals_, &ProposalsPanel::chosen, this, &Workspace::takeProposal);
+    side->addWidget(proposals_, 1);
     body->addLayout(side, 0);
 
     auto* layout = new QVBoxLayout(central);
@@ -145,63 +141,74 @@ void Workspace::buildBody(const WorkspaceDesign& design) {
 
 QPushButton* Workspace::pictureButton(const QString& name, const QString& accessible,
                                       const QIcon& icon) {
-    auto* button = ui::named(new QPushButton(icon, QString(), Frame2), name, accessible);
+    auto* button = ui::named(new QPushButton(icon, QString(), detailPanel_), name, accessible);
     button->setToolTip(accessible);
     button->setIconSize(QSize(22, 22));
     return button;
 }
 
 QWidget* Workspace::buildDetailPanel(const WorkspaceDesign& design) {
-    Frame2 = ui::named(new QGroupBox(this), QStringLiteral("Frame2"),
-                       QStringLiteral("Analyse de la forme"));
+    detailPanel_ = ui::named(new QGroupBox(this), QStringLiteral("Frame2"),
+                             QStringLiteral("Analyse de la forme"));
 
     auto label = [this](const QString& name, const QString& text) {
-        return ui::named(new QLabel(text, Frame2), name, text);
+        return ui::named(new QLabel(text, detailPanel_), name, text);
     };
-    Label3 = label(QStringLiteral("Label3"), QStringLiteral("Forme :"));
-    Label8 = label(QStringLiteral("Label8"), QStringLiteral("Lemme :"));
-    Label7 = label(QStringLiteral("Label7"), QStringLiteral("Traduction :"));
-    Label4 = label(QStringLiteral("Label4"), QStringLiteral("Cat. gramm. :"));
-    Label6 = label(QStringLiteral("Label6"), QStringLiteral("Cas, genre, nombre :"));
-    Label5 = label(QStringLiteral("Label5"), QStringLiteral("Mode, temps, voix :"));
-    Text1 = ui::named(new QLineEdit(Frame2), QStringLiteral("Text1"), QStringLiteral("Forme"));
-    Text2 = detailField(Frame2, QStringLiteral("Text2"), QStringLiteral("Lemme"), 1);
-    Text3 = detailField(Frame2, QStringLiteral("Text3"), QStringLiteral("Traduction"), 3);
-    Text4 = detailField(Frame2, QStringLiteral("Text4"), QStringLiteral("Cat. gramm."), 1);
-    Text5 = detailField(Frame2, QStringLiteral("Text5"), QStringLiteral("Cas, genre, nombre"), 1);
-    Text6 = detailField(Frame2, QStringLiteral("Text6"), QStringLiteral("Mode, temps, voix"), 1);
+    QLabel* formLabel = label(QStringLiteral("Label3"), QStringLiteral("Forme :"));
+    QLabel* lemmaLabel = label(QStringLiteral("Label8"), QStringLiteral("Lemme :"));
+    QLabel* translationLabel = label(QStringLiteral("Label7"), QStringLiteral("Traduction :"));
+    QLabel* categoryLabel = label(QStringLiteral("Label4"), QStringLiteral("Cat. gramm. :"));
+    QLabel* caseGenderNumberLabel =
+        label(QStringLiteral("Label6"), QStringLiteral("Cas, genre, nombre :"));
+    QLabel* moodTenseVoiceLabel =
+        label(QStringLiteral("Label5"), QStringLiteral("Mode, temps, voix :"));
+    formField_ =
+        ui::named(new QLineEdit(detailPanel_), QStringLiteral("Text1"), QStringLiteral("Forme"));
+    lemmaField_ = detailField(detailPanel_, QStringLiteral("Text2"), QStringLiteral("Lemme"), 1);
+    translationField_ =
+        detailField(detailPanel_, QStringLiteral("Text3"), QStringLiteral("Traduction"), 3);
+    categoryField_ =
+        detailField(detailPanel_, QStringLiteral("Text4"), QStringLiteral("Cat. gramm."), 1);
+    caseGenderNumberField_ =
+        detailField(detailPanel_, QStringLiteral("Text5"), QStringLiteral("Cas, genre, nombre"), 1);
+    moodTenseVoiceField_ =
+        detailField(detailPanel_, QStringLiteral("Text6"), QStringLiteral("Mode, temps, voix"), 1);
 
     const QIcon keypad = ui::keypadIcon();
-    Command1_b = pictureButton(QStringLiteral("Command1_b"),
-                               QStringLiteral("Pavé des catégories grammaticales"), keypad);
-    Command1_a = pictureButton(QStringLiteral("Command1_a"),
-                               QStringLiteral("Pavé cas, genre, nombre"), keypad);
-    moodButton =
+    categoryKeypadButton_ = pictureButton(
+        QStringLiteral("Command1_b"), QStringLiteral("Pavé des catégories grammaticales"), keypad);
+    caseGenderNumberKeypadButton_ = pictureButton(
+        QStringLiteral("Command1_a"), QStringLiteral("Pavé cas, genre, nombre"), keypad);
+    moodTenseVoiceKeypadButton_ =
         pictureButton(design.moodButtonName, QStringLiteral("Pavé mode, temps, voix"), keypad);
-    Command2 = pictureButton(QStringLiteral("Command2"), QStringLiteral("Valider la ligne"),
-                             style()->standardIcon(QStyle::SP_DialogApplyButton));
-    Command3 = pictureButton(QStringLiteral("Command3"), QStringLiteral("Supprimer la ligne"),
-                             style()->standardIcon(QStyle::SP_DialogDiscardButton));
-    Command4 = ui::named(new QPushButton(QStringLiteral("P2"), Frame2), QStringLiteral("Command4"),
-                         QStringLiteral("Tableau des catégories (P2)"));
-    Command5 = ui::named(new QPushButton(QStringLiteral("P3"), Frame2), QStringLiteral("Command5"),
-                         QStringLiteral("Tableau des cas, modes, temps et voix (P3)"));
-    Check1 = ui::named(
+    validateButton_ = pictureButton(QStringLiteral("Command2"), QStringLiteral("Valider la ligne"),
+                                    style()->standardIcon(QStyle::SP_DialogApplyButton));
+    deleteButton_ = pictureButton(QStringLiteral("Command3"), QStringLiteral("Supprimer la ligne"),
+                                  style()->standardIcon(QStyle::SP_DialogDiscardButton));
+    categoriesTableButton_ =
+        ui::named(new QPushButton(QStringLiteral("P2"), detailPanel_), QStringLiteral("Command4"),
+                  QStringLiteral("Tableau des catégories (P2)"));
+    casesTableButton_ =
+        ui::named(new QPushButton(QStringLiteral("P3"), detailPanel_), QStringLiteral("Command5"),
+                  QStringLiteral("Tableau des cas, modes, temps et voix (P3)"));
+    storeBox_ = ui::named(
         new QCheckBox(QStringLiteral("Enregistrer la forme et les analyses dans le Thesaurus."),
-                      Frame2),
+                      detailPanel_),
         QStringLiteral("Check1"),
         QStringLiteral("Enregistrer la forme et les analyses dans le Thesaurus."));
-    Check1->setChecked(true);
-    Check1->setEnabled(false);
+    storeBox_->setChecked(true);
+    storeBox_->setEnabled(false);
 
+    QList<QFrame*> lines;  // Line1 to Line6
     for (int i = 1; i <= 6; ++i) {
-        auto* line = ui::named(new QFrame(Frame2), QStringLiteral("Line%1").arg(i), QString());
+        auto* line =
+            ui::named(new QFrame(detailPanel_), QStringLiteral("Line%1").arg(i), QString());
         line->setFrameShape(QFrame::HLine);
         line->setFrameShadow(QFrame::Sunken);
         lines << line;
     }
 
-    auto* grid = new QGridLayout(Frame2);
+    auto* grid = new QGridLayout(detailPanel_);
     grid->setVerticalSpacing(6);
     int row = 0;
     grid->addWidget(lines[0], row++, 0, 1, 3);
@@ -213,39 +220,41 @@ QWidget* Workspace::buildDetailPanel(const WorkspaceDesign& design) {
         }
         ++row;
     };
-    add(Label3, Text1);
+    add(formLabel, formField_);
     grid->addWidget(lines[1], row++, 0, 1, 3);
-    add(Label8, Text2);
-    add(Label7, Text3);
+    add(lemmaLabel, lemmaField_);
+    add(translationLabel, translationField_);
     grid->addWidget(lines[2], row++, 0, 1, 3);
-    add(Label4, Text4, Command1_b);
-    add(Label6, Text5, Command1_a);
-    add(Label5, Text6, moodButton);
+    add(categoryLabel, categoryField_, categoryKeypadButton_);
+    add(caseGenderNumberLabel, caseGenderNumberField_, caseGenderNumberKeypadButton_);
+    add(moodTenseVoiceLabel, moodTenseVoiceField_, moodTenseVoiceKeypadButton_);
     grid->addWidget(lines[3], row++, 0, 1, 3);
-    Check1->setStyleSheet(QStringLiteral("QCheckBox { spacing: 8px; }"));
-    grid->addWidget(Check1, row++, 0, 1, 3);
+    storeBox_->setStyleSheet(QStringLiteral("QCheckBox { spacing: 8px; }"));
+    grid->addWidget(storeBox_, row++, 0, 1, 3);
     grid->addWidget(lines[4], row++, 0, 1, 3);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {Command2, Command3}) {
+    for (QPushButton* b : {validateButton_, deleteButton_}) {
         buttons->addWidget(b);
     }
     buttons->addStretch(1);
-    buttons->addWidget(Command4);
-    buttons->addWidget(Command5);
+    buttons->addWidget(categoriesTableButton_);
+    buttons->addWidget(casesTableButton_);
     grid->addLayout(buttons, row++, 0, 1, 3);
     grid->addWidget(lines[5], row++, 0, 1, 3);
     grid->setRowStretch(row, 1);
     // As narrow as its contents allow: the grid takes the room that the window gains.
-    Frame2->setFixedWidth(Frame2->minimumSizeHint().width());
+    detailPanel_->setFixedWidth(detailPanel_->minimumSizeHint().width());
 
-    connect(Command1_b, &QPushButton::clicked, this, &Workspace::Command1_b_Click);
-    connect(Command1_a, &QPushButton::clicked, this, &Workspace::Command1_a_Click);
-    connect(moodButton, &QPushButton::clicked, this, &Workspace::moodButton_Click);
-    connect(Command2, &QPushButton::clicked, this, &Workspace::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Workspace::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &Workspace::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &Workspace::Command5_Click);
-    return Frame2;
+    connect(categoryKeypadButton_, &QPushButton::clicked, this, &Workspace::openCategoryKeypad);
+    connect(caseGenderNumberKeypadButton_, &QPushButton::clicked, this,
+            &Workspace::openCaseGenderNumberKeypad);
+    connect(moodTenseVoiceKeypadButton_, &QPushButton::clicked, this,
+            &Workspace::openMoodTenseVoiceKeypad);
+    connect(validateButton_, &QPushButton::clicked, this, &Workspace::validateRow);
+    connect(deleteButton_, &QPushButton::clicked, this, &Workspace::deleteRow);
+    connect(categoriesTableButton_, &QPushButton::clicked, this, &Workspace::showCategoriesTable);
+    connect(casesTableButton_, &QPushButton::clicked, this, &Workspace::showCasesTable);
+    return detailPanel_;
 }
 
 void Workspace::showDocumentName(const QString& path) {
@@ -257,41 +266,44 @@ void Workspace::showDocumentName(const QString& path) {
 
 // Tab goes through the detail panel as it reads: each field, then the keypad beside it.
 void Workspace::followVisualOrder() {
-    const QList<QWidget*> order = {grille01,
-                                   Text1,
-                                   Text2,
-                                   Text3,
-                                   Text4,
-                                   Command1_b,
-                                   Text5,
-                                   Command1_a,
-                                   Text6,
-                                   moodButton,
-                                   Check1,
-                                   Command2,
-                                   Command3,
-                                   Command4,
-                                   Command5,
-                                   cmdParadigme,
-                                   propositions->lstPropositions};
+    const QList<QWidget*> order = {grid_,
+                                   formField_,
+                                   lemmaField_,
+                                   translationField_,
+                                   categoryField_,
+                                   categoryKeypadButton_,
+                                   caseGenderNumberField_,
+                                   caseGenderNumberKeypadButton_,
+                                   moodTenseVoiceField_,
+                                   moodTenseVoiceKeypadButton_,
+                                   storeBox_,
+                                   validateButton_,
+                                   deleteButton_,
+                                   categoriesTableButton_,
+                                   casesTableButton_,
+                                   paradigmButton_,
+                                   proposals_->list()};
     for (qsizetype i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
     // The detail panel keeps its height; the proposals list takes what is left.
-    Frame2->setMinimumHeight(Frame2->sizeHint().height());
+    detailPanel_->setMinimumHeight(detailPanel_->sizeHint().height());
 }
 
 void Workspace::setColumnWidths() {
     for (int c = 0; c < kGridColumns; ++c) {
-        grille01->setColWidth(c, kColumnPixels[c] * kTwipsPerPixel);
+        grid_->setColWidth(c, kColumnPixels[c] * kTwipsPerPixel);
     }
 }
 
 DetailFields Workspace::detailFields() const {
     using ui::flattened;
-    return {flattened(Text1->text()),        flattened(Text2->toPlainText()),
-            flattened(Text3->toPlainText()), flattened(Text4->toPlainText()),
-            flattened(Text5->toPlainText()), flattened(Text6->toPlainText())};
+    return {flattened(formField_->text()),
+            flattened(lemmaField_->toPlainText()),
+            flattened(translationField_->toPlainText()),
+            flattened(categoryField_->toPlainText()),
+            flattened(caseGenderNumberField_->toPlainText()),
+            flattened(moodTenseVoiceField_->toPlainText())};
 }
 
 const GridRows& Workspace::rows() const {
@@ -307,7 +319,7 @@ void Workspace::setAllRows(GridRows rows) {
 }
 
 void Workspace::updateStoringStatus() {
-    ui::setLabelText(storingLabel, storingStatus());
+    ui::setLabelText(storingLabel_, storingStatus());
 }
 
 std::vector<GridRowTexts> Workspace::gridRows() const {
@@ -321,11 +333,11 @@ std::vector<GridRowTexts> Workspace::gridRows() const {
 
 void Workspace::showRowSelected(qint64 row) {
     const int r = static_cast<int>(row);
-    grille01->setRow(r);
-    grille01->setCol(0);
-    grille01->setColSel(kGridColumns - 1);
+    grid_->setRow(r);
+    grid_->setCol(0);
+    grid_->setColSel(kGridColumns - 1);
     if (r >= 1) {
-        grille01->view()->scrollTo(grille01->model()->index(r - 1, 0));
+        grid_->view()->scrollTo(grid_->model()->index(r - 1, 0));
     }
 }
 
@@ -336,12 +348,12 @@ void Workspace::selectRow(qint64 row) {
                    ? records::trimmedRight(gridModel_->at(row)[column].text)
                    : QString();
     };
-    Text1->setText(text(Column::Form));
-    Text2->setPlainText(text(Column::Lemma));
-    Text3->setPlainText(text(Column::Translation));
-    Text4->setPlainText(text(Column::Category));
-    Text5->setPlainText(text(Column::CaseGenderNumber));
-    Text6->setPlainText(text(Column::MoodTenseVoice));
+    formField_->setText(text(Column::Form));
+    lemmaField_->setPlainText(text(Column::Lemma));
+    translationField_->setPlainText(text(Column::Translation));
+    categoryField_->setPlainText(text(Column::Category));
+    caseGenderNumberField_->setPlainText(text(Column::CaseGenderNumber));
+    moodTenseVoiceField_->setPlainText(text(Column::MoodTenseVoice));
     showRowSelected(row);
     showProposals(row);
 }
@@ -372,12 +384,12 @@ void Workspace::showProposals(qint64 row) {
         // The rows around the clicked one are enough for its sentence.
         constexpr qint64 kReach = 150;
         const qint64 first = std::max<qint64>(1, row - kReach);
-        const qint64 last = std::min<qint64>(grille01->rows() - 1, row + kReach);
+        const qint64 last = std::min<qint64>(grid_->rows() - 1, row + kReach);
         LemmaFrequencies frequencies(&installedMorphology());
         rankProposals(list, rows(first, last), row - first + 1, *model, frequencies,
                       sentenceStarts());
     }
-    propositions->setProposals(std::move(list));
+    proposals_->setProposals(std::move(list));
     noticeMorphology();
 }
 
@@ -391,8 +403,9 @@ void Workspace::noticeMorphology() {
     }
 }
 
-void Workspace::propositions_Chosen(const DetailFields& fields) {
-    QPlainTextEdit* targets[] = {Text2, Text3, Text4, Text5, Text6};
+void Workspace::takeProposal(const DetailFields& fields) {
+    QPlainTextEdit* targets[] = {lemmaField_, translationField_, categoryField_,
+                                 caseGenderNumberField_, moodTenseVoiceField_};
     const QString values[] = {fields.lemma, fields.translation, fields.category,
                               fields.caseGenderNumber, fields.moodTenseVoice};
     for (int i = 0; i < 5; ++i) {
@@ -400,12 +413,12 @@ void Workspace::propositions_Chosen(const DetailFields& fields) {
     }
 }
 
-void Workspace::grille01_Click() {
-    selectRow(grille01->rowSel());
+void Workspace::showClickedRow() {
+    selectRow(grid_->rowSel());
 }
 
 bool Workspace::needsForm() {
-    if (Text1->text().isEmpty()) {
+    if (formField_->text().isEmpty()) {
         ui::msgBox(this, kSelectForm);
         return false;
     }
@@ -426,30 +439,30 @@ void Workspace::openKeypad(const QString& keypad, QWidget* field) {
     }
 }
 
-void Workspace::Command1_b_Click() {
-    openKeypad(QStringLiteral("pave02_a"), Text4);
+void Workspace::openCategoryKeypad() {
+    openKeypad(QStringLiteral("pave02_a"), categoryField_);
 }
-void Workspace::Command1_a_Click() {
-    openKeypad(QStringLiteral("pave03_a"), Text5);
+void Workspace::openCaseGenderNumberKeypad() {
+    openKeypad(QStringLiteral("pave03_a"), caseGenderNumberField_);
 }
-void Workspace::moodButton_Click() {
-    openKeypad(QStringLiteral("pave03_b"), Text6);
+void Workspace::openMoodTenseVoiceKeypad() {
+    openKeypad(QStringLiteral("pave03_b"), moodTenseVoiceField_);
 }
-void Workspace::Command4_Click() {
+void Workspace::showCategoriesTable() {
     keypads::openChart(QStringLiteral("pave02"), false);
 }
-void Workspace::Command5_Click() {
+void Workspace::showCasesTable() {
     keypads::openChart(QStringLiteral("pave03"), false);
 }
 
-void Workspace::Command2_Click() {
+void Workspace::validateRow() {
     if (!needsRow()) {
         return;
     }
-    const QString formCell = grille01->textAt(static_cast<int>(selectedRow_), 0);
+    const QString formCell = grid_->textAt(static_cast<int>(selectedRow_), 0);
     const DetailFields fields = detailFields();
     const qint64 entriesBefore = lists.size();
-    if (Check1->isChecked() && !storeAnalysis(fields, formCell)) {
+    if (storeBox_->isChecked() && !storeAnalysis(fields, formCell)) {
         return;
     }
     // Each row command changes only the rows from the selected one down: it is given those.
@@ -515,7 +528,7 @@ bool Workspace::storeAnalysis(const DetailFields& fields, const QString& formCel
     return true;
 }
 
-void Workspace::Command3_Click() {
+void Workspace::deleteRow() {
     if (!needsRow()) {
         return;
     }
@@ -523,7 +536,7 @@ void Workspace::Command3_Click() {
     history_->push(new DeletionCommand(this, selectedRow_));
 }
 
-void Workspace::dupliquer_Click() {
+void Workspace::duplicateRow() {
     if (!needsRow()) {
         return;
     }
@@ -531,7 +544,7 @@ void Workspace::dupliquer_Click() {
     history_->push(new DuplicationCommand(this, selectedRow_));
 }
 
-void Workspace::completer_Click() {
+void Workspace::completeMissingForms() {
     MorphologyDatabase& database = installedMorphology();
     if (!database.isOpen()) {
         noticeMorphology();
@@ -556,7 +569,7 @@ void Workspace::completer_Click() {
     }
 }
 
-void Workspace::Enregistrer_Click() {
+void Workspace::saveAnalysis() {
     saveGrid();
 }
 
@@ -599,24 +612,24 @@ bool Workspace::mayClose() {
     }
 }
 
-void Workspace::imprimer_Click() {
+void Workspace::printGrid() {
     ui::printListing(this, analysisListing(gridRows()));
 }
 
-void Workspace::quitter_Click() {
+void Workspace::quit() {
     close();
 }
 
-void Workspace::Thesaurusvorante_Click() {
+void Workspace::browseBaseThesaurus() {
     thesaurus::openBaseThesaurusBrowser();
 }
-void Workspace::thesaurusautre_Click() {
+void Workspace::browseOtherThesaurus() {
     thesaurus::openOtherThesaurusBrowser();
 }
-void Workspace::lexique_Click() {
+void Workspace::openLexicon() {
     lexicon::openDictionary(this);
 }
-void Workspace::about_Click() {
+void Workspace::showAbout() {
     about::showAboutBox();
 }
 

@@ -38,7 +38,7 @@ inline constexpr int kStatusNoteMilliseconds = 15000;
 
 // What tells the two analysis workspaces apart in their design.
 struct WorkspaceDesign {
-    QString moodButtonName;  // the button beside Text6
+    QString moodButtonName;  // the keypad button beside "Mode, temps, voix"
     QString saveCaption;     // the save menu entry
     QString saveName;
     QString lexiconCaption;
@@ -50,98 +50,12 @@ struct WorkspaceDesign {
 class Workspace : public ui::Form<QMainWindow>, public ui::ClosingGuard {
     Q_OBJECT
   public:
-    QLabel* Label1;
-    QLabel* Label2;
-    QGroupBox* Frame1;
-    ui::Grid* grille01;
-    QGroupBox* Frame2;
-    QLineEdit* Text1;
-    QPlainTextEdit* Text2;
-    QPlainTextEdit* Text3;
-    QPlainTextEdit* Text4;
-    QPlainTextEdit* Text5;
-    QPlainTextEdit* Text6;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label5;
-    QLabel* Label6;
-    QLabel* Label7;
-    QLabel* Label8;
-    QPushButton* Command1_b;
-    QPushButton* Command1_a;
-    QPushButton* moodButton;  // Command6, or Command1_c in the saved analysis workspace
-    QCheckBox* Check1;
-    QPushButton* Command2;
-    QPushButton* Command3;
-    QPushButton* Command4;
-    QPushButton* Command5;
-    QList<QFrame*> lines;  // Line1 to Line6
-    QLabel* storingLabel;  // in the status bar: the thesaurus that receives analyses
-    // Below the detail panel: opens the paradigm of the lemma it shows.
-    QPushButton* cmdParadigme;
-    // Below the detail panel: the morphology database's analyses for the selected row's form.
-    ProposalsPanel* propositions;
-
-    QMenu* fichier;
-    QAction* Enregistrer;
-    QAction* imprimer;
-    QAction* quitter;
-    QAction* apercu;    // "Aperçu avant impression..."
-    QAction* exporter;  // "Exporter en CSV..."
-    QMenu* edition;
-    QAction* dupliquer;
-    QAction* completer;      // "Compléter les formes absentes"
-    QAction* annuler;        // undoes the last change of the grid
-    QAction* retablir;       // does it again
-    QAction* garder;         // "Garder cette analyse"
-    QAction* garderPartout;  // "Garder cette analyse pour toutes les occurrences"
-    QAction* basculer;       // F6: from the grid to the detail panel and back
-    QAction* choisir;        // "Choisir l'analyse la plus probable"
-    QAction* choisirIci;     // the same for the selected row's occurrence only
-    QMenu* thesaurus;
-    QAction* Thesaurusvorante;
-    QAction* thesaurusautre;
-    QMenu* lex;
-    QAction* lexique;
-    QAction* paradigme;  // "Paradigme du lemme..."
-    QMenu* aide;
-    QAction* about;
-
     // The working thesaurus's lists, as read when the workspace opened or last changed.
     const ThesaurusLists& thesaurusLists() const { return lists; }
     // The grid row shown in the detail panel; 0 until a row is clicked.
     qint64 selectedRow() const { return selectedRow_; }
     // The changes of the grid, for undo and redo.
     QUndoStack* history() const { return history_; }
-
-    void grille01_Click();
-    void Command1_b_Click();
-    void Command1_a_Click();
-    void moodButton_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void dupliquer_Click();
-    void completer_Click();
-    // A proposal chosen in the list: its values go into Text2 to Text6, for validation.
-    void propositions_Chosen(const DetailFields& fields);
-    void garder_Click();
-    void garderPartout_Click();
-    void basculer_Click();
-    void choisir_Click();
-    void choisirIci_Click();
-    void Enregistrer_Click();
-    void imprimer_Click();
-    void apercu_Click();
-    void exporter_Click();
-    void quitter_Click();
-    void Thesaurusvorante_Click();
-    void thesaurusautre_Click();
-    void lexique_Click();
-    // The paradigm of the lemma in Text2, the form in Text1 highlighted.
-    void paradigme_Click();
-    void about_Click();
 
     // Puts `rows` in place of the `count` rows from grid row `first` on (the rows after them
     // follow), then selects grid row `select`, refilling the detail panel when asked.
@@ -165,6 +79,12 @@ class Workspace : public ui::Form<QMainWindow>, public ui::ClosingGuard {
 
   protected:
     explicit Workspace(const WorkspaceDesign& design);
+
+    // The form and its analysis, with the keypads and the validate and delete buttons; hidden
+    // until the thesaurus is chosen in the workspace that analyses a text.
+    QGroupBox* detailPanel_ = nullptr;
+    // "Enregistrer la forme et les analyses dans le Thesaurus."
+    QCheckBox* storeBox_ = nullptr;
 
     // The thesaurus lists List1 to List7.
     ThesaurusLists lists;
@@ -201,6 +121,62 @@ class Workspace : public ui::Form<QMainWindow>, public ui::ClosingGuard {
     void Form_Unload() override;
 
   private:
+    void showClickedRow();
+    void openCategoryKeypad();
+    void openCaseGenderNumberKeypad();
+    void openMoodTenseVoiceKeypad();
+    void validateRow();
+    void deleteRow();
+    void showCategoriesTable();
+    void showCasesTable();
+    void duplicateRow();
+    void completeMissingForms();
+    // A proposal chosen in the list: its values go into the fields from the lemma on, for
+    // validation.
+    void takeProposal(const DetailFields& fields);
+    void keepAnalysis();
+    void keepAnalysisEverywhere();
+    void switchGridAndDetail();
+    void chooseMostProbableEverywhere();
+    void chooseMostProbableHere();
+    void saveAnalysis();
+    void printGrid();
+    void previewPrinting();
+    void exportCsv();
+    void quit();
+    void browseBaseThesaurus();
+    void browseOtherThesaurus();
+    void openLexicon();
+    // The paradigm of the lemma shown, the form highlighted.
+    void showParadigm();
+    void showAbout();
+
+    // What the user works with.
+    ui::Grid* grid_ = nullptr;
+    QLineEdit* formField_ = nullptr;
+    QPlainTextEdit* lemmaField_ = nullptr;
+    QPlainTextEdit* translationField_ = nullptr;
+    QPlainTextEdit* categoryField_ = nullptr;
+    QPlainTextEdit* caseGenderNumberField_ = nullptr;
+    QPlainTextEdit* moodTenseVoiceField_ = nullptr;
+    QPushButton* categoryKeypadButton_ = nullptr;
+    QPushButton* caseGenderNumberKeypadButton_ = nullptr;
+    QPushButton* moodTenseVoiceKeypadButton_ = nullptr;  // Command6, or Command1_c
+    QPushButton* validateButton_ = nullptr;
+    QPushButton* deleteButton_ = nullptr;
+    QPushButton* categoriesTableButton_ = nullptr;  // P2
+    QPushButton* casesTableButton_ = nullptr;       // P3
+    QLabel* storingLabel_ = nullptr;  // in the status bar: the thesaurus that receives analyses
+    // Below the detail panel: opens the paradigm of the lemma it shows.
+    QPushButton* paradigmButton_ = nullptr;
+    // Below the detail panel: the morphology database's analyses for the selected row's form.
+    ProposalsPanel* proposals_ = nullptr;
+
+    QMenu* fileMenu_ = nullptr;
+    QAction* quitAction_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QMenu* dictionaryMenu_ = nullptr;
+
     void buildMenus(const WorkspaceDesign& design);
     void buildAddedMenus();
     // Applies a change of the grid and keeps it for undo; rows that stay the same are dropped

@@ -50,62 +50,61 @@ void Workspace::buildAddedMenus() {
         return a;
     };
     // Quitter stays the last entry of the file menu.
-    fichier->removeAction(quitter);
-    fichier->addSeparator();
-    apercu = item(fichier, QStringLiteral("apercu"), QStringLiteral("&Aperçu avant impression..."),
-                  &Workspace::apercu_Click);
-    exporter = item(fichier, QStringLiteral("exporter"), QStringLiteral("E&xporter en CSV..."),
-                    &Workspace::exporter_Click);
-    fichier->addSeparator();
-    fichier->addAction(quitter);
+    fileMenu_->removeAction(quitAction_);
+    fileMenu_->addSeparator();
+    item(fileMenu_, QStringLiteral("apercu"), QStringLiteral("&Aperçu avant impression..."),
+         &Workspace::previewPrinting);
+    item(fileMenu_, QStringLiteral("exporter"), QStringLiteral("E&xporter en CSV..."),
+         &Workspace::exportCsv);
+    fileMenu_->addSeparator();
+    fileMenu_->addAction(quitAction_);
 
-    edition->addSeparator();
-    annuler = history_->createUndoAction(this, QStringLiteral("Annuler"));
-    annuler->setObjectName(QStringLiteral("annuler"));
-    annuler->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    retablir = history_->createRedoAction(this, QStringLiteral("Rétablir"));
-    retablir->setObjectName(QStringLiteral("retablir"));
-    retablir->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
-    edition->addActions({annuler, retablir});
-    edition->addSeparator();
-    garder = item(edition, QStringLiteral("garder"), QStringLiteral("&Garder cette analyse"),
-                  &Workspace::garder_Click, QKeySequence(Qt::CTRL | Qt::Key_G));
-    garderPartout =
-        item(edition, QStringLiteral("garderPartout"),
-             QStringLiteral("Garder cette analyse pour &toutes les occurrences"),
-             &Workspace::garderPartout_Click, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
-    choisir =
-        item(edition, QStringLiteral("choisir"),
-             QStringLiteral("C&hoisir l'analyse la plus probable"), &Workspace::choisir_Click);
-    choisirIci = item(edition, QStringLiteral("choisirIci"),
-                      QStringLiteral("Choisir l'analyse la plus probable pour cette &occurrence"),
-                      &Workspace::choisirIci_Click);
-    edition->addSeparator();
-    basculer = item(edition, QStringLiteral("basculer"),
-                    QStringLiteral("&Basculer entre la grille et le détail"),
-                    &Workspace::basculer_Click, QKeySequence(Qt::Key_F6));
+    editMenu_->addSeparator();
+    QAction* undo = history_->createUndoAction(this, QStringLiteral("Annuler"));
+    undo->setObjectName(QStringLiteral("annuler"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* redo = history_->createRedoAction(this, QStringLiteral("Rétablir"));
+    redo->setObjectName(QStringLiteral("retablir"));
+    redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    editMenu_->addActions({undo, redo});
+    editMenu_->addSeparator();
+    item(editMenu_, QStringLiteral("garder"), QStringLiteral("&Garder cette analyse"),
+         &Workspace::keepAnalysis, QKeySequence(Qt::CTRL | Qt::Key_G));
+    item(editMenu_, QStringLiteral("garderPartout"),
+         QStringLiteral("Garder cette analyse pour &toutes les occurrences"),
+         &Workspace::keepAnalysisEverywhere, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
+    item(editMenu_, QStringLiteral("choisir"),
+         QStringLiteral("C&hoisir l'analyse la plus probable"),
+         &Workspace::chooseMostProbableEverywhere);
+    item(editMenu_, QStringLiteral("choisirIci"),
+         QStringLiteral("Choisir l'analyse la plus probable pour cette &occurrence"),
+         &Workspace::chooseMostProbableHere);
+    editMenu_->addSeparator();
+    item(editMenu_, QStringLiteral("basculer"),
+         QStringLiteral("&Basculer entre la grille et le détail"), &Workspace::switchGridAndDetail,
+         QKeySequence(Qt::Key_F6));
 
-    lex->addSeparator();
-    paradigme = item(lex, QStringLiteral("paradigme"), QStringLiteral("&Paradigme du lemme..."),
-                     &Workspace::paradigme_Click);
+    dictionaryMenu_->addSeparator();
+    item(dictionaryMenu_, QStringLiteral("paradigme"), QStringLiteral("&Paradigme du lemme..."),
+         &Workspace::showParadigm);
 }
 
 // F6 goes from the grid to the first field of the detail panel, and from anywhere else back
 // to the grid.
-void Workspace::basculer_Click() {
-    if (grille01->isAncestorOf(QApplication::focusWidget()) && Frame2->isVisible()) {
-        Text2->setFocus(Qt::ShortcutFocusReason);
-        Text2->selectAll();  // typing replaces the lemma, as in a field reached by Tab
+void Workspace::switchGridAndDetail() {
+    if (grid_->isAncestorOf(QApplication::focusWidget()) && detailPanel_->isVisible()) {
+        lemmaField_->setFocus(Qt::ShortcutFocusReason);
+        lemmaField_->selectAll();  // typing replaces the lemma, as in a field reached by Tab
     } else {
-        grille01->view()->setFocus(Qt::ShortcutFocusReason);
+        grid_->view()->setFocus(Qt::ShortcutFocusReason);
     }
 }
 
-void Workspace::paradigme_Click() {
+void Workspace::showParadigm() {
     if (!needsRow()) {
         return;
     }
-    const QString lemma = Text2->toPlainText().trimmed();
+    const QString lemma = lemmaField_->toPlainText().trimmed();
     if (lemma.isEmpty() || lemma == records::kEmptyMarker) {
         ui::msgBox(this,
                    QStringLiteral("Le lemme de cette ligne est vide : complétez-le ou choisissez "
@@ -113,7 +112,8 @@ void Workspace::paradigme_Click() {
                    ui::Buttons::Ok, ui::Icon::Information, QStringLiteral("Paradigme"));
         return;
     }
-    paradigm::openParadigm(lemma, Text1->text(), this, Text4->toPlainText().trimmed());
+    paradigm::openParadigm(lemma, formField_->text(), this,
+                           categoryField_->toPlainText().trimmed());
 }
 
 void Workspace::pushChange(const QString& text, RowsChange change) {
@@ -129,7 +129,7 @@ void Workspace::pushChange(const QString& text, RowsChange change) {
 void Workspace::replaceRows(qint64 first, qint64 count, const GridRows& replacement, qint64 select,
                             bool refill) {
     gridModel_->replace(first, count, replacement);
-    if (select >= 1 && select < grille01->rows()) {
+    if (select >= 1 && select < grid_->rows()) {
         if (refill) {
             selectRow(select);
         } else {
@@ -145,16 +145,16 @@ void Workspace::tellUndone(const QString& note) {
     }
 }
 
-void Workspace::garder_Click() {
+void Workspace::keepAnalysis() {
     keep(false);
 }
 
-void Workspace::garderPartout_Click() {
+void Workspace::keepAnalysisEverywhere() {
     keep(true);
 }
 
 void Workspace::keep(bool everywhere) {
-    if (!needsRow() || selectedRow_ >= grille01->rows()) {
+    if (!needsRow() || selectedRow_ >= grid_->rows()) {
         return;
     }
     ui::Hourglass hourglass(this);
@@ -180,12 +180,12 @@ void Workspace::keep(bool everywhere) {
         kStatusNoteMilliseconds);
 }
 
-void Workspace::choisir_Click() {
+void Workspace::chooseMostProbableEverywhere() {
     chooseMostProbable(0);
 }
 
-void Workspace::choisirIci_Click() {
-    if (!needsRow() || selectedRow_ >= grille01->rows()) {
+void Workspace::chooseMostProbableHere() {
+    if (!needsRow() || selectedRow_ >= grid_->rows()) {
         return;
     }
     chooseMostProbable(selectedRow_);
@@ -228,12 +228,12 @@ void Workspace::chooseMostProbable(qint64 onlyRow) {
         kStatusNoteMilliseconds);
 }
 
-void Workspace::apercu_Click() {
+void Workspace::previewPrinting() {
     ui::previewListing(this, analysisListing(gridRows()));
 }
 
 // One line per grid row, the empty rows at the bottom left out.
-void Workspace::exporter_Click() {
+void Workspace::exportCsv() {
     QList<QStringList> lines;
     for (const GridRowTexts& row : gridRows()) {
         lines << QStringList(row.begin(), row.end());

@@ -271,18 +271,18 @@ void TestBrowsers::browsersOpenFromTheWorkspace() {
     analysis::frmanalyse* ws = drive::workspace();
     QVERIFY(ws);
     const int busy = platform_->busyCount;
-    ws->Thesaurusvorante->trigger();
+    drive::action(ws, "Thesaurusvorante")->trigger();
     auto* base = ui::Forms::instance().find<frmrecherche01>();
     QVERIFY(base && base->isVisible());
     QCOMPARE(base->lists().size(), qint64(kBase.size()));
     platform_->fileNames.push_back(mine);
-    ws->thesaurusautre->trigger();
+    drive::action(ws, "thesaurusautre")->trigger();
     auto* other = ui::Forms::instance().find<frmrecherche02>();
     QVERIFY(other && other->isVisible());
     QCOMPARE(other->lists().size(), qint64(2));
     QCOMPARE(platform_->busyCount, busy + 2);
     // Opened again from the workspace: only brought to the front, no file asked for.
-    ws->thesaurusautre->trigger();
+    drive::action(ws, "thesaurusautre")->trigger();
     QCOMPARE(ui::Forms::instance().find<frmrecherche02>(), other);
     QVERIFY(platform_->messages.isEmpty());
 }

@@ -240,7 +240,8 @@ void TestKeypads::openingState() {
     KeypadWindow* k = open(variant);
     QVERIFY(k && !k->isModal());
     QCOMPARE(k->windowTitle(), title);
-    QCOMPARE(k->lblTitre->text(), QStringLiteral("Système de codification "));
+    QCOMPARE(drive::child<QLabel>(k, "lblTitre")->text(),
+             QStringLiteral("Système de codification "));
     QCOMPARE(focusName(), focus);
     QStringList checked;
     for (QRadioButton* b : k->findChildren<QRadioButton*>()) {
@@ -250,8 +251,8 @@ void TestKeypads::openingState() {
         }
     }
     QCOMPARE(checked, selected);
-    QCOMPARE(k->quitter->text(), QStringLiteral("&Quitter"));
-    QCOMPARE(k->about->text(), QStringLiteral("&A propos de"));
+    QCOMPARE(drive::action(k, "quitter")->text(), QStringLiteral("&Quitter"));
+    QCOMPARE(drive::action(k, "about")->text(), QStringLiteral("&A propos de"));
 }
 
 void TestKeypads::keysRightAfterOpening_data() {
@@ -398,7 +399,7 @@ void TestKeypads::leavingWritesNothing() {
     if (way == QStringLiteral("Annuler")) {
         QTest::mouseClick(cancelButton(k), Qt::LeftButton);
     } else if (way == QStringLiteral("Quitter")) {
-        k->quitter->trigger();
+        drive::action(k, "quitter")->trigger();
     } else {
         k->close();
     }
@@ -524,7 +525,7 @@ void TestKeypads::chartIsOneWindowForEveryCaller() {
     drive::insideModalLoop([&shownModal] {
         auto* pave03 = ui::Forms::instance().find<keypads::pave03>();
         shownModal = pave03->isModal();
-        pave03->quitter->trigger();
+        drive::action(pave03, "quitter")->trigger();
     });
     keypads::openChart(QStringLiteral("pave03"), true);
     QVERIFY(shownModal);

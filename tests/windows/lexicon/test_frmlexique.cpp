@@ -229,7 +229,7 @@ void TestFrmLexique::opensFromTheWorkspace() {
     analysis::frmanalyse* ws = drive::workspace();
     QVERIFY(ws);
     const int busy = platform_->busyCount;
-    ws->lexique->trigger();
+    drive::action(ws, "lexique")->trigger();
     auto* b = ui::Forms::instance().find<frmlexique>();
     QVERIFY(b && b->isVisible());
     QCOMPARE(b->lists().size(), qint64(kLexicon.size()));

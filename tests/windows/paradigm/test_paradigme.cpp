@@ -366,38 +366,38 @@ void TestParadigme::opensFromTheWorkspaceOnTheClickedRow() {
     analysis::frmanalyse* ws = drive::workspace();
     QVERIFY(ws);
     // At the end of the lexicon menu, and as a button below the detail panel.
-    QCOMPARE(ws->lex->actions().last(), ws->paradigme);
-    QCOMPARE(ws->paradigme->text(), u"&Paradigme du lemme..."_qs);
-    QCOMPARE(ws->cmdParadigme->text(), u"&Paradigme du lemme..."_qs);
-    ws->paradigme->trigger();  // no row clicked yet
+    QCOMPARE(drive::menu(ws, "lex")->actions().last(), drive::action(ws, "paradigme"));
+    QCOMPARE(drive::action(ws, "paradigme")->text(), u"&Paradigme du lemme..."_qs);
+    QCOMPARE(drive::button(ws, "cmdParadigme")->text(), u"&Paradigme du lemme..."_qs);
+    drive::action(ws, "paradigme")->trigger();  // no row clicked yet
     QCOMPARE(platform_->messages.size(), 1);
     QVERIFY(!ui::Forms::instance().find<Paradigme>());
 
     // The not-found form has no lemma to inflect ("_" marks the empty field).
     const auto rowOf = [ws](const QString& form) {
-        for (int r = 1; r < ws->grille01->rows(); ++r) {
-            if (ws->grille01->textAt(r, 0).trimmed() == form) {
+        for (int r = 1; r < drive::analysisGrid(ws)->rows(); ++r) {
+            if (drive::analysisGrid(ws)->textAt(r, 0).trimmed() == form) {
                 return r;
             }
         }
         return -1;
     };
     drive::clickRow(ws, rowOf(u"xyzzy"_qs));
-    ws->cmdParadigme->click();
+    drive::button(ws, "cmdParadigme")->click();
     QCOMPARE(platform_->messageTexts().last(),
              u"Le lemme de cette ligne est vide : complétez-le ou choisissez une autre ligne."_qs);
     QVERIFY(!ui::Forms::instance().find<Paradigme>());
 
     // The lemma of the clicked row, its form highlighted whatever its capitals.
     drive::clickRow(ws, rowOf(u"Dominus"_qs));
-    ws->cmdParadigme->click();
+    drive::button(ws, "cmdParadigme")->click();
     auto* w = ui::Forms::instance().find<Paradigme>();
     QVERIFY(w && w->isVisible());
     QCOMPARE(w->paradigm().lemma.lemma, u"dominus"_qs);
     QCOMPARE(highlighted(w).size(), 1);
     QVERIFY(highlighted(w).first().endsWith(u"Nominatif / Singulier = dominus"_qs));
     drive::clickRow(ws, rowOf(u"amat"_qs));
-    ws->paradigme->trigger();
+    drive::action(ws, "paradigme")->trigger();
     QCOMPARE(ui::Forms::instance().find<Paradigme>(), w);
     QCOMPARE(w->paradigm().lemma.lemma, u"amo"_qs);
     QCOMPARE(highlighted(w), QStringList{u"Indicatif actif: 3e pers. sg. / Présent = amat"_qs});

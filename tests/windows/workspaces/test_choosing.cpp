@@ -187,24 +187,25 @@ void TestChoosing::commandIsOneUndoableStepAndWritesNothing() {
     const QByteArray before = readFile(mine);
     frmanalyse* ws = drive::analyseWithThesaurus(*platform_, QStringLiteral("cum rosa"), mine);
     QVERIFY(ws);
-    const QStringList shown = {
-        drive::rowCells(ws->grille01, 1).join('|'), drive::rowCells(ws->grille01, 2).join('|'),
-        drive::rowCells(ws->grille01, 3).join('|'), drive::rowCells(ws->grille01, 4).join('|')};
-    QCOMPARE(ws->grille01->rows(), 5);
+    const QStringList shown = {drive::rowCells(drive::analysisGrid(ws), 1).join('|'),
+                               drive::rowCells(drive::analysisGrid(ws), 2).join('|'),
+                               drive::rowCells(drive::analysisGrid(ws), 3).join('|'),
+                               drive::rowCells(drive::analysisGrid(ws), 4).join('|')};
+    QCOMPARE(drive::analysisGrid(ws)->rows(), 5);
 
-    ws->choisir->trigger();
-    QCOMPARE(ws->grille01->rows(), 3);
-    QCOMPARE(ws->grille01->textAt(1, 3).trimmed(), QStringLiteral("PRE"));
-    QCOMPARE(ws->grille01->textAt(2, 4).trimmed(), QStringLiteral("abl. f. sg."));
-    QCOMPARE(ws->grille01->foreColorAt(2, 1), std::optional<quint32>(kChosenColour));
+    drive::action(ws, "choisir")->trigger();
+    QCOMPARE(drive::analysisGrid(ws)->rows(), 3);
+    QCOMPARE(drive::analysisGrid(ws)->textAt(1, 3).trimmed(), QStringLiteral("PRE"));
+    QCOMPARE(drive::analysisGrid(ws)->textAt(2, 4).trimmed(), QStringLiteral("abl. f. sg."));
+    QCOMPARE(drive::analysisGrid(ws)->foreColorAt(2, 1), std::optional<quint32>(kChosenColour));
     QCOMPARE(ws->history()->count(), 1);
     QCOMPARE(readFile(mine), before);
     QVERIFY(ws->hasUnsavedChanges());
 
     ws->history()->undo();
-    QCOMPARE(ws->grille01->rows(), 5);
+    QCOMPARE(drive::analysisGrid(ws)->rows(), 5);
     for (int r = 1; r <= 4; ++r) {
-        QCOMPARE(drive::rowCells(ws->grille01, r).join('|'), shown[r - 1]);
+        QCOMPARE(drive::rowCells(drive::analysisGrid(ws), r).join('|'), shown[r - 1]);
     }
     QCOMPARE(readFile(mine), before);
 }

@@ -100,28 +100,29 @@ frmanalyse* TestEntering::open(const QString& text) {
 void TestEntering::keypadsComposeIntoTheDetailFields() {
     frmanalyse* ws = open(QStringLiteral("rosa primus"));
     drive::clickRow(ws, 3);
-    ws->Command1_b->click();
+    drive::button(ws, "Command1_b")->click();
     choose(QStringLiteral("pave02_a"), {QStringLiteral("Option10"), QStringLiteral("Option8")});
-    QCOMPARE(ws->Text4->toPlainText(), QStringLiteral("A1"));
-    ws->Command1_a->click();  // opens on the nominative
+    QCOMPARE(drive::textField(ws, "Text4")->toPlainText(), QStringLiteral("A1"));
+    drive::button(ws, "Command1_a")->click();  // opens on the nominative
     choose(QStringLiteral("pave03_a"), {QStringLiteral("Option26"), QStringLiteral("Option28")});
-    QCOMPARE(ws->Text5->toPlainText(), QStringLiteral("nom. m. sg."));
-    ws->moodButton->click();  // opens on the indicative, which is cleared here
+    QCOMPARE(drive::textField(ws, "Text5")->toPlainText(), QStringLiteral("nom. m. sg."));
+    drive::moodKeypadButton(ws)->click();  // opens on the indicative, which is cleared here
     choose(QStringLiteral("pave03_b"),
            {QStringLiteral("Option1"), QStringLiteral("Option16"), QStringLiteral("Option23")});
-    QCOMPARE(ws->Text6->toPlainText(), QStringLiteral(" prés. act."));
+    QCOMPARE(drive::textField(ws, "Text6")->toPlainText(), QStringLiteral(" prés. act."));
     // The keypads wrote into the detail fields only: the grid changes on validation.
-    QCOMPARE(ws->grille01->textAt(3, 3), QStringLiteral("_"));
+    QCOMPARE(drive::analysisGrid(ws)->textAt(3, 3), QStringLiteral("_"));
     QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("pave02_a")));
 }
 
 void TestEntering::commandsNeedASelection() {
     frmanalyse* ws = open(QStringLiteral("rosa"));
-    for (QPushButton* b :
-         {ws->Command1_b, ws->Command1_a, ws->moodButton, ws->Command2, ws->Command3}) {
+    for (QPushButton* b : {drive::button(ws, "Command1_b"), drive::button(ws, "Command1_a"),
+                           drive::moodKeypadButton(ws), drive::button(ws, "Command2"),
+                           drive::button(ws, "Command3")}) {
         b->click();
     }
-    ws->dupliquer->trigger();
+    drive::action(ws, "dupliquer")->trigger();
     QCOMPARE(platform_->messages.size(), 6);
     for (const FakePlatform::Message& m : platform_->messages) {
         QCOMPARE(m.text, QStringLiteral("Veuillez sélectionner une forme."));
@@ -129,24 +130,24 @@ void TestEntering::commandsNeedASelection() {
         QCOMPARE(m.icon, ui::Icon::None);
     }
     QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("pave02_a")));
-    QCOMPARE(ws->grille01->rows(), 4);
+    QCOMPARE(drive::analysisGrid(ws)->rows(), 4);
     // The charts need no selection.
-    ws->Command4->click();
-    ws->Command5->click();
+    drive::button(ws, "Command4")->click();
+    drive::button(ws, "Command5")->click();
     QVERIFY(ui::Forms::instance().isLoaded(QStringLiteral("pave02")));
     QVERIFY(ui::Forms::instance().isLoaded(QStringLiteral("pave03")));
 }
 
 void TestEntering::validationStoresOnceAndRefusesTheDuplicate() {
     frmanalyse* ws = open(QStringLiteral("primus"));
-    QVERIFY(ws->Check1->isChecked());
+    QVERIFY(drive::checkBox(ws, "Check1")->isChecked());
     drive::clickRow(ws, 1);
-    ws->Text2->setPlainText(QStringLiteral("primus"));
-    ws->Text3->setPlainText(QStringLiteral("premier"));
-    ws->Text4->setPlainText(QStringLiteral("A1"));
-    ws->Text5->setPlainText(QStringLiteral("nom. m. sg."));
-    ws->Text6->setPlainText(QStringLiteral("_"));
-    ws->Command2->click();
+    drive::textField(ws, "Text2")->setPlainText(QStringLiteral("primus"));
+    drive::textField(ws, "Text3")->setPlainText(QStringLiteral("premier"));
+    drive::textField(ws, "Text4")->setPlainText(QStringLiteral("A1"));
+    drive::textField(ws, "Text5")->setPlainText(QStringLiteral("nom. m. sg."));
+    drive::textField(ws, "Text6")->setPlainText(QStringLiteral("_"));
+    drive::button(ws, "Command2")->click();
     QVERIFY(platform_->messages.isEmpty());
     const QByteArray bytes = readFile(mine_);
     QCOMPARE(bytes.size(), 4 * 216);
@@ -158,28 +159,29 @@ void TestEntering::validationStoresOnceAndRefusesTheDuplicate() {
     QCOMPARE(stored.moodTenseVoice().trimmed(), QStringLiteral("_"));
     QCOMPARE(ws->thesaurusLists().size(), 4);
     QCOMPARE(ws->thesaurusLists().numbers.back(), QStringLiteral("4"));
-    QCOMPARE(ws->grille01->textAt(1, 2), QStringLiteral("premier"));
-    QCOMPARE(ws->grille01->textAt(1, 5), QStringLiteral("_"));
-    QCOMPARE(ws->grille01->textAt(1, 6), QStringLiteral("*"));  // stays
-    QCOMPARE(ws->grille01->colSel(), 6);
+    QCOMPARE(drive::analysisGrid(ws)->textAt(1, 2), QStringLiteral("premier"));
+    QCOMPARE(drive::analysisGrid(ws)->textAt(1, 5), QStringLiteral("_"));
+    QCOMPARE(drive::analysisGrid(ws)->textAt(1, 6), QStringLiteral("*"));  // stays
+    QCOMPARE(drive::analysisGrid(ws)->colSel(), 6);
 
     // The same analysis again, the lemma in capitals and a trailing space: not stored.
-    ws->Text2->setPlainText(QStringLiteral("PRIMUS "));
-    ws->Command2->click();
+    drive::textField(ws, "Text2")->setPlainText(QStringLiteral("PRIMUS "));
+    drive::button(ws, "Command2")->click();
     QCOMPARE(platform_->messages.size(), 1);
     QCOMPARE(platform_->messages[0].text,
              QStringLiteral("FORME (+ analyses) déjà présente dans le Thesaurus."));
     QCOMPARE(platform_->messages[0].title, QStringLiteral("Analyse existante"));
     QCOMPARE(platform_->messages[0].icon, ui::Icon::Information);
     QCOMPARE(readFile(mine_).size(), 4 * 216);
-    QCOMPARE(ws->grille01->textAt(1, 1), QStringLiteral("PRIMUS "));  // the row still changes
+    QCOMPARE(drive::analysisGrid(ws)->textAt(1, 1),
+             QStringLiteral("PRIMUS "));  // the row still changes
 
     // Unchecked: the row changes, the thesaurus does not.
-    ws->Check1->setChecked(false);
-    ws->Text3->setPlainText(QStringLiteral("le premier"));
-    ws->Command2->click();
+    drive::checkBox(ws, "Check1")->setChecked(false);
+    drive::textField(ws, "Text3")->setPlainText(QStringLiteral("le premier"));
+    drive::button(ws, "Command2")->click();
     QCOMPARE(readFile(mine_).size(), 4 * 216);
-    QCOMPARE(ws->grille01->textAt(1, 2), QStringLiteral("le premier"));
+    QCOMPARE(drive::analysisGrid(ws)->textAt(1, 2), QStringLiteral("le premier"));
 }
 
 void TestEntering::baseThesaurusIsNeverWritten() {
@@ -188,8 +190,8 @@ void TestEntering::baseThesaurusIsNeverWritten() {
     drive::button(drive::openThesaurusChoice(), "Command1")->click();
     frmanalyse* ws = drive::workspace();
     drive::clickRow(ws, 1);
-    ws->Text2->setPlainText(QStringLiteral("primus"));
-    ws->Command2->click();
+    drive::textField(ws, "Text2")->setPlainText(QStringLiteral("primus"));
+    drive::button(ws, "Command2")->click();
     QCOMPARE(readFile(records::paths::baseThesaurus()), base);
 
     // Not even when the box is ticked after a later choice of the base thesaurus.
@@ -198,31 +200,31 @@ void TestEntering::baseThesaurusIsNeverWritten() {
     drive::button(drive::openThesaurusChoice(), "Command1")
         ->click();  // only brings the workspace forward
     drive::clickRow(ws, 1);
-    ws->Text2->setPlainText(QStringLiteral("primus"));
-    ws->Command2->click();
+    drive::textField(ws, "Text2")->setPlainText(QStringLiteral("primus"));
+    drive::button(ws, "Command2")->click();
     QCOMPARE(readFile(records::paths::baseThesaurus()), base);
     QCOMPARE(platform_->messages.size(), 1);
-    QCOMPARE(ws->grille01->textAt(1, 1), QStringLiteral("primus"));
+    QCOMPARE(drive::analysisGrid(ws)->textAt(1, 1), QStringLiteral("primus"));
 }
 
 void TestEntering::failedAppendKeepsListsAndReports() {
     frmanalyse* ws = open(QStringLiteral("primus"));
     QVERIFY(growThesaurus(mine_, 32767));
     drive::clickRow(ws, 1);
-    ws->Text2->setPlainText(QStringLiteral("primus"));
-    ws->Command2->click();
+    drive::textField(ws, "Text2")->setPlainText(QStringLiteral("primus"));
+    drive::button(ws, "Command2")->click();
     QCOMPARE(platform_->messages.size(), 1);
     QVERIFY(platform_->messages[0].text.contains(QStringLiteral("32767")));
     // The lists follow the file as it is now, without the analysis that could not be stored.
     QCOMPARE(ws->thesaurusLists().size(), 32767);
     QCOMPARE(QFileInfo(mine_).size(), qint64(32767) * 216);
-    QCOMPARE(ws->grille01->textAt(1, 1), QStringLiteral("primus"));
+    QCOMPARE(drive::analysisGrid(ws)->textAt(1, 1), QStringLiteral("primus"));
 
     // A full disk.
     writeThesaurus(mine_, kMine);
     {
         FileSizeLimit limit(3 * 216);
-        ws->Command2->click();
+        drive::button(ws, "Command2")->click();
     }
     QCOMPARE(platform_->messages.size(), 2);
     QVERIFY2(platform_->messages[1].text.contains(QStringLiteral("taille de fichier autorisée")),
@@ -236,45 +238,46 @@ void TestEntering::failedAppendKeepsListsAndReports() {
 void TestEntering::storedValuesAreComparedAsStored() {
     frmanalyse* ws = open(QStringLiteral("primus"));
     drive::clickRow(ws, 1);
-    ws->Text2->setPlainText(QStringLiteral("primus"));
-    ws->Text3->setPlainText(QString(90, QLatin1Char('p')));  // longer than its 80 characters
-    ws->Text4->setPlainText(QStringLiteral("A1"));
-    ws->Text5->setPlainText(QStringLiteral("nom. m. sg."));
-    ws->Text6->clear();                             // stored as "_"
+    drive::textField(ws, "Text2")->setPlainText(QStringLiteral("primus"));
+    drive::textField(ws, "Text3")
+        ->setPlainText(QString(90, QLatin1Char('p')));  // longer than its 80 characters
+    drive::textField(ws, "Text4")->setPlainText(QStringLiteral("A1"));
+    drive::textField(ws, "Text5")->setPlainText(QStringLiteral("nom. m. sg."));
+    drive::textField(ws, "Text6")->clear();         // stored as "_"
     platform_->answers.push_back(ui::Answer::Yes);  // store it cut
-    ws->Command2->click();
+    drive::button(ws, "Command2")->click();
     QCOMPARE(platform_->messages.size(), 1);
     QVERIFY(platform_->messages[0].text.contains(QStringLiteral("coupé après 80 caractères")));
     QCOMPARE(readFile(mine_).size(), 4 * 216);
-    ws->Command2->click();  // refused before anything is asked
+    drive::button(ws, "Command2")->click();  // refused before anything is asked
     QCOMPARE(platform_->messages.size(), 2);
     QCOMPARE(platform_->messages.last().title, QStringLiteral("Analyse existante"));
     QCOMPARE(readFile(mine_).size(), 4 * 216);
 
     // Answering No stores nothing and leaves the row as it was, for the user to shorten.
-    ws->Text2->setPlainText(QStringLiteral("prīmus"));
+    drive::textField(ws, "Text2")->setPlainText(QStringLiteral("prīmus"));
     platform_->answers.push_back(ui::Answer::No);
-    ws->Command2->click();
+    drive::button(ws, "Command2")->click();
     QVERIFY(platform_->messages.last().text.contains(QStringLiteral("non enregistrables")));
     QCOMPARE(readFile(mine_).size(), 4 * 216);
-    QCOMPARE(ws->grille01->textAt(1, 1), QStringLiteral("primus"));
+    QCOMPARE(drive::analysisGrid(ws)->textAt(1, 1), QStringLiteral("primus"));
 }
 
 void TestEntering::oneLineFieldsTakeNoLineBreak() {
     frmanalyse* ws = open(QStringLiteral("primus"));
     drive::clickRow(ws, 1);
-    ws->Text2->clear();
-    ws->Text3->clear();
-    ws->Text2->setFocus();
-    QTest::keyClicks(ws->Text2, QStringLiteral("primus"));
-    QTest::keyClick(ws->Text2, Qt::Key_Return);
-    QCOMPARE(ws->Text2->toPlainText(), QStringLiteral("primus"));
-    QCOMPARE(ws->focusWidget(), ws->Text3);  // Enter moves on
-    QTest::keyClicks(ws->Text3, QStringLiteral("premier"));
-    QTest::keyClick(ws->Text3, Qt::Key_Enter, Qt::ShiftModifier);
-    QCOMPARE(ws->Text3->toPlainText(), QStringLiteral("premier"));
-    ws->Text4->setPlainText(QStringLiteral("A1\n"));  // put there by a program
-    ws->Command2->click();
+    drive::textField(ws, "Text2")->clear();
+    drive::textField(ws, "Text3")->clear();
+    drive::textField(ws, "Text2")->setFocus();
+    QTest::keyClicks(drive::textField(ws, "Text2"), QStringLiteral("primus"));
+    QTest::keyClick(drive::textField(ws, "Text2"), Qt::Key_Return);
+    QCOMPARE(drive::textField(ws, "Text2")->toPlainText(), QStringLiteral("primus"));
+    QCOMPARE(ws->focusWidget(), drive::textField(ws, "Text3"));  // Enter moves on
+    QTest::keyClicks(drive::textField(ws, "Text3"), QStringLiteral("premier"));
+    QTest::keyClick(drive::textField(ws, "Text3"), Qt::Key_Enter, Qt::ShiftModifier);
+    QCOMPARE(drive::textField(ws, "Text3")->toPlainText(), QStringLiteral("premier"));
+    drive::textField(ws, "Text4")->setPlainText(QStringLiteral("A1\n"));  // put there by a program
+    drive::button(ws, "Command2")->click();
     QVERIFY(platform_->messages.isEmpty());
     const QByteArray stored = readFile(mine_).mid(3 * 216);
     QCOMPARE(stored.size(), 216);
@@ -282,14 +285,14 @@ void TestEntering::oneLineFieldsTakeNoLineBreak() {
     QCOMPARE(stored.mid(32, 7), QByteArray("A1     "));
 
     // The same analysis typed with a line break is the same analysis: refused as present.
-    ws->Text4->setPlainText(QStringLiteral("A1"));
-    ws->Command2->click();
+    drive::textField(ws, "Text4")->setPlainText(QStringLiteral("A1"));
+    drive::button(ws, "Command2")->click();
     QCOMPARE(platform_->messages.size(), 1);
     QCOMPARE(platform_->messages[0].title, QStringLiteral("Analyse existante"));
     QCOMPARE(readFile(mine_).size(), 4 * 216);
 
     // Pasted text is flattened, in one-line and wrapping fields alike.
-    for (QPlainTextEdit* field : {ws->Text2, ws->Text3}) {
+    for (QPlainTextEdit* field : {drive::textField(ws, "Text2"), drive::textField(ws, "Text3")}) {
         auto* clip = new QMimeData;
         clip->setText(QStringLiteral("a\nb\r\nc\td\u2029e"));
         QGuiApplication::clipboard()->setMimeData(clip);
@@ -301,49 +304,49 @@ void TestEntering::oneLineFieldsTakeNoLineBreak() {
 
 void TestEntering::deletionMovesRowsUp() {
     frmanalyse* ws = open(QStringLiteral("rosa cano"));  // rosa (2 rows, orange), cano
-    QCOMPARE(ws->grille01->rows(), 4);
-    const QStringList second = drive::rowCells(ws->grille01, 2);
-    const QStringList third = drive::rowCells(ws->grille01, 3);
+    QCOMPARE(drive::analysisGrid(ws)->rows(), 4);
+    const QStringList second = drive::rowCells(drive::analysisGrid(ws), 2);
+    const QStringList third = drive::rowCells(drive::analysisGrid(ws), 3);
     drive::clickRow(ws, 1);
-    ws->Command3->click();
-    QCOMPARE(ws->grille01->rows(), 4);
-    QCOMPARE(drive::rowCells(ws->grille01, 1), second);
-    QCOMPARE(drive::rowCells(ws->grille01, 2), third);
-    QCOMPARE(ws->grille01->textAt(3, 0), QString());
-    QCOMPARE(ws->Text1->text(), QStringLiteral("rosa"));
-    QCOMPARE(ws->Text3->toPlainText(), QStringLiteral("par la rose"));
+    drive::button(ws, "Command3")->click();
+    QCOMPARE(drive::analysisGrid(ws)->rows(), 4);
+    QCOMPARE(drive::rowCells(drive::analysisGrid(ws), 1), second);
+    QCOMPARE(drive::rowCells(drive::analysisGrid(ws), 2), third);
+    QCOMPARE(drive::analysisGrid(ws)->textAt(3, 0), QString());
+    QCOMPARE(drive::lineField(ws, "Text1")->text(), QStringLiteral("rosa"));
+    QCOMPARE(drive::textField(ws, "Text3")->toPlainText(), QStringLiteral("par la rose"));
     // Deleting the last row only empties it.
     drive::clickRow(ws, 2);
-    ws->Command3->click();
+    drive::button(ws, "Command3")->click();
     drive::clickRow(ws, 2);
-    ws->Command3->click();
-    QCOMPARE(ws->grille01->rows(), 4);
-    QCOMPARE(ws->grille01->textAt(2, 0), QString());
-    QCOMPARE(ws->grille01->textAt(1, 0), QStringLiteral("rosa"));
+    drive::button(ws, "Command3")->click();
+    QCOMPARE(drive::analysisGrid(ws)->rows(), 4);
+    QCOMPARE(drive::analysisGrid(ws)->textAt(2, 0), QString());
+    QCOMPARE(drive::analysisGrid(ws)->textAt(1, 0), QStringLiteral("rosa"));
     QCOMPARE(readFile(mine_).size(), 3 * 216);
 }
 
 void TestEntering::duplicationInsertsANewAnalysis() {
     frmanalyse* ws = open(QStringLiteral("cano rosa primus arma"));  // 5 rows below the header
-    QCOMPARE(ws->grille01->rows(), 6);
-    const QStringList third = drive::rowCells(ws->grille01, 3);
-    const QStringList fourth = drive::rowCells(ws->grille01, 4);
+    QCOMPARE(drive::analysisGrid(ws)->rows(), 6);
+    const QStringList third = drive::rowCells(drive::analysisGrid(ws), 3);
+    const QStringList fourth = drive::rowCells(drive::analysisGrid(ws), 4);
     drive::clickRow(ws, 2);
-    ws->dupliquer->trigger();
-    QCOMPARE(ws->grille01->rows(), 7);
+    drive::action(ws, "dupliquer")->trigger();
+    QCOMPARE(drive::analysisGrid(ws)->rows(), 7);
     QCOMPARE(ws->selectedRow(), 3);
-    QCOMPARE(drive::rowCells(ws->grille01, 3),
+    QCOMPARE(drive::rowCells(drive::analysisGrid(ws), 3),
              (QStringList{"rosa|b|c00000", "_|0080ff", "_|0080ff", "_|0080ff", "_|0080ff",
                           "_|0080ff", "|0080ff"}));
     // Moved rows take the colour of their column 1 in every analysis cell, column 6 too.
     QStringList movedThird = third;
     movedThird[6] = QStringLiteral("|0080ff");
-    QCOMPARE(drive::rowCells(ws->grille01, 4), movedThird);
-    QCOMPARE(drive::rowCells(ws->grille01, 5).first(), fourth.first());
-    QCOMPARE(ws->Text1->text(), QStringLiteral("rosa"));
-    QCOMPARE(ws->Text2->toPlainText(), QStringLiteral("_"));
-    QCOMPARE(ws->grille01->row(), 3);
-    QCOMPARE(ws->grille01->colSel(), 6);
+    QCOMPARE(drive::rowCells(drive::analysisGrid(ws), 4), movedThird);
+    QCOMPARE(drive::rowCells(drive::analysisGrid(ws), 5).first(), fourth.first());
+    QCOMPARE(drive::lineField(ws, "Text1")->text(), QStringLiteral("rosa"));
+    QCOMPARE(drive::textField(ws, "Text2")->toPlainText(), QStringLiteral("_"));
+    QCOMPARE(drive::analysisGrid(ws)->row(), 3);
+    QCOMPARE(drive::analysisGrid(ws)->colSel(), 6);
 }
 
 void TestEntering::savingWritesOneRecordPerRow() {
@@ -351,13 +354,13 @@ void TestEntering::savingWritesOneRecordPerRow() {
     const QString path = home_.file(QStringLiteral("analyse.dat"));
     QFile::remove(path);
     platform_->fileNames.push_back(path);
-    ws->Enregistrer->trigger();
+    drive::saveAction(ws)->trigger();
     QCOMPARE(platform_->fileDialogFilters.last(),
              QStringLiteral("Fichiers de données (*.DAT)|*.DAT"));
     QCOMPARE(platform_->messageTexts(),
              QStringList{QStringLiteral("L'enregistrement est terminé.")});
     const QByteArray bytes = readFile(path);
-    QCOMPARE(bytes.size(), (ws->grille01->rows() - 1) * 218);
+    QCOMPARE(bytes.size(), (drive::analysisGrid(ws)->rows() - 1) * 218);
     const QByteArray notFound = bytes.mid(2 * 218, 218);
     QCOMPARE(notFound.mid(2, 30), QByteArray("primus").leftJustified(30, ' '));
     QCOMPARE(notFound.mid(32, 7), QByteArray("_      "));
@@ -367,17 +370,17 @@ void TestEntering::savingWritesOneRecordPerRow() {
 
     // Overwrite answered No: nothing written; Yes: only the new grid.
     drive::clickRow(ws, 1);
-    ws->Command3->click();
+    drive::button(ws, "Command3")->click();
     platform_->messages.clear();
     platform_->fileNames.push_back(path);
     platform_->answers.push_back(ui::Answer::No);
-    ws->Enregistrer->trigger();
+    drive::saveAction(ws)->trigger();
     QCOMPARE(platform_->messages.size(), 1);
     QCOMPARE(platform_->messages[0].title, QStringLiteral("Fichier existant"));
     QCOMPARE(readFile(path), bytes);
     platform_->fileNames.push_back(path);
     platform_->answers.push_back(ui::Answer::Yes);
-    ws->Enregistrer->trigger();
+    drive::saveAction(ws)->trigger();
     QCOMPARE(readFile(path).size(), bytes.size());
     QCOMPARE(readFile(path).mid(2, 4), QByteArray("rosa"));
     QCOMPARE(readFile(path).mid(126, 11), QByteArray("par la rose"));
@@ -392,7 +395,7 @@ void TestEntering::failedSaveKeepsTheOldFile() {
     platform_->answers.push_back(ui::Answer::Yes);
     {
         FileSizeLimit limit(500);
-        ws->Enregistrer->trigger();
+        drive::saveAction(ws)->trigger();
     }
     QCOMPARE(readFile(path), QByteArray(218, 'a'));
     QCOMPARE(platform_->messages.size(), 2);
@@ -407,7 +410,7 @@ void TestEntering::failedSaveKeepsTheOldFile() {
     platform_->fileNames.push_back(fresh);
     {
         FileSizeLimit limit(500);
-        ws->Enregistrer->trigger();
+        drive::saveAction(ws)->trigger();
     }
     QVERIFY(!QFileInfo::exists(fresh));
     QVERIFY(!platform_->messages.last().text.contains(QStringLiteral("conservé")));
@@ -420,12 +423,12 @@ void TestEntering::printingTenBlocksAPage() {
         words << QStringLiteral("cano");
     }
     frmanalyse* ws = open(words.join(QLatin1Char(' ')));
-    QCOMPARE(ws->grille01->rows(), 24);
+    QCOMPARE(drive::analysisGrid(ws)->rows(), 24);
     platform_->cancelPrinting = true;
-    ws->imprimer->trigger();
+    drive::action(ws, "imprimer")->trigger();
     QVERIFY(platform_->documents.empty());
     platform_->cancelPrinting = false;
-    ws->imprimer->trigger();
+    drive::action(ws, "imprimer")->trigger();
     QCOMPARE(platform_->documents.size(), std::size_t(1));
     const FakePlatform::Document& doc = platform_->documents.front();
     QVERIFY(doc.ended);
@@ -447,12 +450,12 @@ void TestEntering::printingTenBlocksAPage() {
 void TestEntering::closingUnloadsTheKeypads() {
     frmanalyse* ws = open(QStringLiteral("rosa"));
     drive::clickRow(ws, 1);
-    ws->Command1_b->click();
-    ws->Command1_a->click();
-    ws->moodButton->click();
-    ws->Command4->click();
-    const QString before = ws->Text4->toPlainText();
-    ws->quitter->trigger();
+    drive::button(ws, "Command1_b")->click();
+    drive::button(ws, "Command1_a")->click();
+    drive::moodKeypadButton(ws)->click();
+    drive::button(ws, "Command4")->click();
+    const QString before = drive::textField(ws, "Text4")->toPlainText();
+    drive::action(ws, "quitter")->trigger();
     for (const char* name : {"pave02_a", "pave03_a", "pave03_b", "frmanalyse", "ThesaurusChoix"}) {
         QVERIFY2(!ui::Forms::instance().isLoaded(QString::fromLatin1(name)), name);
     }
@@ -471,31 +474,31 @@ void TestEntering::theRoadOfOneAnalysis() {
     platform_->answers.push_back(ui::Answer::No);  // no import
     drive::button(drive::openThesaurusChoice(), "Command3")->click();
     frmanalyse* ws = drive::workspace();
-    QCOMPARE(ws->grille01->textAt(2, 6), QStringLiteral("*"));
+    QCOMPARE(drive::analysisGrid(ws)->textAt(2, 6), QStringLiteral("*"));
     drive::clickRow(ws, 2);
-    ws->Text2->setPlainText(QStringLiteral("amo"));
-    ws->Text3->setPlainText(QStringLiteral("il aime"));
-    ws->Command1_b->click();
+    drive::textField(ws, "Text2")->setPlainText(QStringLiteral("amo"));
+    drive::textField(ws, "Text3")->setPlainText(QStringLiteral("il aime"));
+    drive::button(ws, "Command1_b")->click();
     choose(QStringLiteral("pave02_a"), {QStringLiteral("Option10")});
-    ws->Command1_a->click();
+    drive::button(ws, "Command1_a")->click();
     choose(QStringLiteral("pave03_a"),
            {QStringLiteral("Option7"), QStringLiteral("Option10"), QStringLiteral("Option28")});
-    ws->moodButton->click();
+    drive::moodKeypadButton(ws)->click();
     choose(QStringLiteral("pave03_b"), {QStringLiteral("Option16"), QStringLiteral("Option23")});
-    ws->Command2->click();
+    drive::button(ws, "Command2")->click();
     QCOMPARE(QFileInfo(mine).size(), 216);
 
     const QString saved = home_.file(QStringLiteral("rosa.dat"));
     QFile::remove(saved);
     platform_->fileNames.push_back(saved);
-    ws->Enregistrer->trigger();
-    QCOMPARE(QFileInfo(saved).size(), qint64(ws->grille01->rows() - 1) * 218);
-    ws->quitter->trigger();
+    drive::saveAction(ws)->trigger();
+    QCOMPARE(QFileInfo(saved).size(), qint64(drive::analysisGrid(ws)->rows() - 1) * 218);
+    drive::action(ws, "quitter")->trigger();
 
     platform_->fileNames.push_back(mine);
     drive::button(drive::openThesaurusChoice(), "Command2")->click();
     ws = drive::workspace();
-    QCOMPARE(drive::rowCells(ws->grille01, 2),
+    QCOMPARE(drive::rowCells(drive::analysisGrid(ws), 2),
              (QStringList{"amat|b|c00000", QStringLiteral("amo").leftJustified(50),
                           QStringLiteral("il aime").leftJustified(80),
                           QStringLiteral("V1").leftJustified(7),

@@ -107,13 +107,13 @@ void TestFrmanalyse::compareWithPlainScan(frmanalyse* ws, analysis::LookupKind k
         ui::Forms::instance().find<shell::ThesaurusChoix>()->chosen().path);
     QVERIFY(lists.ok());
     const plainscan::Grid expected = plainscan::scan(ws->words(), lists.value(), kind);
-    QCOMPARE(ws->grille01->rows(), int(expected.rowCount()));
-    for (int r = 1; r < ws->grille01->rows(); ++r) {
+    QCOMPARE(drive::analysisGrid(ws)->rows(), int(expected.rowCount()));
+    for (int r = 1; r < drive::analysisGrid(ws)->rows(); ++r) {
         for (int c = 0; c < analysis::kGridColumns; ++c) {
             const plainscan::Cell& cell = expected.rows[std::size_t(r)][std::size_t(c)];
-            QCOMPARE(ws->grille01->textAt(r, c), cell.text);
-            QCOMPARE(ws->grille01->boldAt(r, c), cell.bold);
-            const auto colour = ws->grille01->foreColorAt(r, c);
+            QCOMPARE(drive::analysisGrid(ws)->textAt(r, c), cell.text);
+            QCOMPARE(drive::analysisGrid(ws)->boldAt(r, c), cell.bold);
+            const auto colour = drive::analysisGrid(ws)->foreColorAt(r, c);
             QCOMPARE(colour.value_or(plainscan::kDefaultColour), cell.colour);
         }
     }
@@ -127,11 +127,11 @@ void TestFrmanalyse::baseThesaurusUsesSortedLookup() {
     QCOMPARE(choice->chosen().path, records::paths::baseThesaurus());
     QCOMPARE(choice->chosen().kind, analysis::ThesaurusKind::Base);
     QCOMPARE(ws->words(), QString(kVirgil).remove(QLatin1Char(',')).split(QLatin1Char(' ')));
-    QVERIFY(ws->Frame2->isVisible());
-    QVERIFY(!ws->Check1->isChecked());
-    QVERIFY(!ws->Check1->isEnabled());
+    QVERIFY(drive::child<QGroupBox>(ws, "Frame2")->isVisible());
+    QVERIFY(!drive::checkBox(ws, "Check1")->isChecked());
+    QVERIFY(!drive::checkBox(ws, "Check1")->isEnabled());
 
-    const ui::Grid* g = ws->grille01;
+    const ui::Grid* g = drive::analysisGrid(ws);
     QCOMPARE(drive::rowCells(g, 0).join(QLatin1Char(';')),
              QStringLiteral("Formes;Lemme;Traduction;Cat. gramm.;Cas, genre, nombre;"
                             "Mode, temps, voix;Indic."));
@@ -166,13 +166,13 @@ void TestFrmanalyse::existingThesaurusUsesFullLookup() {
     QVERIFY(ws);
     QCOMPARE(ui::Forms::instance().find<shell::ThesaurusChoix>()->chosen().kind,
              analysis::ThesaurusKind::Other);
-    QVERIFY(ws->Check1->isChecked());
-    QVERIFY(ws->Check1->isEnabled());
+    QVERIFY(drive::checkBox(ws, "Check1")->isChecked());
+    QVERIFY(drive::checkBox(ws, "Check1")->isEnabled());
     // Unsorted: the full lookup still finds the later entry; "rosá" never matches "rosa".
-    QCOMPARE(ws->grille01->textAt(1, 0), QStringLiteral("Rosa"));
-    QCOMPARE(ws->grille01->textAt(2, 4).trimmed(), QStringLiteral("abl. f. sg."));
-    QCOMPARE(ws->grille01->textAt(3, 1).trimmed(), QStringLiteral("cano"));
-    QCOMPARE(ws->grille01->textAt(5, 0), QStringLiteral("rosa"));
+    QCOMPARE(drive::analysisGrid(ws)->textAt(1, 0), QStringLiteral("Rosa"));
+    QCOMPARE(drive::analysisGrid(ws)->textAt(2, 4).trimmed(), QStringLiteral("abl. f. sg."));
+    QCOMPARE(drive::analysisGrid(ws)->textAt(3, 1).trimmed(), QStringLiteral("cano"));
+    QCOMPARE(drive::analysisGrid(ws)->textAt(5, 0), QStringLiteral("rosa"));
     compareWithPlainScan(ws, analysis::LookupKind::Full);
 }
 
@@ -215,8 +215,8 @@ void TestFrmanalyse::newEmptyThesaurus() {
     QVERIFY(ws);
     QCOMPARE(ui::Forms::instance().find<shell::ThesaurusChoix>()->chosen().path, path);
     // Every form is not found, also one starting with an accented letter.
-    QCOMPARE(ws->grille01->textAt(2, 0), QStringLiteral("æternus"));
-    QCOMPARE(ws->grille01->textAt(2, 6), QStringLiteral("*"));
+    QCOMPARE(drive::analysisGrid(ws)->textAt(2, 0), QStringLiteral("æternus"));
+    QCOMPARE(drive::analysisGrid(ws)->textAt(2, 6), QStringLiteral("*"));
     QCOMPARE(ws->thesaurusLists().size(), 0);  // nothing stands in for the missing entries
     compareWithPlainScan(ws, analysis::LookupKind::Full);
 }
@@ -234,7 +234,8 @@ void TestFrmanalyse::newImportedThesaurusIsByteIdentical() {
              path + QStringLiteral(" existe.\r\nDésirez-vous l'écraser?"));
     QCOMPARE(readFile(path), readFile(records::paths::baseThesaurus()));
     QVERIFY(drive::workspace());
-    QCOMPARE(drive::workspace()->grille01->textAt(1, 2).trimmed(), QStringLiteral("la rose"));
+    QCOMPARE(drive::analysisGrid(drive::workspace())->textAt(1, 2).trimmed(),
+             QStringLiteral("la rose"));
 }
 
 void TestFrmanalyse::overwriteAnsweredNoCreatesNothing() {
@@ -286,7 +287,7 @@ void TestFrmanalyse::cancelledDialogsKeepTheChoiceOpen() {
 
 void TestFrmanalyse::secondChoiceOnlyBringsWorkspaceForward() {
     frmanalyse* ws = chooseBase(QStringLiteral("rosa"));
-    const int rows = ws->grille01->rows();
+    const int rows = drive::analysisGrid(ws)->rows();
     auto* main = ui::Forms::instance().find<shell::Morphologique>();
     drive::textField(main, "txtfichier")->setPlainText(QStringLiteral("arma virumque cano"));
     const QString other = home_.file(QStringLiteral("autre.dat"));
@@ -299,21 +300,21 @@ void TestFrmanalyse::secondChoiceOnlyBringsWorkspaceForward() {
     QCOMPARE(choice->chosen().path, other);
     QCOMPARE(choice->chosen().kind, analysis::ThesaurusKind::Other);
     QCOMPARE(drive::workspace(), ws);
-    QCOMPARE(ws->grille01->rows(), rows);
-    QCOMPARE(ws->grille01->textAt(1, 0), QStringLiteral("rosa"));
+    QCOMPARE(drive::analysisGrid(ws)->rows(), rows);
+    QCOMPARE(drive::analysisGrid(ws)->textAt(1, 0), QStringLiteral("rosa"));
 }
 
 void TestFrmanalyse::closingUnloadsTheChoice() {
     frmanalyse* ws = chooseBase(QStringLiteral("rosa"));
-    ws->quitter->trigger();
+    drive::action(ws, "quitter")->trigger();
     QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("frmanalyse")));
     QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("ThesaurusChoix")));
     // Choosing again rebuilds the workspace from the main window's current text.
     auto* main = ui::Forms::instance().find<shell::Morphologique>();
     drive::textField(main, "txtfichier")->setPlainText(QStringLiteral("cano"));
     drive::button(drive::openThesaurusChoice(), "Command1")->click();
-    QCOMPARE(drive::workspace()->grille01->textAt(1, 0), QStringLiteral("cano"));
-    QCOMPARE(drive::workspace()->grille01->rows(), 3);
+    QCOMPARE(drive::analysisGrid(drive::workspace())->textAt(1, 0), QStringLiteral("cano"));
+    QCOMPARE(drive::analysisGrid(drive::workspace())->rows(), 3);
 }
 
 void TestFrmanalyse::clickShowsRowInDetailPanel() {
@@ -321,34 +322,36 @@ void TestFrmanalyse::clickShowsRowInDetailPanel() {
     QCOMPARE(ws->selectedRow(), 0);
     drive::clickRow(ws, 1);
     QCOMPARE(ws->selectedRow(), 1);
-    QCOMPARE(ws->Text1->text(), QStringLiteral("cano"));
-    QCOMPARE(ws->Text2->toPlainText(), QStringLiteral("cano"));
-    QCOMPARE(ws->Text3->toPlainText(), QStringLiteral("chanter"));
-    QCOMPARE(ws->Text4->toPlainText(), QStringLiteral("V3"));
-    QCOMPARE(ws->Text5->toPlainText(), QStringLiteral("1 sg."));
-    QCOMPARE(ws->Text6->toPlainText(), QStringLiteral("ind. prés. act."));
-    QCOMPARE(ws->grille01->row(), 1);
-    QCOMPARE(ws->grille01->col(), 0);
-    QCOMPARE(ws->grille01->colSel(), 6);
+    QCOMPARE(drive::lineField(ws, "Text1")->text(), QStringLiteral("cano"));
+    QCOMPARE(drive::textField(ws, "Text2")->toPlainText(), QStringLiteral("cano"));
+    QCOMPARE(drive::textField(ws, "Text3")->toPlainText(), QStringLiteral("chanter"));
+    QCOMPARE(drive::textField(ws, "Text4")->toPlainText(), QStringLiteral("V3"));
+    QCOMPARE(drive::textField(ws, "Text5")->toPlainText(), QStringLiteral("1 sg."));
+    QCOMPARE(drive::textField(ws, "Text6")->toPlainText(), QStringLiteral("ind. prés. act."));
+    QCOMPARE(drive::analysisGrid(ws)->row(), 1);
+    QCOMPARE(drive::analysisGrid(ws)->col(), 0);
+    QCOMPARE(drive::analysisGrid(ws)->colSel(), 6);
 
     drive::clickRow(ws, 2);
-    QCOMPARE(ws->Text1->text(), QStringLiteral("primus"));
-    for (QPlainTextEdit* f : {ws->Text2, ws->Text3, ws->Text4, ws->Text5, ws->Text6}) {
+    QCOMPARE(drive::lineField(ws, "Text1")->text(), QStringLiteral("primus"));
+    for (QPlainTextEdit* f : {drive::textField(ws, "Text2"), drive::textField(ws, "Text3"),
+                              drive::textField(ws, "Text4"), drive::textField(ws, "Text5"),
+                              drive::textField(ws, "Text6")}) {
         QCOMPARE(f->toPlainText(), QStringLiteral("_"));
     }
     // The empty row the scan added at the bottom.
-    QCOMPARE(ws->grille01->rows(), 5);
+    QCOMPARE(drive::analysisGrid(ws)->rows(), 5);
     drive::clickRow(ws, 4);
     QCOMPARE(ws->selectedRow(), 4);
-    QVERIFY(ws->Text1->text().isEmpty());
-    QVERIFY(ws->Text6->toPlainText().isEmpty());
+    QVERIFY(drive::lineField(ws, "Text1")->text().isEmpty());
+    QVERIFY(drive::textField(ws, "Text6")->toPlainText().isEmpty());
 }
 
 void TestFrmanalyse::badInputs() {
     // No letters: only the header row, and the detail panel is still shown.
     frmanalyse* ws = chooseBase(QStringLiteral("12 34, -- !"));
-    QCOMPARE(ws->grille01->rows(), 1);
-    QVERIFY(ws->Frame2->isVisible());
+    QCOMPARE(drive::analysisGrid(ws)->rows(), 1);
+    QVERIFY(drive::child<QGroupBox>(ws, "Frame2")->isVisible());
     drive::closeAll();
 
     // A thesaurus with a partial trailing record loads only its whole records.
@@ -360,7 +363,7 @@ void TestFrmanalyse::badInputs() {
     f.close();
     ws = chooseExisting(QStringLiteral("rosa"), partial);
     QCOMPARE(ws->thesaurusLists().size(), 1);
-    QCOMPARE(ws->grille01->textAt(1, 2).trimmed(), QStringLiteral("la rose"));
+    QCOMPARE(drive::analysisGrid(ws)->textAt(1, 2).trimmed(), QStringLiteral("la rose"));
     drive::closeAll();
 
     // A thesaurus that does not exist is created empty.
@@ -368,7 +371,7 @@ void TestFrmanalyse::badInputs() {
     QFile::remove(missing);
     ws = chooseExisting(QStringLiteral("rosa"), missing);
     QVERIFY(QFile::exists(missing));
-    QCOMPARE(ws->grille01->textAt(1, 6), QStringLiteral("*"));
+    QCOMPARE(drive::analysisGrid(ws)->textAt(1, 6), QStringLiteral("*"));
 }
 
 void TestFrmanalyse::unreadableThesaurusOpensNoWorkspace() {
@@ -390,21 +393,21 @@ void TestFrmanalyse::keyboardMovesTheSelectedRow() {
     const QString path = home_.file(QStringLiteral("clavier.dat"));
     writeThesaurus(path, kBase);
     frmanalyse* ws = chooseExisting(kVirgil, path);
-    ws->Check1->setChecked(false);
+    drive::checkBox(ws, "Check1")->setChecked(false);
     drive::clickRow(ws, 1);
-    QTableView* view = ws->grille01->view();
+    QTableView* view = drive::analysisGrid(ws)->view();
     QTest::keyClick(view, Qt::Key_Down);
     QTest::keyClick(view, Qt::Key_Down);
     QCOMPARE(ws->selectedRow(), 3);
-    QCOMPARE(ws->Text1->text(), QStringLiteral("virumque"));
-    QCOMPARE(ws->grille01->rowSel(), 3);
-    QCOMPARE(ws->grille01->colSel(), 6);
-    ws->Text2->setPlainText(QStringLiteral("vir"));
-    ws->Command2->click();
-    QCOMPARE(ws->grille01->textAt(3, 1), QStringLiteral("vir"));
-    QCOMPARE(ws->grille01->textAt(1, 1).trimmed(), QStringLiteral("arma"));
+    QCOMPARE(drive::lineField(ws, "Text1")->text(), QStringLiteral("virumque"));
+    QCOMPARE(drive::analysisGrid(ws)->rowSel(), 3);
+    QCOMPARE(drive::analysisGrid(ws)->colSel(), 6);
+    drive::textField(ws, "Text2")->setPlainText(QStringLiteral("vir"));
+    drive::button(ws, "Command2")->click();
+    QCOMPARE(drive::analysisGrid(ws)->textAt(3, 1), QStringLiteral("vir"));
+    QCOMPARE(drive::analysisGrid(ws)->textAt(1, 1).trimmed(), QStringLiteral("arma"));
     QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
-    QCOMPARE(ws->selectedRow(), ws->grille01->rows() - 1);
+    QCOMPARE(ws->selectedRow(), drive::analysisGrid(ws)->rows() - 1);
 }
 
 // The base thesaurus removed while the program runs: put back from the shipped copy, or the
@@ -429,7 +432,7 @@ void TestFrmanalyse::missingBaseIsRestoredOrReported() {
     records::paths::setShippedDataDirs({});
     frmanalyse* ws = drive::workspace();
     QVERIFY(ws);
-    QCOMPARE(ws->grille01->textAt(1, 1).trimmed(), QStringLiteral("arma"));
+    QCOMPARE(drive::analysisGrid(ws)->textAt(1, 1).trimmed(), QStringLiteral("arma"));
     QCOMPARE(QFileInfo(records::paths::baseThesaurus()).size(), qint64(kBase.size()) * 216);
 }
 
@@ -444,10 +447,10 @@ void TestFrmanalyse::notAThesaurusIsReadButNeverWritten() {
     QCOMPARE(platform_->messages.size(), 1);
     QVERIFY(
         platform_->messages[0].text.contains(QStringLiteral("ne semble pas être un Thesaurus")));
-    QCOMPARE(ws->grille01->textAt(1, 1).trimmed(), QStringLiteral("rosa"));
+    QCOMPARE(drive::analysisGrid(ws)->textAt(1, 1).trimmed(), QStringLiteral("rosa"));
     drive::clickRow(ws, 1);
-    ws->Text3->setPlainText(QStringLiteral("une rose"));
-    ws->Command2->click();
+    drive::textField(ws, "Text3")->setPlainText(QStringLiteral("une rose"));
+    drive::button(ws, "Command2")->click();
     QCOMPARE(platform_->messages.size(), 2);
     QVERIFY(platform_->messages[1].text.contains(QStringLiteral("n'y a pas été enregistrée")));
     QCOMPARE(readFile(path), bytes);
@@ -459,7 +462,7 @@ void TestFrmanalyse::notAThesaurusIsReadButNeverWritten() {
     ws = chooseExisting(QStringLiteral("rosa"), path);
     QCOMPARE(platform_->messages.size(), 3);
     drive::clickRow(ws, 1);
-    ws->Command2->click();
+    drive::button(ws, "Command2")->click();
     QCOMPARE(readFile(path), text);
 }
 
@@ -467,13 +470,15 @@ void TestFrmanalyse::statusBarNamesTheReceivingThesaurus() {
     const QString path = home_.file(QStringLiteral("mien.dat"));
     writeThesaurus(path, kBase);
     frmanalyse* ws = chooseExisting(kVirgil, path);
-    QVERIFY(ws->storingLabel->text().endsWith(path));
-    ws->Check1->setChecked(false);
-    QVERIFY(!ws->storingLabel->text().contains(path));
-    ws->Check1->setChecked(true);
+    QVERIFY(drive::child<QLabel>(ws, "storingLabel")->text().endsWith(path));
+    drive::checkBox(ws, "Check1")->setChecked(false);
+    QVERIFY(!drive::child<QLabel>(ws, "storingLabel")->text().contains(path));
+    drive::checkBox(ws, "Check1")->setChecked(true);
     // A later choice of the base thesaurus does not rebuild the grid but changes the target.
     drive::button(drive::openThesaurusChoice(), "Command1")->click();
-    QVERIFY(ws->storingLabel->text().startsWith(QStringLiteral("Thesaurus Vorante Lumivexa")));
+    QVERIFY(drive::child<QLabel>(ws, "storingLabel")
+                ->text()
+                .startsWith(QStringLiteral("Thesaurus Vorante Lumivexa")));
 }
 
 // At the window's default size the seven columns show whole; a wider window widens the grid,
@@ -481,13 +486,13 @@ void TestFrmanalyse::statusBarNamesTheReceivingThesaurus() {
 void TestFrmanalyse::everyColumnShowsAtTheDefaultSize() {
     frmanalyse* ws = chooseBase(kVirgil);
     QVERIFY(QTest::qWaitForWindowExposed(ws));
-    QTableView* view = ws->grille01->view();
+    QTableView* view = drive::analysisGrid(ws)->view();
     QCOMPARE(view->horizontalScrollBar()->maximum(), 0);
-    const int panel = ws->Frame2->width();
-    const int grid = ws->grille01->width();
+    const int panel = drive::child<QGroupBox>(ws, "Frame2")->width();
+    const int grid = drive::analysisGrid(ws)->width();
     ws->resize(ws->width() + 300, ws->height());
-    QTRY_COMPARE(ws->grille01->width(), grid + 300);
-    QCOMPARE(ws->Frame2->width(), panel);
+    QTRY_COMPARE(drive::analysisGrid(ws)->width(), grid + 300);
+    QCOMPARE(drive::child<QGroupBox>(ws, "Frame2")->width(), panel);
 }
 
 QTEST_MAIN(TestFrmanalyse)

@@ -40,7 +40,7 @@ frmanalyse02* savedWorkspace() {
 }
 
 void clickRow(frmanalyse02* ws, int row) {
-    QTableView* view = ws->grille01->view();
+    QTableView* view = drive::analysisGrid(ws)->view();
     const QModelIndex index = view->model()->index(row - 1, 0);
     view->scrollTo(index);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
@@ -94,38 +94,40 @@ frmanalyse02* TestFrmanalyse02::openAnalysis(const QString& path) {
 void TestFrmanalyse02::recordsFillTheGridAsStored() {
     frmanalyse02* ws = openAnalysis(saved_);
     QVERIFY(ws && ws->isVisible());
-    QVERIFY(ws->Frame2->isVisible());
-    QVERIFY(!ws->Check1->isChecked() && ws->Check1->isEnabled());
-    QCOMPARE(ws->grille01->rows(), 4);
+    QVERIFY(drive::child<QGroupBox>(ws, "Frame2")->isVisible());
+    QVERIFY(!drive::checkBox(ws, "Check1")->isChecked() &&
+            drive::checkBox(ws, "Check1")->isEnabled());
+    QCOMPARE(drive::analysisGrid(ws)->rows(), 4);
     const auto pad = [](const char* s, int w) { return QString::fromUtf8(s).leftJustified(w); };
     // Every form bold in the form colour, every other cell plain, even for an ambiguous form.
-    QCOMPARE(drive::rowCells(ws->grille01, 1),
+    QCOMPARE(drive::rowCells(drive::analysisGrid(ws), 1),
              (QStringList{pad("Arma", 30) + "|b|c00000", pad("arma", 50), pad("les armes", 80),
                           pad("N2", 7), pad("nom. nt. pl.", 15), pad("_", 22), "  "}));
-    QCOMPARE(ws->grille01->textAt(3, 6), QStringLiteral("* "));
+    QCOMPARE(drive::analysisGrid(ws)->textAt(3, 6), QStringLiteral("* "));
     clickRow(ws, 2);
-    QCOMPARE(ws->Text1->text(), QStringLiteral("Arma"));
-    QCOMPARE(ws->Text5->toPlainText(), QStringLiteral("acc. nt. pl."));
-    QCOMPARE(ws->findChild<QPushButton*>(QStringLiteral("Command1_c")), ws->moodButton);
-    QCOMPARE(ws->Enregistrer->text(), QStringLiteral("Enregistrer"));
-    QCOMPARE(ws->lexique->text(), QStringLiteral("&Dictionnaire (Lemmes)"));
+    QCOMPARE(drive::lineField(ws, "Text1")->text(), QStringLiteral("Arma"));
+    QCOMPARE(drive::textField(ws, "Text5")->toPlainText(), QStringLiteral("acc. nt. pl."));
+    QCOMPARE(ws->findChild<QPushButton*>(QStringLiteral("Command1_c")),
+             drive::moodKeypadButton(ws));
+    QCOMPARE(drive::saveAction(ws)->text(), QStringLiteral("Enregistrer"));
+    QCOMPARE(drive::action(ws, "lexique")->text(), QStringLiteral("&Dictionnaire (Lemmes)"));
     QVERIFY(platform_->messages.isEmpty());
 }
 
 void TestFrmanalyse02::firstClickOnTheBoxAloneOffersTheThesaurus() {
     frmanalyse02* ws = openAnalysis(saved_);
     const qsizetype dialogs = platform_->fileDialogFilters.size();
-    ws->Check1->click();  // cancelled
+    drive::checkBox(ws, "Check1")->click();  // cancelled
     QCOMPARE(platform_->fileDialogFilters.size(), dialogs + 1);
     QCOMPARE(platform_->fileDialogFilters.last(), QStringLiteral("Fichiers données (*.DAT)|*.DAT"));
-    ws->Check1->click();
-    ws->Check1->click();
+    drive::checkBox(ws, "Check1")->click();
+    drive::checkBox(ws, "Check1")->click();
     QCOMPARE(platform_->fileDialogFilters.size(), dialogs + 1);
-    QVERIFY(ws->Check1->isChecked());
+    QVERIFY(drive::checkBox(ws, "Check1")->isChecked());
     ws->unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ws = openAnalysis(saved_);
-    ws->Check1->click();
+    drive::checkBox(ws, "Check1")->click();
     QCOMPARE(platform_->fileDialogFilters.size(), dialogs + 3);  // the analysis, the thesaurus
 }
 
@@ -134,18 +136,18 @@ void TestFrmanalyse02::emptyThesaurusThenStoresRecordsOneAndTwo() {
     const QString mine = home_.file(QStringLiteral("nouveau.dat"));
     QFile::remove(mine);
     platform_->fileNames.push_back(mine);
-    ws->Check1->click();
+    drive::checkBox(ws, "Check1")->click();
     QCOMPARE(platform_->messageTexts(), QStringList{QStringLiteral("Le Thesaurus est vide!")});
     QVERIFY(QFileInfo::exists(mine));
     clickRow(ws, 3);
-    ws->Text2->setPlainText(QStringLiteral("vir"));
-    ws->Text3->setPlainText(QStringLiteral("l'homme"));
-    ws->Text4->setPlainText(QStringLiteral("N2"));
-    ws->Text5->setPlainText(QStringLiteral("acc. m. sg."));
-    ws->Text6->setPlainText(QStringLiteral("_"));
-    ws->Command2->click();
+    drive::textField(ws, "Text2")->setPlainText(QStringLiteral("vir"));
+    drive::textField(ws, "Text3")->setPlainText(QStringLiteral("l'homme"));
+    drive::textField(ws, "Text4")->setPlainText(QStringLiteral("N2"));
+    drive::textField(ws, "Text5")->setPlainText(QStringLiteral("acc. m. sg."));
+    drive::textField(ws, "Text6")->setPlainText(QStringLiteral("_"));
+    drive::button(ws, "Command2")->click();
     clickRow(ws, 1);
-    ws->Command2->click();
+    drive::button(ws, "Command2")->click();
     const auto stored = records::readAllRecords<records::ThesaurusRecord>(mine).value();
     QCOMPARE(stored.size(), std::size_t(2));
     QCOMPARE(stored[0].number(), qint16(1));
@@ -153,7 +155,7 @@ void TestFrmanalyse02::emptyThesaurusThenStoresRecordsOneAndTwo() {
     QCOMPARE(stored[0].form().trimmed(), QStringLiteral("virumque"));
     QCOMPARE(stored[1].caseGenderNumber().trimmed(), QStringLiteral("nom. nt. pl."));
     // The same row again, all six fields filled: refused.
-    ws->Command2->click();
+    drive::button(ws, "Command2")->click();
     QCOMPARE(platform_->messages.last().text,
              QStringLiteral("FORME (+ analyses) déjà présente dans le Thesaurus."));
     QCOMPARE(QFileInfo(mine).size(), 2 * 216);
@@ -162,15 +164,16 @@ void TestFrmanalyse02::emptyThesaurusThenStoresRecordsOneAndTwo() {
 void TestFrmanalyse02::storingWithoutThesaurusSaysSo() {
     const QStringList filesBefore = QDir(home_.path()).entryList(QDir::Files);
     frmanalyse02* ws = openAnalysis(saved_);
-    ws->Check1->click();  // the dialog is cancelled: no thesaurus
-    QVERIFY(ws->Check1->isChecked());
+    drive::checkBox(ws, "Check1")->click();  // the dialog is cancelled: no thesaurus
+    QVERIFY(drive::checkBox(ws, "Check1")->isChecked());
     clickRow(ws, 3);
-    ws->Text2->setPlainText(QStringLiteral("vir"));
-    ws->Command2->click();
+    drive::textField(ws, "Text2")->setPlainText(QStringLiteral("vir"));
+    drive::button(ws, "Command2")->click();
     QCOMPARE(platform_->messages.size(), 1);
     QVERIFY(
         platform_->messages[0].text.startsWith(QStringLiteral("Aucun Thesaurus n'a été choisi")));
-    QCOMPARE(ws->grille01->textAt(3, 1), QStringLiteral("vir"));  // the row still changes
+    QCOMPARE(drive::analysisGrid(ws)->textAt(3, 1),
+             QStringLiteral("vir"));  // the row still changes
     QCOMPARE(QDir(home_.path()).entryList(QDir::Files), filesBefore);
 }
 
@@ -185,14 +188,14 @@ void TestFrmanalyse02::keypadsWriteOnlyIntoTheirWorkspace() {
     drive::clickRow(text, 1);
     frmanalyse02* ws = openAnalysis(saved_);
     clickRow(ws, 3);
-    ws->Command1_b->click();
+    drive::button(ws, "Command1_b")->click();
     auto* keypad = ui::Forms::instance().find<keypads::KeypadWindow>(QStringLiteral("pave02_a1"));
     QVERIFY(keypad && keypad->isVisible() && !keypad->isModal());
     QTest::mouseClick(keypad->option(QStringLiteral("Option8")), Qt::LeftButton, {}, QPoint(4, 4));
     keypad->findChild<QPushButton*>(QStringLiteral("Command1"))->click();  // "OK"
-    QCOMPARE(ws->Text4->toPlainText(), QStringLiteral("A1"));
-    QCOMPARE(text->Text4->toPlainText(), QStringLiteral("N2"));
-    ws->moodButton->click();
+    QCOMPARE(drive::textField(ws, "Text4")->toPlainText(), QStringLiteral("A1"));
+    QCOMPARE(drive::textField(text, "Text4")->toPlainText(), QStringLiteral("N2"));
+    drive::moodKeypadButton(ws)->click();
     QVERIFY(ui::Forms::instance().isLoaded(QStringLiteral("pave03_b1")));
     ws->unload();
     QVERIFY(!ui::Forms::instance().isLoaded(QStringLiteral("pave03_b1")));
@@ -204,15 +207,15 @@ void TestFrmanalyse02::secondOpeningKeepsTheFirstAnalysis() {
     const QString other = home_.file(QStringLiteral("autre.dat"));
     QVERIFY(analysis::saveAnalysisFile(other, {kSaved[2]}).ok());
     QCOMPARE(openAnalysis(other), ws);
-    QCOMPARE(ws->grille01->rows(), 4);
-    QCOMPARE(ws->grille01->textAt(1, 0).trimmed(), QStringLiteral("Arma"));
+    QCOMPARE(drive::analysisGrid(ws)->rows(), 4);
+    QCOMPARE(drive::analysisGrid(ws)->textAt(1, 0).trimmed(), QStringLiteral("Arma"));
 }
 
 void TestFrmanalyse02::savedAgainUnderAnotherName() {
     frmanalyse02* ws = openAnalysis(saved_);
     const QString copy = home_.file(QStringLiteral("copie.dat"));
     platform_->fileNames.push_back(copy);
-    ws->Enregistrer->trigger();
+    drive::saveAction(ws)->trigger();
     QCOMPARE(platform_->messageTexts(),
              QStringList{QStringLiteral("L'enregistrement est terminé.")});
     const QByteArray before = readFile(saved_);
@@ -234,10 +237,10 @@ void TestFrmanalyse02::fileOfAnotherKindIsWarnedAndLeftAlone() {
     QVERIFY(
         platform_->messages[0].text.contains(QStringLiteral("ne semble pas être un fichier "
                                                             "d'analyse")));
-    QCOMPARE(ws->grille01->rows(), 2);  // 432 bytes: one whole record of 218
+    QCOMPARE(drive::analysisGrid(ws)->rows(), 2);  // 432 bytes: one whole record of 218
     clickRow(ws, 1);
-    ws->Command2->click();
-    ws->Command3->click();
+    drive::button(ws, "Command2")->click();
+    drive::button(ws, "Command3")->click();
     QCOMPARE(readFile(thesaurus), bytes);
     QCOMPARE(platform_->messages.size(), 1);
 }

@@ -82,77 +82,80 @@ frmanalyse* TestHistory::open(const QString& text) {
 void TestHistory::undoAndRedoRestoreTheGridExactly() {
     frmanalyse* ws = open(QStringLiteral("rosa cano rosa primus"));
     QVERIFY(QTest::qWaitForWindowActive(ws));
-    QVERIFY(!ws->annuler->isEnabled());
-    QList<QList<QStringList>> states{gridState(ws->grille01)};
+    QVERIFY(!drive::action(ws, "annuler")->isEnabled());
+    QList<QList<QStringList>> states{gridState(drive::analysisGrid(ws))};
 
     drive::clickRow(ws, 6);  // primus, not found
-    ws->Text2->setPlainText(QStringLiteral("primus"));
-    ws->Text4->setPlainText(QStringLiteral("A1"));
-    ws->Command2->click();
+    drive::textField(ws, "Text2")->setPlainText(QStringLiteral("primus"));
+    drive::textField(ws, "Text4")->setPlainText(QStringLiteral("A1"));
+    drive::button(ws, "Command2")->click();
     QCOMPARE(QFileInfo(mine_).size(), 4 * 216);
-    states << gridState(ws->grille01);
+    states << gridState(drive::analysisGrid(ws));
     drive::clickRow(ws, 3);  // cano
-    ws->Command3->click();
-    states << gridState(ws->grille01);
+    drive::button(ws, "Command3")->click();
+    states << gridState(drive::analysisGrid(ws));
     drive::clickRow(ws, 1);
-    ws->dupliquer->trigger();
-    states << gridState(ws->grille01);
+    drive::action(ws, "dupliquer")->trigger();
+    states << gridState(drive::analysisGrid(ws));
     drive::clickRow(ws, 3);  // rosa, ablative
-    ws->garderPartout->trigger();
-    states << gridState(ws->grille01);
-    QCOMPARE(ws->grille01->rows() - 1, states[3].size() - 3);
+    drive::action(ws, "garderPartout")->trigger();
+    states << gridState(drive::analysisGrid(ws));
+    QCOMPARE(drive::analysisGrid(ws)->rows() - 1, states[3].size() - 3);
     QCOMPARE(ws->history()->count(), 4);
     const QByteArray stored = readFile(mine_);
 
     // Undone from the keyboard, as from the menu.
-    QTest::keyClick(ws->grille01->view(), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(gridState(ws->grille01), states[3]);
+    QTest::keyClick(drive::analysisGrid(ws)->view(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(gridState(drive::analysisGrid(ws)), states[3]);
     for (int step = 2; step >= 0; --step) {
-        ws->annuler->trigger();
-        QCOMPARE(gridState(ws->grille01), states[step]);
+        drive::action(ws, "annuler")->trigger();
+        QCOMPARE(gridState(drive::analysisGrid(ws)), states[step]);
     }
     QVERIFY(ws->statusBar()->currentMessage().contains(QStringLiteral("y reste")));
     QCOMPARE(readFile(mine_), stored);  // undoing never touches the thesaurus
-    QTest::keyClick(ws->grille01->view(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(gridState(ws->grille01), states[1]);
+    QTest::keyClick(drive::analysisGrid(ws)->view(), Qt::Key_Z,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(gridState(drive::analysisGrid(ws)), states[1]);
     for (int step = 2; step <= 4; ++step) {
-        ws->retablir->trigger();
-        QCOMPARE(gridState(ws->grille01), states[step]);
+        drive::action(ws, "retablir")->trigger();
+        QCOMPARE(gridState(drive::analysisGrid(ws)), states[step]);
     }
     QCOMPARE(readFile(mine_), stored);
     // The detail panel follows what undo and redo select.
-    QCOMPARE(ws->Text1->text(), ws->grille01->textAt(int(ws->selectedRow()), 0).trimmed());
+    QCOMPARE(drive::lineField(ws, "Text1")->text(),
+             drive::analysisGrid(ws)->textAt(int(ws->selectedRow()), 0).trimmed());
 }
 
 void TestHistory::keepingSaysWhatItRemoved() {
     frmanalyse* ws = open(QStringLiteral("rosa cano rosa"));
-    ws->garder->trigger();
+    drive::action(ws, "garder")->trigger();
     QCOMPARE(platform_->messageTexts(),
              QStringList{QStringLiteral("Veuillez sélectionner une forme.")});
     drive::clickRow(ws, 3);  // cano: one analysis
-    ws->garder->trigger();
+    drive::action(ws, "garder")->trigger();
     QVERIFY(ws->statusBar()->currentMessage().startsWith(QStringLiteral("Aucune autre analyse")));
     QCOMPARE(ws->history()->count(), 0);
     drive::clickRow(ws, 5);  // rosa, ablative, second occurrence
-    ws->garder->trigger();
+    drive::action(ws, "garder")->trigger();
     QCOMPARE(ws->statusBar()->currentMessage(),
              QStringLiteral("Analyse gardée : 1 ligne supprimée."));
     QCOMPARE(ws->selectedRow(), 4);
-    QCOMPARE(ws->Text5->toPlainText(), QStringLiteral("abl. f. sg."));
-    QCOMPARE(ws->grille01->textAt(1, 4).trimmed(), QStringLiteral("nom. f. sg."));  // untouched
+    QCOMPARE(drive::textField(ws, "Text5")->toPlainText(), QStringLiteral("abl. f. sg."));
+    QCOMPARE(drive::analysisGrid(ws)->textAt(1, 4).trimmed(),
+             QStringLiteral("nom. f. sg."));  // untouched
     drive::clickRow(ws, 1);
-    ws->garderPartout->trigger();
+    drive::action(ws, "garderPartout")->trigger();
     QCOMPARE(ws->statusBar()->currentMessage(),
              QStringLiteral("Analyse gardée : 1 ligne supprimée."));
-    QCOMPARE(ws->grille01->textAt(2, 0), QStringLiteral("cano"));
-    QCOMPARE(ws->grille01->textAt(3, 4).trimmed(), QStringLiteral("abl. f. sg."));
+    QCOMPARE(drive::analysisGrid(ws)->textAt(2, 0), QStringLiteral("cano"));
+    QCOMPARE(drive::analysisGrid(ws)->textAt(3, 4).trimmed(), QStringLiteral("abl. f. sg."));
 }
 
 void TestHistory::exportAndPreviewOfTheGrid() {
     frmanalyse* ws = open(QStringLiteral("rosa, cano"));
     const QString csv = home_.file(QStringLiteral("analyse.csv"));
     platform_->fileNames.push_back(csv);
-    ws->exporter->trigger();
+    drive::action(ws, "exporter")->trigger();
     QCOMPARE(readFile(csv), QByteArray("\xEF\xBB\xBF"
                                        "Formes,Lemme,Traduction,Cat. gramm.,\"Cas, genre, nombre\","
                                        "\"Mode, temps, voix\",Indic.\r\n"
@@ -162,11 +165,11 @@ void TestHistory::exportAndPreviewOfTheGrid() {
     // Asked again, the file is replaced only once the user agrees.
     platform_->fileNames.push_back(csv);
     platform_->answers.push_back(ui::Answer::No);
-    ws->exporter->trigger();
+    drive::action(ws, "exporter")->trigger();
     QCOMPARE(platform_->messages.last().title, QStringLiteral("Fichier existant"));
 
-    ws->apercu->trigger();
-    ws->imprimer->trigger();
+    drive::action(ws, "apercu")->trigger();
+    drive::action(ws, "imprimer")->trigger();
     QCOMPARE(platform_->previews.size(), 1);
     QCOMPARE(platform_->previews[0], platform_->documents.front().pages);
 }

@@ -38,8 +38,10 @@ namespace {
 const QString kText = QStringLiteral("Rosamque amat xyzzy");
 
 QStringList detail(const frmanalyse* ws) {
-    return {ws->Text1->text(),        ws->Text2->toPlainText(), ws->Text3->toPlainText(),
-            ws->Text4->toPlainText(), ws->Text5->toPlainText(), ws->Text6->toPlainText()};
+    return {
+        drive::lineField(ws, "Text1")->text(),        drive::textField(ws, "Text2")->toPlainText(),
+        drive::textField(ws, "Text3")->toPlainText(), drive::textField(ws, "Text4")->toPlainText(),
+        drive::textField(ws, "Text5")->toPlainText(), drive::textField(ws, "Text6")->toPlainText()};
 }
 
 QString buildDatabase() {
@@ -91,18 +93,18 @@ frmanalyse* TestProposals::open(const QString& text) {
 
 void TestProposals::clickedFormShowsItsProposals() {
     frmanalyse* ws = open(kText);
-    QListWidget* list = ws->propositions->lstPropositions;
-    QCOMPARE(ws->propositions->title(), u"Analyses proposées"_qs);
+    QListWidget* list = drive::child<QListWidget>(ws, "lstPropositions");
+    QCOMPARE(drive::proposalsPanel(ws)->title(), u"Analyses proposées"_qs);
     QCOMPARE(list->count(), 0);
     // The command comes after the specified one, before the later additions.
-    QCOMPARE(ws->edition->actions().first(), ws->dupliquer);
-    QCOMPARE(ws->edition->actions().at(1), ws->completer);
-    QCOMPARE(ws->completer->text(), u"&Compléter les formes absentes"_qs);
+    QCOMPARE(drive::menu(ws, "edition")->actions().first(), drive::action(ws, "dupliquer"));
+    QCOMPARE(drive::menu(ws, "edition")->actions().at(1), drive::action(ws, "completer"));
+    QCOMPARE(drive::action(ws, "completer")->text(), u"&Compléter les formes absentes"_qs);
 
     drive::clickRow(ws, 1);  // Rosamque, not in the thesaurus: rosam + -que
     QVERIFY(list->count() >= 1);
     QCOMPARE(list->item(0)->text(), u"rosa (N1) acc. f. sg. + -que – la rose"_qs);
-    QCOMPARE(ws->propositions->lblPropositions->text(),
+    QCOMPARE(drive::child<QLabel>(ws, "lblPropositions")->text(),
              list->count() == 1 ? u"1 analyse proposée pour « Rosamque » (double-clic ou Entrée "
                                   u"pour la reprendre)."_qs
                                 : QStringLiteral("%1 analyses proposées pour « Rosamque » "
@@ -110,7 +112,7 @@ void TestProposals::clickedFormShowsItsProposals() {
                                       .arg(list->count()));
     drive::clickRow(ws, 3);
     QCOMPARE(list->count(), 0);
-    QCOMPARE(ws->propositions->lblPropositions->text(),
+    QCOMPARE(drive::child<QLabel>(ws, "lblPropositions")->text(),
              u"Aucune analyse proposée pour « xyzzy »."_qs);
     QVERIFY(platform_->messages.isEmpty());
 }
@@ -119,16 +121,17 @@ void TestProposals::choosingFillsTheDetailFieldsForValidation() {
     frmanalyse* ws = open(kText);
     const QByteArray empty = readFile(mine_);
     drive::clickRow(ws, 2);  // amat
-    QListWidget* list = ws->propositions->lstPropositions;
+    QListWidget* list = drive::child<QListWidget>(ws, "lstPropositions");
     QVERIFY(list->count() >= 1);
     QCOMPARE(list->item(0)->text(), u"amo (V1) 3 sg. ind. prés. act. – il aime"_qs);
     const QPoint first = list->visualItemRect(list->item(0)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
-    QCOMPARE(ws->Text2->toPlainText(), u"_"_qs);  // a single click only selects the line
+    QCOMPARE(drive::textField(ws, "Text2")->toPlainText(),
+             u"_"_qs);  // a single click only selects the line
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
     QCOMPARE(detail(ws), (QStringList{"amat", "amo", "il aime", "V1", "3 sg.", "ind. prés. act."}));
     // Chosen, not validated: neither the grid nor the thesaurus changed.
-    QCOMPARE(ws->grille01->textAt(2, 1), u"_"_qs);
+    QCOMPARE(drive::analysisGrid(ws)->textAt(2, 1), u"_"_qs);
     QCOMPARE(readFile(mine_), empty);
 
     drive::clickRow(ws, 1);
@@ -140,7 +143,7 @@ void TestProposals::choosingFillsTheDetailFieldsForValidation() {
     QVERIFY(!list->item(0)->text().startsWith(u"✓"_qs));
     // Validation stores it into the user's thesaurus as any typed analysis, and the list then
     // marks it as shown in the grid.
-    ws->Command2->click();
+    drive::button(ws, "Command2")->click();
     QVERIFY(platform_->messages.isEmpty());
     const auto stored = records::readAllRecords<records::ThesaurusRecord>(mine_);
     QCOMPARE(stored.value().size(), std::size_t(1));
@@ -151,7 +154,7 @@ void TestProposals::choosingFillsTheDetailFieldsForValidation() {
         fields << records::trimmedRight(f);
     }
     QCOMPARE(fields, (QStringList{"Rosamque", "rosa", "la rose + -que", "N1", "acc. f. sg.", "_"}));
-    QCOMPARE(drive::rowCells(ws->grille01, 1),
+    QCOMPARE(drive::rowCells(drive::analysisGrid(ws), 1),
              (QStringList{"Rosamque|b|c00000", "rosa", "la rose + -que", "N1", "acc. f. sg.", "_",
                           "*"}));
     QCOMPARE(list->item(0)->text(), u"✓ rosa (N1) acc. f. sg. + -que – la rose"_qs);
@@ -161,11 +164,11 @@ void TestProposals::completionProposesRowsWithoutWritingAnything() {
     frmanalyse* ws = open(kText);
     const QByteArray before = readFile(mine_);
     drive::clickRow(ws, 1);
-    const int rosamque = ws->propositions->lstPropositions->count();
+    const int rosamque = drive::child<QListWidget>(ws, "lstPropositions")->count();
     drive::clickRow(ws, 3);  // xyzzy: it keeps its not-found row
-    ws->completer->trigger();
+    drive::action(ws, "completer")->trigger();
 
-    ui::Grid* g = ws->grille01;
+    ui::Grid* g = drive::analysisGrid(ws);
     QCOMPARE(g->rows(), 1 + rosamque + 1 + 1);
     const QString ambiguous = rosamque > 1 ? u"|0080ff"_qs : QString();
     QCOMPARE(drive::rowCells(g, 1),
@@ -185,7 +188,7 @@ void TestProposals::completionProposesRowsWithoutWritingAnything() {
     }
     // The selected row followed its form; nothing was written.
     QCOMPARE(ws->selectedRow(), qint64(amat + 1));
-    QCOMPARE(ws->Text1->text(), u"xyzzy"_qs);
+    QCOMPARE(drive::lineField(ws, "Text1")->text(), u"xyzzy"_qs);
     QCOMPARE(readFile(mine_), before);
     QVERIFY(platform_->messages.isEmpty());
     QCOMPARE(ws->statusBar()->currentMessage(),
@@ -195,14 +198,14 @@ void TestProposals::completionProposesRowsWithoutWritingAnything() {
 
     // Validating a proposed row stores it and makes it the user's: no longer in italics.
     drive::clickRow(ws, amat);
-    QCOMPARE(ws->Text2->toPlainText(), u"amo"_qs);
-    ws->Command2->click();
+    QCOMPARE(drive::textField(ws, "Text2")->toPlainText(), u"amo"_qs);
+    drive::button(ws, "Command2")->click();
     QCOMPARE(records::readAllRecords<records::ThesaurusRecord>(mine_).value().size(),
              std::size_t(1));
     QVERIFY(!g->model()->italicAt(amat, 1));
     QVERIFY(g->model()->italicAt(1, 1));
     // Done again, it leaves the proposals as they are.
-    ws->completer->trigger();
+    drive::action(ws, "completer")->trigger();
     QCOMPARE(g->rows(), 1 + rosamque + 1 + 1);
 }
 
@@ -217,21 +220,21 @@ void TestProposals::missingDatabaseLeavesTheWorkspaceAsItWas() {
     QCOMPARE(m.title, u"Analyses proposées"_qs);
     QCOMPARE(m.text, "Les analyses proposées ne sont pas disponibles : le fichier " + missing +
                          " est introuvable.\nL'analyse du texte fonctionne comme d'habitude.");
-    QCOMPARE(ws->propositions->lstPropositions->count(), 0);
-    QCOMPARE(ws->propositions->lblPropositions->text(),
+    QCOMPARE(drive::child<QListWidget>(ws, "lstPropositions")->count(), 0);
+    QCOMPARE(drive::child<QLabel>(ws, "lblPropositions")->text(),
              "Aucune analyse proposée : le fichier " + missing + " est introuvable.");
     QCOMPARE(detail(ws), (QStringList{"Rosamque", "_", "_", "_", "_", "_"}));
     drive::clickRow(ws, 2);
-    ws->completer->trigger();
+    drive::action(ws, "completer")->trigger();
     QCOMPARE(platform_->messages.size(), 1);
-    QCOMPARE(ws->grille01->rows(), 4);
-    QCOMPARE(drive::rowCells(ws->grille01, 1),
+    QCOMPARE(drive::analysisGrid(ws)->rows(), 4);
+    QCOMPARE(drive::rowCells(drive::analysisGrid(ws), 1),
              (QStringList{"Rosamque|b|c00000", "_", "_", "_", "_", "_", "*"}));
     QCOMPARE(ws->statusBar()->currentMessage(),
              "Aucune analyse proposée : le fichier " + missing + " est introuvable.");
     // Validation works as before.
-    ws->Text2->setPlainText(QStringLiteral("amo"));
-    ws->Command2->click();
+    drive::textField(ws, "Text2")->setPlainText(QStringLiteral("amo"));
+    drive::button(ws, "Command2")->click();
     QCOMPARE(records::readAllRecords<records::ThesaurusRecord>(mine_).value().size(),
              std::size_t(1));
     QCOMPARE(platform_->messages.size(), 1);
@@ -249,19 +252,19 @@ void TestProposals::savedAnalysisWorkspaceProposesToo() {
     drive::action(main, "ouvriranalyse")->trigger();
     auto* ws = ui::Forms::instance().find<analysis::frmanalyse02>();
     QVERIFY(ws);
-    QTableView* view = ws->grille01->view();
+    QTableView* view = drive::analysisGrid(ws)->view();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
                       view->visualRect(view->model()->index(1, 0)).center());
-    QListWidget* list = ws->propositions->lstPropositions;
+    QListWidget* list = drive::child<QListWidget>(ws, "lstPropositions");
     QVERIFY(list->count() >= 1);
     QCOMPARE(list->item(0)->text(), u"✓ amo (V1) 3 sg. ind. prés. act. – il aime"_qs);
-    ws->completer->trigger();
-    const int rosamque = ws->grille01->rows() - 2;
+    drive::action(ws, "completer")->trigger();
+    const int rosamque = drive::analysisGrid(ws)->rows() - 2;
     QVERIFY(rosamque >= 1);
-    QCOMPARE(ws->grille01->textAt(1, 2), u"la rose + -que"_qs);
-    QVERIFY(ws->grille01->model()->italicAt(1, 2));
-    QCOMPARE(ws->grille01->textAt(1, 6).trimmed(), u"*"_qs);
-    QVERIFY(!ws->grille01->model()->italicAt(rosamque + 1, 1));
+    QCOMPARE(drive::analysisGrid(ws)->textAt(1, 2), u"la rose + -que"_qs);
+    QVERIFY(drive::analysisGrid(ws)->model()->italicAt(1, 2));
+    QCOMPARE(drive::analysisGrid(ws)->textAt(1, 6).trimmed(), u"*"_qs);
+    QVERIFY(!drive::analysisGrid(ws)->model()->italicAt(rosamque + 1, 1));
     QCOMPARE(ws->selectedRow(), qint64(rosamque + 1));
     QVERIFY(platform_->messages.isEmpty());
 }

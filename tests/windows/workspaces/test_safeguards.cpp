@@ -90,8 +90,8 @@ frmanalyse* TestSafeguards::open(const QString& text) {
 
 void TestSafeguards::changeTheGrid(frmanalyse* ws) {
     drive::clickRow(ws, 2);
-    ws->Text3->setPlainText(QStringLiteral("chanter, célébrer"));
-    ws->Command2->click();
+    drive::textField(ws, "Text3")->setPlainText(QStringLiteral("chanter, célébrer"));
+    drive::button(ws, "Command2")->click();
     QVERIFY(ws->hasUnsavedChanges());
 }
 
@@ -109,7 +109,7 @@ void TestSafeguards::closingAsksOnlyWithUnsavedChanges() {
     ws->history()->redo();
     const QString saved = home_.file(QStringLiteral("analyse.dat"));
     platform_->fileNames.push_back(saved);
-    ws->Enregistrer->trigger();
+    drive::saveAction(ws)->trigger();
     QVERIFY(QFileInfo::exists(saved));
     QVERIFY(ws->mayClose());  // saved: nothing to lose
     QCOMPARE(questionsAsked(*platform_), 0);
@@ -137,7 +137,7 @@ void TestSafeguards::closingAnswers() {
     if (saveSucceeds) {
         platform_->fileNames.push_back(saved);
     }
-    ws->quitter->trigger();
+    drive::action(ws, "quitter")->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(questionsAsked(*platform_), 1);
     QCOMPARE(platform_->messages.first().buttons, ui::Buttons::SaveDiscardCancel);
@@ -175,14 +175,14 @@ void TestSafeguards::duplicateRuleReadsTheThesaurusAsItIsNow() {
     file.close();
 
     drive::clickRow(ws, 1);
-    ws->Command2->click();
+    drive::button(ws, "Command2")->click();
     QVERIFY2(!platform_->messageTexts().contains(
                  QStringLiteral("FORME (+ analyses) déjà présente dans le Thesaurus.")),
              "refused against the entry as it was read");
     QCOMPARE(QFileInfo(mine_).size(), 3 * records::ThesaurusRecord::Length);
 
     // And the one just stored is a duplicate at once.
-    ws->Command2->click();
+    drive::button(ws, "Command2")->click();
     QVERIFY(platform_->messageTexts().contains(
         QStringLiteral("FORME (+ analyses) déjà présente dans le Thesaurus.")));
     QCOMPARE(QFileInfo(mine_).size(), 3 * records::ThesaurusRecord::Length);
@@ -191,24 +191,24 @@ void TestSafeguards::duplicateRuleReadsTheThesaurusAsItIsNow() {
 void TestSafeguards::keyboardReachesTheDetailPanelAndBack() {
     frmanalyse* ws = open();
     QVERIFY(QTest::qWaitForWindowActive(ws));
-    QTableView* grid = ws->grille01->view();
+    QTableView* grid = drive::analysisGrid(ws)->view();
     grid->setFocus();
     QTest::keyClick(grid, Qt::Key_F6);
-    QCOMPARE(QApplication::focusWidget(), ws->Text2);
-    QTest::keyClick(ws->Text2, Qt::Key_F6);
+    QCOMPARE(QApplication::focusWidget(), drive::textField(ws, "Text2"));
+    QTest::keyClick(drive::textField(ws, "Text2"), Qt::Key_F6);
     QCOMPARE(QApplication::focusWidget(), grid);
-    QVERIFY(ws->basculer->text().contains(QLatin1Char('&')));
+    QVERIFY(drive::action(ws, "basculer")->text().contains(QLatin1Char('&')));
     // From anywhere else in the window, F6 goes back to the grid.
-    ws->Text4->setFocus();
-    QTest::keyClick(ws->Text4, Qt::Key_F6);
+    drive::textField(ws, "Text4")->setFocus();
+    QTest::keyClick(drive::textField(ws, "Text4"), Qt::Key_F6);
     QCOMPARE(QApplication::focusWidget(), grid);
 
     // Tab goes through the detail panel as it reads: a field, then its keypad.
-    ws->Text4->setFocus();
-    QTest::keyClick(ws->Text4, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), ws->Command1_b);
-    QTest::keyClick(ws->Command1_b, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), ws->Text5);
+    drive::textField(ws, "Text4")->setFocus();
+    QTest::keyClick(drive::textField(ws, "Text4"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), drive::button(ws, "Command1_b"));
+    QTest::keyClick(drive::button(ws, "Command1_b"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), drive::textField(ws, "Text5"));
 
     // Tab leaves the grid rather than walking through its cells.
     const QModelIndex before = grid->currentIndex();
@@ -230,15 +230,18 @@ void TestSafeguards::titleNamesTheTextAndScreenReadersHearTheStatus() {
     QCOMPARE(ws->windowTitle(),
              QStringLiteral("Vorante Lumivexa - Analyse morphologique - bucoliques.txt"));
     QCOMPARE(main->windowTitle(), QStringLiteral("Vorante Lumivexa - Analyse morphologique"));
-    QVERIFY(ws->storingLabel->text().contains(QDir::toNativeSeparators(mine_)));
-    QCOMPARE(ws->storingLabel->accessibleName(), ws->storingLabel->text());
+    QVERIFY(
+        drive::child<QLabel>(ws, "storingLabel")->text().contains(QDir::toNativeSeparators(mine_)));
+    QCOMPARE(drive::child<QLabel>(ws, "storingLabel")->accessibleName(),
+             drive::child<QLabel>(ws, "storingLabel")->text());
 }
 
 void TestSafeguards::fileMenuEndsWithQuitter() {
     frmanalyse* ws = open();
-    const QList<QAction*> items = ws->fichier->actions();
-    QCOMPARE(items.last(), ws->quitter);
-    for (QAction* added : {ws->apercu, ws->exporter, ws->completer, ws->paradigme}) {
+    const QList<QAction*> items = drive::menu(ws, "fichier")->actions();
+    QCOMPARE(items.last(), drive::action(ws, "quitter"));
+    for (QAction* added : {drive::action(ws, "apercu"), drive::action(ws, "exporter"),
+                           drive::action(ws, "completer"), drive::action(ws, "paradigme")}) {
         QVERIFY2(added->text().contains(QLatin1Char('&')), qPrintable(added->text()));
     }
 }
