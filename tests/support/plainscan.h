@@ -113,13 +113,13 @@ class LowerCaser {
 inline const analysis::ThesaurusLists& scannedEntries(const analysis::ThesaurusLists& lists) {
     static const analysis::ThesaurusLists standIns = [] {
         analysis::ThesaurusLists entries;
-        for (const char* number : {"1", "2"}) {
+        for (const qint16 number : {1, 2}) {
             for (auto* column :
                  {&entries.lemmas, &entries.forms, &entries.categories, &entries.caseGenderNumbers,
                   &entries.moodTenseVoices, &entries.translations}) {
                 column->push_back(QStringLiteral("zzzzzzz"));
             }
-            entries.numbers.push_back(QString::fromLatin1(number));
+            entries.numbers.push_back(number);
         }
         return entries;
     }();

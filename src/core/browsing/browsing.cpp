@@ -39,7 +39,7 @@ class ListReader {
             moodTenseVoices_.text(fieldBytes(bytes, f::kMoodTenseVoice, trimmed)));
         lists.translations.push_back(
             translations_.text(fieldBytes(bytes, f::kTranslation, trimmed)));
-        lists.numbers.push_back(QString::number(records::int16At(bytes, f::kNumber.offset)));
+        lists.numbers.push_back(records::int16At(bytes, f::kNumber.offset));
     }
 
   private:
@@ -167,7 +167,7 @@ std::vector<ResultRow> resultsOf(const analysis::ThesaurusLists& lists,
         rows.push_back(
             {{lists.forms[i], lists.lemmas[i], lists.translations[i], lists.categories[i],
               lists.caseGenderNumbers[i], lists.moodTenseVoices[i]},
-             lists.numbers[i].toLongLong(),
+             lists.numbers[i],
              fileRecords.isEmpty() ? QByteArray() : fileRecords.mid(entry * length, length)});
     }
     return rows;

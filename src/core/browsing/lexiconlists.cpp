@@ -17,9 +17,10 @@ records::Outcome<LexiconLists> loadLexiconLists(const QString& path) {
     const records::WholeFile& file = read.value();
     LexiconLists lists;
     for (auto* column : {&lists.lemmas, &lists.translations, &lists.categories,
-                         &lists.frenchFamilies, &lists.latinFamilies, &lists.numbers}) {
+                         &lists.frenchFamilies, &lists.latinFamilies}) {
         column->reserve(static_cast<std::size_t>(file.count));
     }
+    lists.numbers.reserve(static_cast<std::size_t>(file.count));
     records::SharedTexts categories;
     records::SharedTexts frenchFamilies;
     records::SharedTexts latinFamilies;
@@ -34,8 +35,7 @@ records::Outcome<LexiconLists> loadLexiconLists(const QString& path) {
             frenchFamilies.text(records::fieldBytes(record, f::kFrenchFamily, Padding::NoLeading)));
         lists.latinFamilies.push_back(
             latinFamilies.text(records::fieldBytes(record, f::kLatinFamily, Padding::NoTrailing)));
-        lists.numbers.push_back(
-            QString::number(records::int16At(record, f::kLexiconNumber.offset)));
+        lists.numbers.push_back(records::int16At(record, f::kLexiconNumber.offset));
     }
     return lists;
 }

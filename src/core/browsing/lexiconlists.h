@@ -20,7 +20,7 @@ struct LexiconLists {
     std::vector<QString> categories;      // List3: trailing spaces removed
     std::vector<QString> frenchFamilies;  // List4: leading spaces removed
     std::vector<QString> latinFamilies;   // List5: trailing spaces removed
-    std::vector<QString> numbers;         // List7: entry number as decimal text
+    std::vector<qint16> numbers;          // List7: entry number
 
     qint64 size() const { return static_cast<qint64>(lemmas.size()); }
 };

@@ -116,7 +116,7 @@ const ThesaurusLists& searched(const ThesaurusLists& lists) {
     static const ThesaurusLists standIns = [] {
         const QString text = QStringLiteral("zzzzzzz");
         ThesaurusLists entries;
-        for (const QString& number : {QStringLiteral("1"), QStringLiteral("2")}) {
+        for (const qint16 number : {1, 2}) {
             for (auto* column :
                  {&entries.lemmas, &entries.forms, &entries.categories, &entries.caseGenderNumbers,
                   &entries.moodTenseVoices, &entries.translations}) {

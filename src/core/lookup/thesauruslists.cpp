@@ -9,10 +9,11 @@ namespace analysis {
 
 void ThesaurusLists::reserve(qint64 entries) {
     const auto n = static_cast<std::size_t>(entries);
-    for (auto* column : {&lemmas, &forms, &categories, &caseGenderNumbers, &moodTenseVoices,
-                         &translations, &numbers}) {
+    for (auto* column :
+         {&lemmas, &forms, &categories, &caseGenderNumbers, &moodTenseVoices, &translations}) {
         column->reserve(n);
     }
+    numbers.reserve(n);
 }
 
 namespace {
@@ -37,7 +38,7 @@ void ThesaurusLists::append(const records::ThesaurusRecord& record) {
     caseGenderNumbers.push_back(record.caseGenderNumber());
     moodTenseVoices.push_back(record.moodTenseVoice());
     translations.push_back(record.translation());
-    numbers.push_back(QString::number(record.number()));
+    numbers.push_back(record.number());
 }
 
 ThesaurusLists listsFromRecords(const std::vector<records::ThesaurusRecord>& records) {
@@ -59,7 +60,7 @@ ThesaurusLists trimmedListsFromRecords(const std::vector<records::ThesaurusRecor
         lists.caseGenderNumbers.push_back(records::trimmedRight(r.caseGenderNumber()));
         lists.moodTenseVoices.push_back(records::trimmedRight(r.moodTenseVoice()));
         lists.translations.push_back(records::trimmedRight(r.translation()));
-        lists.numbers.push_back(QString::number(r.number()));
+        lists.numbers.push_back(r.number());
     }
     return lists;
 }

@@ -18,7 +18,7 @@ struct ThesaurusLists {
     std::vector<QString> caseGenderNumbers;  // List4: full 15 characters
     std::vector<QString> moodTenseVoices;    // List5: full 22 characters
     std::vector<QString> translations;       // List6: full 80 characters
-    std::vector<QString> numbers;            // List7: record number as decimal text
+    std::vector<qint16> numbers;             // List7: record number
 
     qint64 size() const { return static_cast<qint64>(forms.size()); }
     void reserve(qint64 entries);

@@ -57,7 +57,7 @@ void TestLexiconLists::loadingTrimsEachColumn() {
     // The French family loses its leading spaces, and only those.
     QCOMPARE(loaded.value().frenchFamilies[0], QStringLiteral("aimer, amant").leftJustified(67));
     QCOMPARE(loaded.value().latinFamilies[0], QStringLiteral("famille"));
-    QCOMPARE(loaded.value().numbers, (std::vector<QString>{"1", "-3"}));
+    QCOMPARE(loaded.value().numbers, (std::vector<qint16>{1, -3}));
     QCOMPARE(loaded.value().lemmas[1], QStringLiteral("Évandre"));
 
     const QString missing = home_.file(QStringLiteral("absent.dat"));

@@ -184,7 +184,7 @@ void TestLookup::listsKeepTheFieldsAsLoaded() {
     QCOMPARE(lists.translations[0], QStringLiteral("ROSA").leftJustified(80));
     QCOMPARE(lists.categories[0], QStringLiteral("N1").leftJustified(7));
     QCOMPARE(lists.moodTenseVoices[0], QString(22, ' '));
-    QCOMPARE(lists.numbers, (std::vector<QString>{"1", "-3"}));
+    QCOMPARE(lists.numbers, (std::vector<qint16>{1, -3}));
 
     // A missing file is created empty, and a partial record alone is no record: both load as
     // empty lists.

@@ -158,7 +158,7 @@ void TestEntering::validationStoresOnceAndRefusesTheDuplicate() {
     QCOMPARE(stored.category().trimmed(), QStringLiteral("A1"));
     QCOMPARE(stored.moodTenseVoice().trimmed(), QStringLiteral("_"));
     QCOMPARE(ws->thesaurusLists().size(), 4);
-    QCOMPARE(ws->thesaurusLists().numbers.back(), QStringLiteral("4"));
+    QCOMPARE(ws->thesaurusLists().numbers.back(), qint16(4));
     QCOMPARE(drive::analysisGrid(ws)->textAt(1, 2), QStringLiteral("premier"));
     QCOMPARE(drive::analysisGrid(ws)->textAt(1, 5), QStringLiteral("_"));
     QCOMPARE(drive::analysisGrid(ws)->textAt(1, 6), QStringLiteral("*"));  // stays
