@@ -7,6 +7,7 @@
 #include "ui/printjob.h"
 #include "ui/widgets.h"
 #include "windows/about/frmAbout.h"
+#include "windows/browsers/resultcells.h"
 #include "windows/browsers/resultrows.h"
 
 #include <QAction>
@@ -27,9 +28,6 @@
 namespace ui {
 namespace {
 
-constexpr int kCentre = 4;
-constexpr int kLeftTop = 0;
-constexpr int kDesignRows = 2;
 constexpr int kTwipsPerInch = 1440;
 
 // The picture of the search buttons: a magnifying glass.
@@ -134,8 +132,6 @@ void ResultBrowser::buildBody() {
     resultFrame_ = named(new QGroupBox(results, central), QStringLiteral("Frame2"), results);
     resultGrid_ = named(new Grid(resultFrame_), QStringLiteral("grille02"), results);
     resultGrid_->setAccessibleName(results);
-    resultGrid_->setCols(static_cast<int>(design_.headers.size()));
-    resultGrid_->setRows(kDesignRows);
     resultGrid_->view()->horizontalHeader()->setStretchLastSection(true);
     resultMessage_ = named(new QLabel(design_.message, resultFrame_), QStringLiteral("Labelgrille"),
                            design_.message);
@@ -156,70 +152,21 @@ void ResultBrowser::buildBody() {
 
 void ResultBrowser::showRowsOf(ResultRowsModel* rows) {
     rows_ = rows;
-    connect(rows, &QAbstractItemModel::modelReset, this, &ResultBrowser::fillGrid);
-    connect(rows, &QAbstractItemModel::rowsRemoved, this,
-            [this](const QModelIndex&, int first) { refillFrom(first); });
-    connect(rows, &QAbstractItemModel::dataChanged, this,
-            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
-                writeRows(topLeft.row(), bottomRight.row());
-            });
+    cells_ = new ResultCells(rows, static_cast<int>(design_.headers.size()), this);
+    resultGrid_->showCells(cells_);
 }
 
 void ResultBrowser::headerSetUp() {
+    cells_->showHeaders(design_.headers);
+    // No row is taken until the user clicks one.
     resultGrid_->setRow(0);
+    // A designed width is widened where the header text would not show whole.
     for (int c = 0; c < resultGrid_->cols(); ++c) {
-        resultGrid_->setCol(c);
-        resultGrid_->setText(design_.headers.value(c));
-        resultGrid_->setCellAlignment(kCentre);
-        // A designed width is widened where the header text would not show whole.
         const int width = design_.widths.value(c, kDefaultWidth);
         if (width != kDefaultWidth) {
             resultGrid_->setColWidth(c,
                                      std::max(width, headerTwips(resultGrid_, design_.headers[c])));
         }
-    }
-    resultGrid_->setColAlignment(4, kLeftTop);
-}
-
-// A new listing: the grid is cleared and shows every row below the header, with one empty row
-// after them. Filled with the view switched off: one refresh at the end, however many rows.
-void ResultBrowser::fillGrid() {
-    resultGrid_->setRedraw(false);
-    resultGrid_->clear();
-    headerSetUp();
-    resultGrid_->setRows(kDesignRows);
-    resultGrid_->setRows(kDesignRows + rows_->rowCount());
-    writeRows(0, rows_->rowCount() - 1);
-    resultGrid_->setRedraw(true);
-}
-
-// Rows removed from `first` on: the rows below move up and the grid still ends with exactly
-// one empty row.
-void ResultBrowser::refillFrom(int first) {
-    resultGrid_->setRedraw(false);
-    resultGrid_->setRows(kDesignRows + rows_->rowCount());
-    writeRows(first, rows_->rowCount() - 1);
-    GridModel* cells = resultGrid_->cells();
-    const int emptyRow = rows_->rowCount() + 1;
-    for (int c = 0; c < cells->cols(); ++c) {
-        cells->setTextAt(emptyRow, c, QString());
-    }
-    cells->setBoldAt(emptyRow, 0, false);
-    cells->setForeColorAt(emptyRow, 0, std::nullopt);
-    resultGrid_->setRedraw(true);
-}
-
-// The one place the grid's body is written: model row i is grid row i + 1, its first cell
-// bold in the form colour.
-void ResultBrowser::writeRows(int first, int last) {
-    GridModel* cells = resultGrid_->cells();
-    for (int i = first; i <= last; ++i) {
-        const int r = i + 1;
-        for (int c = 0; c < rows_->columnCount(); ++c) {
-            cells->setTextAt(r, c, rows_->textAt(i, c));
-        }
-        cells->setBoldAt(r, 0, true);
-        cells->setForeColorAt(r, 0, analysis::kFormColour);
     }
 }
 

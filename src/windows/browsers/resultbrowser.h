@@ -40,6 +40,7 @@ inline const QString kNothingForLetter =
 inline const QString kNothingForForm =
     QStringLiteral("Aucune information n'est disponible pour la forme demandée");
 
+class ResultCells;
 class ResultRowsModel;
 
 // A window that lists entries of a file in a result grid: by initial letter (menu
@@ -59,7 +60,7 @@ class ResultBrowser : public Form<QMainWindow> {
     // The rows the grid shows from now on; the subclass owns them.
     void showRowsOf(ResultRowsModel* rows);
 
-    // Header texts, centred; column widths; column 4 aligned left and top.
+    // The headers, and the designed column widths, each wide enough for its header.
     void headerSetUp();
 
     // Repeats the last letter listing or form search on the lists as they are now: rows that
@@ -82,15 +83,13 @@ class ResultBrowser : public Form<QMainWindow> {
     void listByInitial(QChar letter);
     void searchTypedText();
     void showListing(const QString& message);
-    void fillGrid();
-    void refillFrom(int first);
-    void writeRows(int first, int last);
     void print();
     void preview();
     void exportListing();
 
     BrowserDesign design_;
     ResultRowsModel* rows_ = nullptr;
+    ResultCells* cells_ = nullptr;
 
     QGroupBox* searchFrame_;
     QLineEdit* searchField_;

@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTimer>
 #include <QtTest>
 
@@ -169,6 +170,12 @@ void TestMaintenance::deletingRowTwoOfFour() {
     QCOMPARE(forms(b), (QStringList{"amo", "Amor", "amor", ""}));
     QCOMPARE(drive::rowCells(drive::resultGrid(b), 2), third);
     QCOMPARE(b->listedRecordNumbers(), (std::vector<qint64>{2, 4, 6}));
+    // The view follows: the form is the row's header, the row left empty has nothing in it.
+    const QAbstractItemModel* shown = drive::resultGrid(b)->view()->model();
+    QCOMPARE(shown->rowCount(), 4);
+    QCOMPARE(shown->headerData(1, Qt::Vertical).toString(), QStringLiteral("Amor"));
+    QCOMPARE(shown->headerData(3, Qt::Vertical).toString(), QString());
+    QCOMPARE(shown->headerData(1, Qt::Vertical, Qt::FontRole).value<QFont>().bold(), true);
     QCOMPARE(b->lists().forms[2], QStringLiteral("$$$"));
     QCOMPARE(b->lists().lemmas[2], QStringLiteral("_").leftJustified(50));
 
