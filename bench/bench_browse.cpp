@@ -63,6 +63,9 @@ class BenchHome : public ui::Platform {
     std::unique_ptr<ui::PrintJob> startPrinting(QWidget*) override { return nullptr; }
     void showPrintPreview(QWidget*, const QList<QStringList>&) override {}
     void setBusy(QWidget*, bool) override {}
+    std::unique_ptr<ui::ProgressReport> startProgress(QWidget*, const QString&) override {
+        return std::make_unique<ui::UnwatchedProgress>();
+    }
     bool fileExists(const QString& path) override { return QFile::exists(path); }
     bool deleteFile(const QString& path) override { return QFile::remove(path); }
     bool startProgram(const QString&) override { return false; }

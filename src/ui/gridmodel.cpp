@@ -24,8 +24,7 @@ QString withoutTrailingSpaces(const QString& text) {
 
 }  // namespace
 
-GridModel::GridModel(QObject* parent)
-    : GridCells(parent), cells_(1), colAlignments_(1, -1) {}
+GridModel::GridModel(QObject* parent) : GridCells(parent), cells_(1), colAlignments_(1, -1) {}
 
 void GridModel::setRows(int rows) {
     rows = std::max(rows, 1);

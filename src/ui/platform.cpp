@@ -40,6 +40,13 @@ Hourglass::~Hourglass() {
     platform().setBusy(window_, false);
 }
 
+analysis::Progress progressPart(ProgressReport& report, double from, double to) {
+    return [&report, from, to](qint64 done, qint64 total) {
+        const double part = total > 0 ? double(done) / double(total) : 1.0;
+        return report.advance(from + (to - from) * part);
+    };
+}
+
 QStringList filterPatterns(const QString& filter) {
     const qsizetype bar = filter.lastIndexOf(QLatin1Char('|'));
     const QString patterns = bar < 0 ? filter : filter.mid(bar + 1);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/system/progress.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +29,25 @@ class PrintJob {
     virtual void newPage() = 0;
     // Sends the document; false when it could not be produced.
     virtual bool endDoc() = 0;
+    // Abandons the document: what was drawn is not printed, as far as the printer allows.
+    virtual void abort() = 0;
+};
+
+// The progress bar of a long operation, with its "Annuler" button. While it is shown the
+// window answers: the button can be clicked, the window repainted.
+class ProgressReport {
+  public:
+    virtual ~ProgressReport() = default;
+    // How far the operation has got, from 0 to 1; false once the user cancelled it.
+    virtual bool advance(double fraction) = 0;
+    virtual bool cancelled() const = 0;
+};
+
+// A progress nobody watches: it never shows and is never cancelled.
+class UnwatchedProgress : public ProgressReport {
+  public:
+    bool advance(double) override { return true; }
+    bool cancelled() const override { return false; }
 };
 
 class Platform {
@@ -47,6 +68,9 @@ class Platform {
     // there.
     virtual void showPrintPreview(QWidget* parent, const QList<QStringList>& pages) = 0;
     virtual void setBusy(QWidget* window, bool busy) = 0;
+    // A progress bar over the window, shown once the operation has lasted half a second.
+    virtual std::unique_ptr<ProgressReport> startProgress(QWidget* parent,
+                                                          const QString& label) = 0;
     virtual bool fileExists(const QString& path) = 0;
     virtual bool deleteFile(const QString& path) = 0;
     // Starts a program without waiting for it; false when it could not be started.
@@ -64,6 +88,9 @@ Answer msgBox(QWidget* parent, const QString& text, Buttons buttons = Buttons::O
 // The overwrite question "Fichier existant": true when no file of that name exists, or when the
 // user answers Yes to replacing it.
 bool mayOverwrite(QWidget* parent, const QString& path);
+
+// The core's progress of one part of an operation, reported as `from` to `to` of the whole.
+analysis::Progress progressPart(ProgressReport& report, double from = 0, double to = 1);
 
 // The hourglass on a window for the lifetime of this object.
 class Hourglass {

@@ -71,6 +71,14 @@ void PrinterJob::newPage() {
     y_ = 0;
 }
 
+void PrinterJob::abort() {
+    if (painter_.isActive()) {
+        printer_->abort();
+        painter_.end();
+    }
+    failed_ = true;
+}
+
 bool PrinterJob::endDoc() {
     if (!ensureStarted()) {
         return false;
@@ -78,9 +86,13 @@ bool PrinterJob::endDoc() {
     return painter_.end();
 }
 
-bool printPages(PrintJob& job, const QList<QStringList>& pages) {
+bool printPages(PrintJob& job, const QList<QStringList>& pages, ProgressReport* progress) {
     job.setFont(analysis::kListingFont, analysis::kListingPointSize);
     for (qsizetype p = 0; p < pages.size(); ++p) {
+        if (progress && !progress->advance(double(p) / double(pages.size()))) {
+            job.abort();
+            return true;  // abandoned by the user, which is no failure
+        }
         if (p > 0) {
             job.newPage();
         }
@@ -114,7 +126,8 @@ void printListing(QWidget* window, const QList<QStringList>& pages) {
     bool printed = false;
     {
         Hourglass hourglass(window);
-        printed = printPages(*job, pages);
+        const auto progress = platform().startProgress(window, QStringLiteral("Impression..."));
+        printed = printPages(*job, pages, progress.get());
     }
     if (!printed) {
         msgBox(window, QStringLiteral("L'impression n'a pas pu être réalisée."), Buttons::Ok,

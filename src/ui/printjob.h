@@ -23,6 +23,7 @@ class PrinterJob : public PrintJob {
     void printLine(const QString& line) override;
     void newPage() override;
     bool endDoc() override;
+    void abort() override;
 
   private:
     bool ensureStarted();
@@ -39,7 +40,7 @@ class PrinterJob : public PrintJob {
 QFont printFont(const QString& family, int pointSize);
 
 // Prints pages of lines in the listing font; false when the document could not be produced.
-bool printPages(PrintJob& job, const QList<QStringList>& pages);
+bool printPages(PrintJob& job, const QList<QStringList>& pages, ProgressReport* progress = nullptr);
 
 // The print command of every window: asks for a printer (cancelling prints nothing), prints
 // the pages under the hourglass and says so when the document could not be produced. With no

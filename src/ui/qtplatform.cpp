@@ -14,6 +14,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressDialog>
+
+#include <algorithm>
 
 namespace ui {
 namespace {
@@ -151,6 +154,41 @@ void QtPlatform::setBusy(QWidget*, bool busy) {
     } else {
         QApplication::restoreOverrideCursor();
     }
+}
+
+namespace {
+
+constexpr int kProgressSteps = 1000;
+// Operations shorter than this show no progress bar at all.
+constexpr int kProgressDelayMilliseconds = 500;
+
+class DialogProgress : public ProgressReport {
+  public:
+    DialogProgress(QWidget* parent, const QString& label)
+        : dialog_(label, QStringLiteral("Annuler"), 0, kProgressSteps, parent) {
+        dialog_.setWindowTitle(kApplicationTitle);
+        dialog_.setWindowModality(Qt::WindowModal);
+        dialog_.setMinimumDuration(kProgressDelayMilliseconds);
+        dialog_.setAutoClose(false);
+        dialog_.setAutoReset(false);
+        dialog_.setValue(0);
+    }
+
+    bool advance(double fraction) override {
+        // A modal dialog's setValue() lets events through: the button answers, windows repaint.
+        dialog_.setValue(std::clamp(int(fraction * kProgressSteps), 0, kProgressSteps));
+        return !dialog_.wasCanceled();
+    }
+    bool cancelled() const override { return dialog_.wasCanceled(); }
+
+  private:
+    QProgressDialog dialog_;
+};
+
+}  // namespace
+
+std::unique_ptr<ProgressReport> QtPlatform::startProgress(QWidget* parent, const QString& label) {
+    return std::make_unique<DialogProgress>(parent, label);
 }
 
 bool QtPlatform::fileExists(const QString& path) {

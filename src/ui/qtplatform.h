@@ -15,6 +15,7 @@ class QtPlatform : public Platform {
     std::unique_ptr<PrintJob> startPrinting(QWidget* parent) override;
     void showPrintPreview(QWidget* parent, const QList<QStringList>& pages) override;
     void setBusy(QWidget* window, bool busy) override;
+    std::unique_ptr<ProgressReport> startProgress(QWidget* parent, const QString& label) override;
     bool fileExists(const QString& path) override;
     bool deleteFile(const QString& path) override;
     bool startProgram(const QString& path) override;

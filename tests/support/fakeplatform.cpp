@@ -19,6 +19,7 @@ class FakePrintJob : public ui::PrintJob {
         document_.ended = true;
         return true;
     }
+    void abort() override { document_.aborted = true; }
 
   private:
     FakePlatform::Document& document_;
@@ -89,6 +90,31 @@ void FakePlatform::setBusy(QWidget*, bool busy) {
     if (busy) {
         ++busyCount;
     }
+}
+
+namespace {
+
+class FakeProgress : public ui::ProgressReport {
+  public:
+    explicit FakeProgress(FakePlatform& platform) : platform_(platform) {}
+    bool advance(double) override {
+        if (++platform_.progressReports == platform_.cancelAtReport) {
+            cancelled_ = true;
+        }
+        return !cancelled_;
+    }
+    bool cancelled() const override { return cancelled_; }
+
+  private:
+    FakePlatform& platform_;
+    bool cancelled_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<ui::ProgressReport> FakePlatform::startProgress(QWidget*, const QString& label) {
+    progressLabels << label;
+    return std::make_unique<FakeProgress>(*this);
 }
 
 bool FakePlatform::fileExists(const QString& path) {

@@ -22,6 +22,7 @@ class FakePlatform : public ui::Platform {
         QList<QStringList> pages;
         QStringList fonts;
         bool ended = false;
+        bool aborted = false;
     };
 
     FakePlatform();
@@ -42,6 +43,12 @@ class FakePlatform : public ui::Platform {
     int busyCount = 0;
     // Questions asked with nothing queued to answer them.
     int unansweredQuestions = 0;
+    // The labels of the progress bars started.
+    QStringList progressLabels;
+    // The user clicks "Annuler" on the progress bar at its report of that number (counted from
+    // 1 across the test); 0 never.
+    int cancelAtReport = 0;
+    int progressReports = 0;
 
     ui::Answer message(QWidget* parent, const QString& text, ui::Buttons buttons, ui::Icon icon,
                        const QString& title) override;
@@ -51,6 +58,8 @@ class FakePlatform : public ui::Platform {
     std::unique_ptr<ui::PrintJob> startPrinting(QWidget* parent) override;
     void showPrintPreview(QWidget* parent, const QList<QStringList>& pages) override;
     void setBusy(QWidget* window, bool busy) override;
+    std::unique_ptr<ui::ProgressReport> startProgress(QWidget* parent,
+                                                      const QString& label) override;
     bool fileExists(const QString& path) override;
     bool deleteFile(const QString& path) override;
     bool startProgram(const QString& path) override;

@@ -131,12 +131,16 @@ const ThesaurusLists& searched(const ThesaurusLists& lists) {
 
 }  // namespace
 
-LookupResult lookup(const QStringList& words, const ThesaurusLists& thesaurus, LookupKind kind) {
+LookupResult lookup(const QStringList& words, const ThesaurusLists& thesaurus, LookupKind kind,
+                    const Progress& progress) {
     const ThesaurusLists& lists = searched(thesaurus);
     const FormTable table = indexForms(words, lists, kind);
     LookupResult result;
     RowCounter counter(words.size());
     for (qint64 word = 0; word < words.size(); ++word) {
+        if (!carryOn(progress, word, words.size())) {
+            break;
+        }
         const FormEntries& found = table.find(words[word])->second;
         if (!scanMatches(found)) {
             result.rows.push_back({word, kNotFound, false});
@@ -172,9 +176,13 @@ RowTexts rowTexts(const LookupRow& row, const QStringList& words, const Thesauru
 }
 
 GridRows gridRowsOf(const LookupResult& result, const QStringList& words,
-                    const ThesaurusLists& lists) {
+                    const ThesaurusLists& lists, const Progress& progress) {
     GridRows rows(static_cast<std::size_t>(std::max<qint64>(result.rowCount - 1, 0)));
+    const auto count = static_cast<qint64>(result.rows.size());
     for (std::size_t i = 0; i < result.rows.size(); ++i) {
+        if (!carryOn(progress, static_cast<qint64>(i), count)) {
+            break;
+        }
         const LookupRow& found = result.rows[i];
         const RowTexts texts = rowTexts(found, words, lists);
         GridRow& row = rows[i];

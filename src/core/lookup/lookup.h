@@ -2,6 +2,7 @@
 
 #include "core/grid/gridrows.h"
 #include "core/lookup/thesauruslists.h"
+#include "core/system/progress.h"
 
 #include <QString>
 #include <QStringList>
@@ -32,7 +33,9 @@ struct LookupResult {
 // order), or one not-found row. Forms are compared lower-cased (records::cp1252::toLower).
 // Each call indexes the text's distinct forms and passes once over the entries, so it costs
 // words + entries and always sees the lists as they stand, appended entries included.
-LookupResult lookup(const QStringList& words, const ThesaurusLists& lists, LookupKind kind);
+// A cancelled lookup (`progress` answered false) stops there; its caller discards the result.
+LookupResult lookup(const QStringList& words, const ThesaurusLists& lists, LookupKind kind,
+                    const Progress& progress = {});
 
 // The texts of a row: the form as written; then lemma, translation, category,
 // case-gender-number and mood-tense-voice at full width, column 6 empty. A not-found row has
@@ -42,6 +45,6 @@ RowTexts rowTexts(const LookupRow& row, const QStringList& words, const Thesauru
 // The grid rows below the header as the lookup writes them: the form bold in the form colour,
 // the analysis cells of an ambiguous form in the ambiguity colour, then the rows left empty.
 GridRows gridRowsOf(const LookupResult& result, const QStringList& words,
-                    const ThesaurusLists& lists);
+                    const ThesaurusLists& lists, const Progress& progress = {});
 
 }  // namespace analysis

@@ -159,12 +159,17 @@ ProposalList proposalList(MorphologyDatabase& database, const GridRows& rows, qi
     return list;
 }
 
-Completion completedRows(const GridRows& rows, MorphologyDatabase& database) {
+Completion completedRows(const GridRows& rows, MorphologyDatabase& database,
+                         const Progress& progress) {
     Completion done;
     done.rows.reserve(rows.size());
     done.newRowOf.reserve(rows.size());
     QHash<QString, std::vector<ProposedAnalysis>> known;  // by form as written
+    const auto count = static_cast<qint64>(rows.size());
     for (const GridRow& row : rows) {
+        if (!carryOn(progress, static_cast<qint64>(done.newRowOf.size()), count)) {
+            break;
+        }
         done.newRowOf.push_back(static_cast<qint64>(done.rows.size()) + 1);
         if (!isUntouchedNotFoundRow(row)) {
             done.rows.push_back(row);

@@ -2,6 +2,7 @@
 
 #include "core/grid/gridrows.h"
 #include "core/morphology/morphology.h"
+#include "core/system/progress.h"
 
 #include <QString>
 
@@ -45,7 +46,9 @@ struct Completion {
 // lookup lays out found forms: the form bold in the form colour, the analysis cells in italics
 // as proposals, in the ambiguity colour when there are several; the indicator stays. A form
 // without proposal keeps its row.
-Completion completedRows(const GridRows& rows, MorphologyDatabase& database);
+// A cancelled completion (`progress` answered false) stops there; its caller discards it.
+Completion completedRows(const GridRows& rows, MorphologyDatabase& database,
+                         const Progress& progress = {});
 
 // What a completion did, for the user.
 QString completionSummary(const Completion& done);

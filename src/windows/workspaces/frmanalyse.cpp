@@ -44,11 +44,29 @@ void frmanalyse::Form_Load() {
         return;
     }
     takeLists(std::move(loaded).value(), loaded_.path, stamp);
-    setAllRows(gridRowsOf(lookup(words_, lists, kind), words_, lists));
+    if (!analyseText(kind)) {
+        loadFailed_ = true;  // cancelled: the workspace does not open
+        return;
+    }
     detailPanel_->show();
     setUpStoring(kind);
     connect(storeBox_, &QCheckBox::toggled, this, &frmanalyse::updateStoringStatus);
     updateStoringStatus();
+}
+
+// Looks the text's words up and shows their rows; false when the user cancelled it.
+bool frmanalyse::analyseText(LookupKind kind) {
+    const auto report = ui::platform().startProgress(this, QStringLiteral("Analyse du texte..."));
+    const LookupResult found = lookup(words_, lists, kind, ui::progressPart(*report, 0, 0.5));
+    if (report->cancelled()) {
+        return false;
+    }
+    GridRows rows = gridRowsOf(found, words_, lists, ui::progressPart(*report, 0.5, 1));
+    if (report->cancelled()) {
+        return false;
+    }
+    setAllRows(std::move(rows));
+    return true;
 }
 
 void frmanalyse::setThesaurusChoice(const ThesaurusChoice& thesaurus) {

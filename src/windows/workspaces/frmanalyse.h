@@ -29,7 +29,8 @@ class frmanalyse : public Workspace {
 
     // The word forms of the text, in text order.
     const QStringList& words() const { return words_; }
-    // True when the working thesaurus could not be read: the workspace must not open.
+    // True when the workspace must not open: its thesaurus could not be read, or the user
+    // cancelled the analysis of the text.
     bool loadFailed() const { return loadFailed_; }
 
     // A later choice in the thesaurus dialog: the workspace keeps its rows and lists, and
@@ -49,6 +50,7 @@ class frmanalyse : public Workspace {
 
   private:
     void setUpStoring(LookupKind kind);
+    bool analyseText(LookupKind kind);
 
     TextToAnalyse text_;
     ThesaurusChoice loaded_;  // the thesaurus the lists were read from

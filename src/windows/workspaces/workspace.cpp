@@ -555,8 +555,16 @@ void Workspace::completeMissingForms() {
     }
     {
         ui::Hourglass hourglass(this);
+        const auto report =
+            ui::platform().startProgress(this, QStringLiteral("Complétion des formes absentes..."));
         RowsChange change(1, rows(), selectedRow_, selectedRow_);
-        Completion done = completedRows(change.before, database);
+        Completion done = completedRows(change.before, database, ui::progressPart(*report));
+        if (report->cancelled()) {
+            statusBar()->showMessage(
+                QStringLiteral("Complétion annulée : la grille est inchangée."),
+                kStatusNoteMilliseconds);
+            return;
+        }
         if (selectedRow_ >= 1 && selectedRow_ <= static_cast<qint64>(done.newRowOf.size())) {
             change.selectedAfter = done.newRowOf[static_cast<std::size_t>(selectedRow_ - 1)];
         }

@@ -445,6 +445,14 @@ void TestEntering::printingTenBlocksAPage() {
     QCOMPARE(analysis::analysisListing({analysis::GridRowTexts{}}).first().mid(0, 2),
              (QStringList{"Formes: ", "Lemme : "}));
     QVERIFY(analysis::analysisListing({}).isEmpty());
+
+    // "Annuler" on the progress bar abandons the document, without a message of failure.
+    platform_->cancelAtReport = platform_->progressReports + 2;
+    drive::action(ws, "imprimer")->trigger();
+    QCOMPARE(platform_->progressLabels.last(), QStringLiteral("Impression..."));
+    QVERIFY(platform_->documents.back().aborted && !platform_->documents.back().ended);
+    QCOMPARE(platform_->documents.back().pages.size(), 1);  // the first page only
+    QVERIFY(platform_->messages.isEmpty());
 }
 
 void TestEntering::closingUnloadsTheKeypads() {

@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableView>
+#include <QUndoStack>
 #include <QtTest>
 
 // The list "Analyses proposées" and the command "Compléter les formes absentes" in the analysis
@@ -61,6 +62,7 @@ class TestProposals : public QObject {
     void choosingFillsTheDetailFieldsForValidation();
     void completionProposesRowsWithoutWritingAnything();
     void missingDatabaseLeavesTheWorkspaceAsItWas();
+    void cancellingLeavesTheGridAsItWas();
     void savedAnalysisWorkspaceProposesToo();
 
   private:
@@ -238,6 +240,37 @@ void TestProposals::missingDatabaseLeavesTheWorkspaceAsItWas() {
     QCOMPARE(records::readAllRecords<records::ThesaurusRecord>(mine_).value().size(),
              std::size_t(1));
     QCOMPARE(platform_->messages.size(), 1);
+}
+
+// "Annuler" on the progress bar: the completion stops, the grid and the history stay as they
+// were; the analysis of a text stops too, and its workspace does not open.
+void TestProposals::cancellingLeavesTheGridAsItWas() {
+    frmanalyse* ws = open(kText);
+    QCOMPARE(platform_->progressLabels, QStringList{"Analyse du texte..."});
+    drive::clickRow(ws, 2);
+    const QStringList before = drive::rowCells(drive::analysisGrid(ws), 1);
+    const int rows = drive::analysisGrid(ws)->rows();
+    platform_->cancelAtReport = platform_->progressReports + 1;
+    drive::action(ws, "completer")->trigger();
+    QCOMPARE(platform_->progressLabels.last(), u"Complétion des formes absentes..."_qs);
+    QCOMPARE(drive::analysisGrid(ws)->rows(), rows);
+    QCOMPARE(drive::rowCells(drive::analysisGrid(ws), 1), before);
+    QCOMPARE(ws->selectedRow(), qint64(2));
+    QCOMPARE(ws->history()->count(), 0);
+    QVERIFY(!ws->hasUnsavedChanges());
+    QCOMPARE(ws->statusBar()->currentMessage(),
+             u"Complétion annulée : la grille est inchangée."_qs);
+    // Not cancelled this time, it completes.
+    drive::action(ws, "completer")->trigger();
+    QVERIFY(drive::analysisGrid(ws)->rows() > rows);
+
+    drive::closeAll();
+    const QByteArray thesaurus = readFile(mine_);
+    platform_->cancelAtReport = platform_->progressReports + 1;
+    QVERIFY(!open(kText));
+    QVERIFY(ui::Forms::instance().isLoaded(QStringLiteral("ThesaurusChoix")));
+    QVERIFY(platform_->messages.isEmpty());
+    QCOMPARE(readFile(mine_), thesaurus);
 }
 
 // The rows of an analysis file come back padded to their fields; the not-found mark too.
