@@ -5,6 +5,7 @@
 #include "core/records/records.h"
 
 #include <QHash>
+#include <QStringTokenizer>
 
 #include <algorithm>
 #include <cmath>
@@ -95,6 +96,16 @@ int frequencyOf(const std::vector<WeighedAnalysis>& analyses, std::size_t i) {
     return borrowed;
 }
 
+// Whether the codes ("acc. f. pl.") hold this one between blanks.
+bool holdsCode(QStringView codes, QLatin1String code) {
+    for (const QStringView part : QStringTokenizer{codes, u' ', Qt::SkipEmptyParts}) {
+        if (part == code) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // What the corpus tags leave out, weighed as Latin uses it: a verb is far more often in the
 // third person, a word that does not agree with a noun more often masculine than feminine.
 // Tuned on half of the annotated sentences, checked on the other half.
@@ -107,7 +118,7 @@ double finerFeaturesPrior(const WeighedAnalysis& a) {
     if (cgn.startsWith(QLatin1Char('1')) || cgn.startsWith(QLatin1Char('2'))) {
         prior *= kFirstSecondPerson;
     }
-    if (cgn.split(QLatin1Char(' '), Qt::SkipEmptyParts).contains(QLatin1String("f."))) {
+    if (holdsCode(cgn, QLatin1String("f."))) {
         prior *= kFeminine;
     }
     return prior;
@@ -184,17 +195,14 @@ Agreeing agreeingOf(const WeighedAnalysis& a, const QString& tag) {
         return g;
     }
     g.grammaticalCase = static_cast<char>(tag[1].unicode());
-    g.number = a.caseGenderNumber.contains(QLatin1String("sg."))   ? 's'
-               : a.caseGenderNumber.contains(QLatin1String("pl.")) ? 'p'
-                                                                   : 0;
-    const QStringList parts = a.caseGenderNumber.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (parts.contains(QLatin1String("m."))) {
-        g.gender = 'm';
-    } else if (parts.contains(QLatin1String("f."))) {
-        g.gender = 'f';
-    } else if (parts.contains(QLatin1String("nt."))) {
-        g.gender = 'n';
-    }
+    const QString& codes = a.caseGenderNumber;
+    g.number = holdsCode(codes, QLatin1String("sg."))   ? 's'
+               : holdsCode(codes, QLatin1String("pl.")) ? 'p'
+                                                        : 0;
+    g.gender = holdsCode(codes, QLatin1String("m."))    ? 'm'
+               : holdsCode(codes, QLatin1String("f."))  ? 'f'
+               : holdsCode(codes, QLatin1String("nt.")) ? 'n'
+                                                        : 0;
     return g;
 }
 
