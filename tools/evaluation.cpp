@@ -1,8 +1,11 @@
 // How well the analyser does on gold-annotated Latin in CoNLL-U: the words that get at least
 // one analysis, the gold lemma among them, the gold lemma with the gold features, and the same
 // for the analysis put first. Each word is analysed as `morphologique --analyser` analyses it.
-//   evaluation GOLD.conllu [--thesaurus=DAT] [--morphology=DATABASE] [--missing=N]
-// The thesaurus and the database default to those of the build tree.
+//   evaluation GOLD.conllu [--thesaurus=DAT] [--morphology=DATABASE] [--tags=TAGS.la|none]
+//              [--missing=N] [--errors=N] [--sentences=even|odd]
+// The thesaurus and the database default to those of the build tree. Figures are given by part
+// of the corpus and for its prose and verse collections; --errors lists where the first analysis
+// goes wrong though a right one is offered.
 
 #include "goldscore.h"
 
@@ -15,6 +18,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cstdio>
@@ -28,7 +32,17 @@ struct Arguments {
     // The tag statistics that rank analyses in context; "none" leaves the lexical order.
     QString tags;
     int missingShown = 0;
+    int errorsShown = 0;
+    // Only the sentences of even or odd number ("even", "odd"), to tune on one half and check
+    // on the other; empty for all.
+    QString half;
 };
+
+bool parseCount(const QString& text, int* out) {
+    bool ok = false;
+    *out = text.toInt(&ok);
+    return ok;
+}
 
 bool parseArguments(const QStringList& args, Arguments* out) {
     for (const QString& arg : args) {
@@ -39,9 +53,14 @@ bool parseArguments(const QStringList& args, Arguments* out) {
         } else if (arg.startsWith(QLatin1String("--tags="))) {
             out->tags = arg.mid(7);
         } else if (arg.startsWith(QLatin1String("--missing="))) {
-            bool ok = false;
-            out->missingShown = arg.mid(10).toInt(&ok);
-            if (!ok) {
+            if (!parseCount(arg.mid(10), &out->missingShown)) {
+                return false;
+            }
+        } else if (arg == QLatin1String("--sentences=even") ||
+                   arg == QLatin1String("--sentences=odd")) {
+            out->half = arg.mid(12);
+        } else if (arg.startsWith(QLatin1String("--errors="))) {
+            if (!parseCount(arg.mid(9), &out->errorsShown)) {
                 return false;
             }
         } else if (arg.startsWith(QLatin1Char('-')) || !out->gold.isEmpty()) {
@@ -80,6 +99,45 @@ void printMostFrequent(const char* title, const QMap<QString, qint64>& forms, in
     }
 }
 
+// The collections of the gold corpus, by the parts they gather.
+const std::pair<const char*, QStringList> kCollections[] = {
+    {"prose",
+     {QStringLiteral("caesar-gall"), QStringLiteral("cicero-catil"),
+      QStringLiteral("vulgata-apoc")}},
+    {"verse",
+     {QStringLiteral("vergil-aen6"), QStringLiteral("ovid-met1"), QStringLiteral("propertius-1")}},
+};
+
+void printCollections(const goldscore::Score& score) {
+    for (const auto& [name, parts] : kCollections) {
+        goldscore::Counts gathered;
+        for (const auto& [part, counts] : score.byPart) {
+            if (parts.contains(part)) {
+                gathered += counts;
+            }
+        }
+        if (gathered.words > 0) {
+            printCounts(name, gathered);
+        }
+    }
+}
+
+// The sentence blocks of a CoNLL-U text whose id ends with an even or an odd number.
+QString halfOf(const QString& conllu, const QString& half) {
+    static const QRegularExpression number(QStringLiteral("-([0-9]+)\\s*$"));
+    QStringList kept;
+    for (const QString& block : conllu.split(QStringLiteral("\n\n"))) {
+        const qsizetype idAt = block.indexOf(QLatin1String("# sent_id = "));
+        const QString id = block.mid(idAt, block.indexOf(u'\n', idAt) - idAt);
+        const QRegularExpressionMatch m = number.match(id);
+        if (idAt >= 0 && m.hasMatch() &&
+            (m.captured(1).toInt() % 2 == 0) == (half == QLatin1String("even"))) {
+            kept << block;
+        }
+    }
+    return kept.join(QStringLiteral("\n\n"));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -88,7 +146,7 @@ int main(int argc, char** argv) {
     if (!parseArguments(app.arguments().mid(1), &args)) {
         std::fprintf(stderr,
                      "usage: evaluation GOLD.conllu [--thesaurus=DAT] [--morphology=DATABASE] "
-                     "[--tags=TAGS.la|none] [--missing=N]\n");
+                     "[--tags=TAGS.la|none] [--missing=N] [--errors=N] [--sentences=even|odd]\n");
         return 2;
     }
     const shell::TextReading gold = shell::readTextFile(args.gold);
@@ -119,7 +177,9 @@ int main(int argc, char** argv) {
                      qPrintable(tagsPath));
     }
     analysis::WordAnalyser analyser(lists, morphology, tags ? &*tags : nullptr);
-    const goldscore::Score score = goldscore::scoreConllu(gold.value().text, analyser);
+    const QString text =
+        args.half.isEmpty() ? gold.value().text : halfOf(gold.value().text, args.half);
+    const goldscore::Score score = goldscore::scoreConllu(text, analyser);
 
     std::printf("%s, percent of words:\n", qPrintable(QFileInfo(args.gold).fileName()));
     std::printf("%-20s %6s %7s %7s %7s %7s %7s\n", "part", "words", "analysd", "lemma", "lem+ft",
@@ -127,9 +187,16 @@ int main(int argc, char** argv) {
     for (const auto& [part, counts] : score.byPart) {
         printCounts(qPrintable(part), counts);
     }
+    printCollections(score);
     printCounts("total", score.total);
     printMostFrequent("Most frequent words without analysis:", score.unanalysed, args.missingShown);
     printMostFrequent("Most frequent words without their gold lemma (gold lemma):",
                       score.lemmaMissed, args.missingShown);
+    printMostFrequent("First lemma wrong, the gold one offered (gold > first):",
+                      score.lemmaConfusions, args.errorsShown);
+    printMostFrequent("Lemma right, features wrong, words failing each feature:",
+                      score.featureMisses, args.errorsShown);
+    printMostFrequent("Lemma right, features wrong (feature=gold>first):", score.featureConfusions,
+                      args.errorsShown);
     return 0;
 }

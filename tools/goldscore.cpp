@@ -37,6 +37,32 @@ QString partOf(const QString& sentenceId) {
     return dash > 0 ? sentenceId.left(dash) : sentenceId;
 }
 
+// The features given on both sides that differ, as "Name=gold>offered".
+QStringList featureDifferences(const QString& goldFeats, const QString& analysisFeats) {
+    const QMap<QString, QString> gold = featureMap(goldFeats);
+    const QMap<QString, QString> offered = featureMap(analysisFeats);
+    QStringList differences;
+    for (auto g = gold.cbegin(); g != gold.cend(); ++g) {
+        const auto o = offered.constFind(g.key());
+        if (o != offered.cend() && *o != *g) {
+            differences << QStringLiteral("%1=%2>%3").arg(g.key(), *g, *o);
+        }
+    }
+    return differences;
+}
+
+void countRankingError(const Counts& c, const QStringList& columns,
+                       const analysis::WordAnalysis& first, Score& score) {
+    if (c.lemmaOffered && !c.firstLemma) {
+        ++score.lemmaConfusions[QStringLiteral("%1 > %2").arg(columns[2], first.lemma)];
+    } else if (c.firstLemma && c.lemmaFeaturesOffered && !c.firstLemmaFeatures) {
+        for (const QString& difference : featureDifferences(columns[5], first.feats)) {
+            ++score.featureConfusions[difference];
+            ++score.featureMisses[difference.left(difference.indexOf(u'='))];
+        }
+    }
+}
+
 Counts countWord(const QStringList& columns, const std::vector<analysis::WordAnalysis>& analyses,
                  Score& score) {
     Counts c;
@@ -57,9 +83,12 @@ Counts countWord(const QStringList& columns, const std::vector<analysis::WordAna
     }
     if (analyses.empty()) {
         ++score.unanalysed[form];
-    } else if (!c.lemmaOffered) {
+        return c;
+    }
+    if (!c.lemmaOffered) {
         ++score.lemmaMissed[QStringLiteral("%1 (%2)").arg(form, columns[2])];
     }
+    countRankingError(c, columns, analyses.front(), score);
     return c;
 }
 

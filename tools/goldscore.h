@@ -41,6 +41,12 @@ struct Score {
     // The words without analysis, and those whose gold lemma is not offered, with how often.
     QMap<QString, qint64> unanalysed;
     QMap<QString, qint64> lemmaMissed;  // "form (gold lemma)"
+    // Where the first analysis goes wrong though a right one is offered: the lemmas confused
+    // ("gold lemma > first lemma"), and, the lemma being right, each feature that differs
+    // ("Case=Abl>Nom") and how many words each feature name fails.
+    QMap<QString, qint64> lemmaConfusions;
+    QMap<QString, qint64> featureConfusions;
+    QMap<QString, qint64> featureMisses;
 };
 
 Score scoreConllu(const QString& conllu, analysis::WordAnalyser& analyser);

@@ -191,21 +191,22 @@ std::vector<WordAnalysis> WordAnalyser::lookUp(const QString& form) {
     return found;
 }
 
-void WordAnalyser::rankInContext(std::vector<std::vector<WordAnalysis>>& sentence) const {
+void WordAnalyser::rankInContext(std::vector<std::vector<WordAnalysis>>& sentence,
+                                 const QStringList& forms) const {
     if (!tags_) {
         return;
     }
-    std::vector<std::vector<TaggedCandidate>> candidates;
-    candidates.reserve(sentence.size());
-    for (const std::vector<WordAnalysis>& word : sentence) {
-        std::vector<WeighedAnalysis> weighed;
-        for (const WordAnalysis& a : word) {
-            weighed.push_back({a.lemma, a.category, a.caseGenderNumber, a.moodTenseVoice,
-                               a.frequency, a.source == WordAnalysis::Source::Thesaurus});
+    std::vector<SentenceWord> words;
+    words.reserve(sentence.size());
+    for (std::size_t w = 0; w < sentence.size(); ++w) {
+        SentenceWord word{forms.value(static_cast<qsizetype>(w)), {}};
+        for (const WordAnalysis& a : sentence[w]) {
+            word.analyses.push_back({a.lemma, a.category, a.caseGenderNumber, a.moodTenseVoice,
+                                     a.frequency, a.source == WordAnalysis::Source::Thesaurus});
         }
-        candidates.push_back(taggedCandidates(*tags_, weighed));
+        words.push_back(std::move(word));
     }
-    const std::vector<std::vector<double>> p = candidateProbabilities(*tags_, candidates);
+    const std::vector<std::vector<double>> p = sentenceProbabilities(*tags_, words);
     for (std::size_t w = 0; w < sentence.size(); ++w) {
         std::vector<std::size_t> order(sentence[w].size());
         std::iota(order.begin(), order.end(), 0);
@@ -298,7 +299,7 @@ void writeTextAnalyses(const QString& text, WordAnalyser& analyser, OutputFormat
         for (const QString& word : sentence.words) {
             ranked.push_back(analyser.analyse(word));
         }
-        analyser.rankInContext(ranked);
+        analyser.rankInContext(ranked, sentence.words);
         int wordNumber = 0;
         for (const QString& word : sentence.words) {
             const std::vector<WordAnalysis>& analyses =
@@ -321,9 +322,11 @@ std::vector<std::vector<WordAnalysis>> analysesOfWordLines(const QStringList& li
                                                            WordAnalyser& analyser) {
     std::vector<std::vector<WordAnalysis>> analyses(static_cast<std::size_t>(lines.size()));
     std::vector<std::vector<WordAnalysis>> sentence;
+    QStringList forms;
     std::vector<std::size_t> sentenceLines;
     const auto rankSentence = [&] {
-        analyser.rankInContext(sentence);
+        analyser.rankInContext(sentence, forms);
+        forms.clear();
         for (std::size_t w = 0; w < sentence.size(); ++w) {
             analyses[sentenceLines[w]] = std::move(sentence[w]);
         }
@@ -339,6 +342,7 @@ std::vector<std::vector<WordAnalysis>> analysesOfWordLines(const QStringList& li
         const QStringList columns = lines[n].split(u'\t');
         if (columns.size() >= 6 && isWordId(columns[0]) && !line.startsWith(u'#')) {
             sentence.push_back(analyser.analyseToken(columns[1]));
+            forms << columns[1];
             sentenceLines.push_back(static_cast<std::size_t>(n));
         }
     }

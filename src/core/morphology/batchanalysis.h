@@ -46,9 +46,11 @@ class WordAnalyser {
     // The analyses of a token of an annotated text: its letters are the word ("-que" is
     // "que"); a token with no letters, or with letters apart ("ab-eo"), has none.
     std::vector<WordAnalysis> analyseToken(const QString& token);
-    // Orders each word's analyses the most probable first in its sentence, equally probable ones
-    // as they were; without tag statistics, leaves them as they are.
-    void rankInContext(std::vector<std::vector<WordAnalysis>>& sentence) const;
+    // Orders each word's analyses (`forms` as the words are written) the most probable first in
+    // their sentence, equally probable ones as they were; without tag statistics, leaves them as
+    // they are.
+    void rankInContext(std::vector<std::vector<WordAnalysis>>& sentence,
+                       const QStringList& forms) const;
 
   private:
     std::vector<WordAnalysis> lookUp(const QString& form);

@@ -28,10 +28,32 @@ struct WeighedAnalysis {
     bool stored = false;  // from a thesaurus rather than the database
 };
 
+// How a word is written where it stands: a capital inside a sentence points to a proper name,
+// none to a common word; the first word of a sentence says nothing.
+enum class Capitals { Unknown, Lower, Upper };
+
+// How a word is written, `first` when it begins its sentence.
+Capitals capitalsOf(const QString& form, bool first);
+
 // The candidates of one word: each lemma's frequency shared among its analyses of the word as
-// the corpus shares its tags, a stored analysis weighing kStoredWeight times more.
+// the corpus shares its tags, a stored analysis weighing kStoredWeight times more, a lemma
+// whose capital the word's writing contradicts much less.
 std::vector<TaggedCandidate> taggedCandidates(const TagModel& model,
-                                              const std::vector<WeighedAnalysis>& analyses);
+                                              const std::vector<WeighedAnalysis>& analyses,
+                                              Capitals capitals = Capitals::Unknown);
+
+// A word of a sentence as it is written and the analyses to rank; a word without analyses (a
+// sign) does not break the context.
+struct SentenceWord {
+    QString form;
+    std::vector<WeighedAnalysis> analyses;
+};
+
+// Each analysis's probability in its sentence, word by word: the tag context, what the word
+// says of each analysis, and the agreement of adjectives, participles and pronouns with the
+// nouns near them in case, gender and number.
+std::vector<std::vector<double>> sentenceProbabilities(const TagModel& model,
+                                                       const std::vector<SentenceWord>& sentence);
 
 // The frequency of a row's lemma as the database knows it for the row's form; 0 when unknown.
 class LemmaFrequencies {

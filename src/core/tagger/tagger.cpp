@@ -129,7 +129,7 @@ QString tagOfAnalysis(const QString& category, const QString& caseGenderNumber,
 
 std::optional<TagModel> TagModel::parse(QStringView text) {
     TagModel model;
-    QHash<QString, int> index;
+    QHash<QString, int>& index = model.indexOfTag_;
     auto indexOfTag = [&](QStringView tag) {
         const QString padded = paddedTag(tag);
         auto it = index.find(padded);
@@ -283,9 +283,9 @@ double TagModel::unigram(int tag) const {
 }
 
 int TagModel::indexOf(const QString& tag) const {
-    const QString padded = paddedTag(tag);
-    const auto it = std::find(tags_.begin(), tags_.end(), padded);
-    return it == tags_.end() ? -1 : static_cast<int>(it - tags_.begin());
+    // Tags come padded from the mapping; only a hand-written one needs padding.
+    const auto it = indexOfTag_.constFind(tag.size() == 3 ? tag : paddedTag(tag));
+    return it == indexOfTag_.cend() ? -1 : *it;
 }
 
 namespace {

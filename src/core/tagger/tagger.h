@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringView>
 
@@ -49,6 +50,7 @@ class TagModel {
     void smooth(const std::vector<double>& unigrams, const std::vector<double>& trigrams);
 
     std::vector<QString> tags_;
+    QHash<QString, int> indexOfTag_;  // padded tag -> index in tags_
     std::vector<double> unigram_;
     std::vector<float> transition_;  // tags^3, row-major (t1, t2, t3)
     std::vector<double> afterBoundary_;

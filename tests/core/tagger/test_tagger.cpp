@@ -3,12 +3,17 @@
 
 #include "core/tagger/tagger.h"
 
+#include "core/tagger/choosing.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QtTest>
 
+using analysis::Capitals;
+using analysis::SentenceWord;
 using analysis::TaggedCandidate;
 using analysis::TagModel;
+using analysis::WeighedAnalysis;
 
 namespace {
 
@@ -68,6 +73,10 @@ class TestTagger : public QObject {
     void probabilitiesOfEachWordSumToOne();
     void shippedStatisticsDecideAsAGrammarWould_data();
     void shippedStatisticsDecideAsAGrammarWould();
+    void whatTheWordSaysOfItsAnalyses_data();
+    void whatTheWordSaysOfItsAnalyses();
+    void adjectivesAndNumeralsAgreeWithTheirNoun_data();
+    void adjectivesAndNumeralsAgreeWithTheirNoun();
 };
 
 void TestTagger::tagsOfTheProgramsCodes_data() {
@@ -297,6 +306,101 @@ void TestTagger::shippedStatisticsDecideAsAGrammarWould() {
     };
     QCOMPARE(a[best(p[0])].tag, expectedFirst);
     QCOMPARE(b[best(p[1])].tag, expectedSecond);
+}
+
+// Analyses of the same tag and no context: the weights alone decide.
+void TestTagger::whatTheWordSaysOfItsAnalyses_data() {
+    QTest::addColumn<std::vector<WeighedAnalysis>>("analyses");
+    QTest::addColumn<int>("capitals");
+    QTest::addColumn<int>("expected");
+    const std::vector<WeighedAnalysis> remi = {{"remus", "N2", "nom. m. pl.", "_", 122, false},
+                                               {"Remi", "N2", "nom. m. pl.", "_", 35, false}};
+    QTest::newRow("a capital inside a sentence: the proper name")
+        << remi << int(Capitals::Upper) << 1;
+    QTest::newRow("no capital: the common word") << remi << int(Capitals::Lower) << 0;
+    QTest::newRow("first word of a sentence: the more frequent lemma")
+        << remi << int(Capitals::Unknown) << 0;
+    QTest::newRow("a stored lemma the database spells otherwise counts as often")
+        << std::vector<WeighedAnalysis>{{"se", "DP", "acc. sg.", "_", 9722, false},
+                                        {"sui", "DP", "acc. sg.", "_", 0, true}}
+        << int(Capitals::Unknown) << 1;
+    QTest::newRow("a stored lemma rare in the database stays rare")
+        << std::vector<WeighedAnalysis>{{"se", "DP", "acc. sg.", "_", 9722, false},
+                                        {"sui", "DP", "acc. sg.", "_", 1, true}}
+        << int(Capitals::Unknown) << 0;
+    QTest::newRow("the infinitive before a rare second person in -re")
+        << std::vector<WeighedAnalysis>{{"rego", "V3", "2 sg.", "ind. prés. pas.", 300, false},
+                                        {"rego", "V3", "_", "inf. prés. act.", 300, false}}
+        << int(Capitals::Unknown) << 1;
+}
+
+void TestTagger::whatTheWordSaysOfItsAnalyses() {
+    const TagModel model = handMade();
+    QFETCH(std::vector<WeighedAnalysis>, analyses);
+    QFETCH(int, capitals);
+    QFETCH(int, expected);
+    const std::vector<TaggedCandidate> c =
+        analysis::taggedCandidates(model, analyses, static_cast<Capitals>(capitals));
+    const auto best = std::max_element(
+        c.begin(), c.end(), [](const auto& a, const auto& b) { return a.weight < b.weight; });
+    QCOMPARE(best - c.begin(), expected);
+    QCOMPARE(analysis::capitalsOf("Remi", true), Capitals::Unknown);
+    QCOMPARE(analysis::capitalsOf("Remi", false), Capitals::Upper);
+    // The corpus counts -que and -ve apart from the other conjunctions.
+    QCOMPARE(analysis::taggedCandidates(model, {{"que", "CC", "_", "_", 0, false}})[0].tag,
+             QStringLiteral("ce "));
+}
+
+void TestTagger::adjectivesAndNumeralsAgreeWithTheirNoun_data() {
+    QTest::addColumn<std::vector<SentenceWord>>("sentence");
+    QTest::addColumn<int>("word");
+    QTest::addColumn<QString>("expected");
+    const WeighedAnalysis in{"in", "PRE", "_", "_", 20000, false};
+    const std::vector<WeighedAnalysis> tres = {{"tres", "num", "nom. m. pl.", "_", 496, false},
+                                               {"tres", "num", "nom. f. pl.", "_", 496, false},
+                                               {"tres", "num", "acc. m. pl.", "_", 496, false},
+                                               {"tres", "num", "acc. f. pl.", "_", 496, false}};
+    QTest::newRow("in partes tres: feminine")
+        << std::vector<SentenceWord>{{"in", {in}},
+                                     {"partes",
+                                      {{"pars", "N3", "nom. f. pl.", "_", 2826, false},
+                                       {"pars", "N3", "acc. f. pl.", "_", 2826, false}}},
+                                     {"tres", tres}}
+        << 2 << "acc. f. pl.";
+    QTest::newRow("in agros tres: masculine")
+        << std::vector<SentenceWord>{{"in", {in}},
+                                     {"agros", {{"ager", "N2", "acc. m. pl.", "_", 972, false}}},
+                                     {"tres", tres}}
+        << 2 << "acc. m. pl.";
+    QTest::newRow("templa magna: neuter plural, not feminine singular")
+        << std::vector<SentenceWord>{{"templa",
+                                      {{"templum", "N2", "acc. nt. pl.", "_", 529, false},
+                                       {"templum", "N2", "nom. nt. pl.", "_", 529, false}}},
+                                     {"magna",
+                                      {{"magnus", "A1", "nom. f. sg.", "_", 6056, false},
+                                       {"magnus", "A1", "abl. f. sg.", "_", 6056, false},
+                                       {"magnus", "A1", "acc. nt. pl.", "_", 6056, false},
+                                       {"magnus", "A1", "nom. nt. pl.", "_", 6056, false}}},
+                                     {"vidit",
+                                      {{"video", "V2", "3 sg.", "ind. parf. act.", 9000, false}}}}
+        << 1 << "nt. pl.";
+}
+
+// Gender is not among the corpus tags: the noun within reach decides it.
+void TestTagger::adjectivesAndNumeralsAgreeWithTheirNoun() {
+    const TagModel* model = shippedModel();
+    if (!model) {
+        QSKIP("the build has no Latin lexical data");
+    }
+    QFETCH(std::vector<SentenceWord>, sentence);
+    QFETCH(int, word);
+    QFETCH(QString, expected);
+    const auto p = analysis::sentenceProbabilities(*model, sentence);
+    const std::vector<double>& here = p[static_cast<std::size_t>(word)];
+    const auto best =
+        static_cast<std::size_t>(std::max_element(here.begin(), here.end()) - here.begin());
+    const QString chosen = sentence[static_cast<std::size_t>(word)].analyses[best].caseGenderNumber;
+    QVERIFY2(chosen.endsWith(expected), qPrintable(chosen));
 }
 
 QTEST_GUILESS_MAIN(TestTagger)
