@@ -129,13 +129,15 @@ void Workspace::pushChange(const QString& text, RowsChange change) {
 void Workspace::replaceRows(qint64 first, qint64 count, const GridRows& replacement, qint64 select,
                             bool refill) {
     gridModel_->replace(first, count, replacement);
-    if (select >= 1 && select < grid_->rows()) {
-        if (refill) {
-            selectRow(select);
-        } else {
-            selectedRow_ = select;
-            showRowSelected(select);
-        }
+    if (select < 1 || select >= grid_->rows()) {
+        // No row was selected when the change was made: the row selected since may now hold
+        // another occurrence, and the detail panel must not offer it for validation.
+        selectRow(0);
+    } else if (refill) {
+        selectRow(select);
+    } else {
+        selectedRow_ = select;
+        showRowSelected(select);
     }
 }
 
