@@ -8,6 +8,7 @@ namespace {
 
 constexpr int kCentre = 4;
 constexpr int kLeftTop = 0;
+constexpr std::size_t kHunksAnnounced = 8;
 
 }  // namespace
 
@@ -52,6 +53,19 @@ void GridRowsModel::replace(qint64 first, qint64 count, analysis::GridRows rows)
         rows_.erase(at + size, at + count);
         endRemoveRows();
     }
+}
+
+void GridRowsModel::apply(const analysis::RowsEdit& edit) {
+    if (edit.hunks.size() <= kHunksAnnounced) {
+        // From the last, so that each hunk's row is still where the edit says.
+        for (auto h = edit.hunks.rbegin(); h != edit.hunks.rend(); ++h) {
+            replace(h->first, static_cast<qint64>(h->removed.size()), h->inserted);
+        }
+        return;
+    }
+    beginResetModel();
+    analysis::applyEdit(rows_, edit);
+    endResetModel();
 }
 
 void GridRowsModel::announceRows(qint64 first, qint64 last) {

@@ -56,28 +56,37 @@ RowSpan occurrenceOf(const GridRows& rows, qint64 row) {
     return {static_cast<qint64>(first) + 1, static_cast<qint64>(end)};
 }
 
+// The occurrence at rows [first, end) reduced to the row at `keep`.
+void reduce(Kept& kept, const GridRows& rows, std::size_t first, std::size_t end,
+            std::size_t keep) {
+    kept.edit.hunks.push_back({static_cast<qint64>(first) + 1,
+                               GridRows(rows.begin() + static_cast<std::ptrdiff_t>(first),
+                                        rows.begin() + static_cast<std::ptrdiff_t>(end)),
+                               {unambiguous(rows[keep])}});
+    kept.removed += static_cast<qint64>(end - first) - 1;
+    ++kept.occurrences;
+}
+
 Kept keepingAnalysis(const GridRows& rows, qint64 row) {
     const RowSpan span = occurrenceOf(rows, row);
     Kept kept;
-    kept.rows.reserve(rows.size() - static_cast<std::size_t>(span.size() - 1));
-    kept.rows.insert(kept.rows.end(), rows.begin(), rows.begin() + (span.first - 1));
-    kept.rows.push_back(span.size() > 1 ? unambiguous(rows[row - 1]) : rows[row - 1]);
-    kept.rows.insert(kept.rows.end(), rows.begin() + span.last, rows.end());
-    kept.removed = span.size() - 1;
-    kept.keptRow = span.first;
-    kept.occurrences = span.size() > 1 ? 1 : 0;
+    kept.keptRow = row;
+    if (span.size() > 1) {
+        reduce(kept, rows, static_cast<std::size_t>(span.first - 1),
+               static_cast<std::size_t>(span.last), static_cast<std::size_t>(row - 1));
+        kept.keptRow = span.first;
+    }
     return kept;
 }
 
 Kept keepingAnalysisEverywhere(const GridRows& rows, qint64 row) {
-    const GridRow& chosen = rows[static_cast<std::size_t>(row - 1)];
+    const auto chosenAt = static_cast<std::size_t>(row - 1);
+    const GridRow& chosen = rows[chosenAt];
     const QString form = comparable(chosen[Column::Form].text);
     const AnalysisKey key = keyOf(chosen);
     Kept kept;
-    kept.rows.reserve(rows.size());
     for (std::size_t i = 0; i < rows.size();) {
         const std::size_t end = occurrenceEnd(rows, i);
-        const auto chosenAt = static_cast<std::size_t>(row - 1);
         const bool chosenHere = chosenAt >= i && chosenAt < end;
         std::size_t keep = end;
         if (end - i > 1 && chosenHere) {
@@ -87,18 +96,12 @@ Kept keepingAnalysisEverywhere(const GridRows& rows, qint64 row) {
                 keep = keyOf(rows[k]) == key ? k : end;
             }
         }
-        if (keep == end) {
-            if (chosenHere) {
-                kept.keptRow = static_cast<qint64>(kept.rows.size() + (chosenAt - i)) + 1;
-            }
-            kept.rows.insert(kept.rows.end(), rows.begin() + i, rows.begin() + end);
-        } else {
-            if (chosenHere) {
-                kept.keptRow = static_cast<qint64>(kept.rows.size()) + 1;
-            }
-            kept.rows.push_back(unambiguous(rows[keep]));
-            kept.removed += static_cast<qint64>(end - i) - 1;
-            ++kept.occurrences;
+        if (chosenHere) {
+            // The rows the hunks before take out of the grid.
+            kept.keptRow = static_cast<qint64>(keep == end ? chosenAt : i) + 1 - kept.removed;
+        }
+        if (keep != end) {
+            reduce(kept, rows, i, end, keep);
         }
         i = end;
     }

@@ -542,14 +542,14 @@ void Workspace::completer_Click() {
     }
     {
         ui::Hourglass hourglass(this);
-        RowsChange change(1, rows(), selectedRow_, selectedRow_);
-        Completion done = completedRows(change.before, database);
+        RowsChange change(1, {}, selectedRow_, selectedRow_);
+        Completion done = completedRows(rows(), database);
         if (selectedRow_ >= 1 && selectedRow_ <= static_cast<qint64>(done.newRowOf.size())) {
             change.selectedAfter = done.newRowOf[static_cast<std::size_t>(selectedRow_ - 1)];
         }
         const QString summary = completionSummary(done);
         if (done.formsCompleted > 0) {
-            change.after = std::move(done.rows);
+            change.edit = std::move(done.edit);
             pushChange(QStringLiteral("la complétion des formes absentes"), std::move(change));
         }
         statusBar()->showMessage(summary, kStatusNoteMilliseconds);
