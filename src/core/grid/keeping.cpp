@@ -80,18 +80,40 @@ Kept keepingAnalysis(const GridRows& rows, qint64 row) {
 }
 
 Kept keepingAnalysisEverywhere(const GridRows& rows, qint64 row) {
+    const QString form = comparable(rows[static_cast<std::size_t>(row - 1)][Column::Form].text);
+    std::vector<qint64> rowsOfTheForm;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (comparable(rows[i][Column::Form].text) == form) {
+            rowsOfTheForm.push_back(static_cast<qint64>(i) + 1);
+        }
+    }
+    return keepingAnalysisEverywhere(rows, row, rowsOfTheForm);
+}
+
+Kept keepingAnalysisEverywhere(const GridRows& rows, qint64 row,
+                               const std::vector<qint64>& rowsOfTheForm) {
     const auto chosenAt = static_cast<std::size_t>(row - 1);
     const GridRow& chosen = rows[chosenAt];
     const QString form = comparable(chosen[Column::Form].text);
     const AnalysisKey key = keyOf(chosen);
     Kept kept;
-    for (std::size_t i = 0; i < rows.size();) {
-        const std::size_t end = occurrenceEnd(rows, i);
+    std::size_t done = 0;  // the rows before this are dealt with
+    for (const qint64 candidate : rowsOfTheForm) {
+        const RowSpan span = occurrenceOf(rows, candidate);
+        const auto i = static_cast<std::size_t>(span.first - 1);
+        const auto end = static_cast<std::size_t>(span.last);
+        if (i < done) {
+            continue;
+        }
+        done = end;
         const bool chosenHere = chosenAt >= i && chosenAt < end;
+        if (!chosenHere && comparable(rows[i][Column::Form].text) != form) {
+            continue;  // an occurrence is taken by the form of its first row
+        }
         std::size_t keep = end;
         if (end - i > 1 && chosenHere) {
             keep = chosenAt;
-        } else if (end - i > 1 && comparable(rows[i][Column::Form].text) == form) {
+        } else if (end - i > 1) {
             for (std::size_t k = i; k < end && keep == end; ++k) {
                 keep = keyOf(rows[k]) == key ? k : end;
             }
@@ -103,7 +125,12 @@ Kept keepingAnalysisEverywhere(const GridRows& rows, qint64 row) {
         if (keep != end) {
             reduce(kept, rows, i, end, keep);
         }
-        i = end;
+    }
+    if (kept.keptRow == 0) {  // the chosen row was not among the form's rows
+        kept.keptRow = row;
+        for (const RowsHunk& h : kept.edit.hunks) {
+            kept.keptRow += h.first < row ? h.sizeChange() : 0;
+        }
     }
     return kept;
 }

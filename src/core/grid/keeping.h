@@ -33,5 +33,9 @@ Kept keepingAnalysis(const GridRows& rows, qint64 row);
 // the row's analysis among its rows: same lemma, category, case-gender-number and
 // mood-tense-voice, compared lower-cased without trailing spaces. Each keeps its first such row.
 Kept keepingAnalysisEverywhere(const GridRows& rows, qint64 row);
+// The same, given the rows of the form in grid order (FormIndex::rowsOf()): it reads only the
+// occurrences of those rows.
+Kept keepingAnalysisEverywhere(const GridRows& rows, qint64 row,
+                               const std::vector<qint64>& rowsOfTheForm);
 
 }  // namespace analysis

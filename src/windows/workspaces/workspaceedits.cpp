@@ -166,7 +166,10 @@ void Workspace::keep(bool everywhere) {
     }
     ui::Hourglass hourglass(this);
     RowsChange change(1, {}, selectedRow_, selectedRow_);
-    Kept kept = everywhere ? keepingAnalysisEverywhere(rows(), selectedRow_)
+    Kept kept = everywhere ? keepingAnalysisEverywhere(
+                                 rows(), selectedRow_,
+                                 gridModel_->rowsOfForm(
+                                     comparable(gridModel_->at(selectedRow_)[Column::Form].text)))
                            : keepingAnalysis(rows(), selectedRow_);
     if (kept.removed == 0) {
         statusBar()->showMessage(

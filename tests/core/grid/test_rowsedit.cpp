@@ -1,3 +1,4 @@
+#include "core/grid/formindex.h"
 #include "core/grid/keeping.h"
 #include "core/grid/rowsedit.h"
 
@@ -68,6 +69,18 @@ RowsEdit randomEdit(QRandomGenerator& random, const GridRows& rows) {
     }
 }
 
+// Whether the index, kept up to date edit by edit, finds what an index built afresh finds.
+bool indexFollows(const FormIndex& index, const GridRows& rows) {
+    FormIndex fresh;
+    fresh.build(rows);
+    for (const char* form : {"f0", "f1", "f2", "f3", "v", ""}) {
+        if (index.rowsOf(QString::fromLatin1(form)) != fresh.rowsOf(QString::fromLatin1(form))) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 class TestRowsEdit : public QObject {
@@ -80,24 +93,31 @@ class TestRowsEdit : public QObject {
 
 // Deletions, duplications, keeping here and everywhere and validations, a thousand in all:
 // each does what the grid functions do, and undoing them all, then redoing them all, passes
-// through every state again.
+// through every state again. The index of forms follows every step.
 void TestRowsEdit::thousandRandomEditsAreUndoneAndRedoneExactly() {
     QRandomGenerator random(20261209);
     int edits = 0;
     while (edits < 1000) {
         std::vector<GridRows> states{randomRows(random)};
         std::vector<RowsEdit> done;
+        FormIndex index;
+        index.build(states.back());
         for (int step = 0; step < 10; ++step, ++edits) {
             done.push_back(randomEdit(random, states.back()));
             if (QTest::currentTestFailed()) {
                 return;
             }
             states.push_back(applied(states.back(), done.back()));
+            index.update(done.back());
+            QVERIFY(indexFollows(index, states.back()));
         }
         GridRows rows = states.back();
         for (std::size_t k = done.size(); k-- > 0;) {
-            applyEdit(rows, reversed(done[k]));
+            const RowsEdit undo = reversed(done[k]);
+            applyEdit(rows, undo);
+            index.update(undo);
             QCOMPARE(rows, states[k]);
+            QVERIFY(indexFollows(index, rows));
         }
         for (std::size_t k = 0; k < done.size(); ++k) {
             applyEdit(rows, done[k]);
