@@ -28,7 +28,8 @@
 namespace analysis {
 namespace {
 
-// Enough changes to go back a long way, without keeping every copy of a large grid.
+// Enough changes to go back a long way: each holds the rows it changed, and a keep-all or a
+// completion on a large text changes many.
 constexpr int kUndoLimit = 100;
 
 QString rowsRemoved(qint64 count) {

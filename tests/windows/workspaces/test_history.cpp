@@ -5,6 +5,7 @@
 #include "support/workspacedriver.h"
 #include "ui/forms.h"
 #include "ui/grid.h"
+#include "ui/gridrowsmodel.h"
 #include "windows/shell/ThesaurusChoix.h"
 #include "windows/workspaces/frmanalyse.h"
 
@@ -49,6 +50,7 @@ class TestHistory : public QObject {
     void cleanup();
     void undoAndRedoRestoreTheGridExactly();
     void keepingSaysWhatItRemoved();
+    void keepingEverywhereAfterEditsFindsEveryOccurrence();
     void exportAndPreviewOfTheGrid();
 
   private:
@@ -146,6 +148,51 @@ void TestHistory::keepingSaysWhatItRemoved() {
              QStringLiteral("Analyse gardée : 1 ligne supprimée."));
     QCOMPARE(ws->grille01->textAt(2, 0), QStringLiteral("cano"));
     QCOMPARE(ws->grille01->textAt(3, 4).trimmed(), QStringLiteral("abl. f. sg."));
+}
+
+// Keep-all on a form met a dozen times, after edits that moved the rows and respelt one form:
+// it finds the occurrences where they are now, and undo and redo bring back each grid.
+void TestHistory::keepingEverywhereAfterEditsFindsEveryOccurrence() {
+    frmanalyse* ws = open(QStringLiteral("rosa cano ").repeated(12));
+    QList<QList<QStringList>> states{gridState(ws->grille01)};
+    drive::clickRow(ws, 3);  // cano: one analysis, nothing to keep, but the forms are indexed
+    ws->garderPartout->trigger();
+    ws->dupliquer->trigger();
+    ws->Check1->setChecked(false);
+    drive::clickRow(ws, 5);  // the second rosa, nominative: respelt ROSA
+    ws->Text1->setText(QStringLiteral("ROSA"));
+    ws->Command2->click();
+    drive::clickRow(ws, 1);
+    ws->Command3->click();  // the first rosa's nominative goes; its ablative is alone
+    states << gridState(ws->grille01);
+    // The index of forms has followed the edits row for row.
+    std::vector<qint64> rosa;
+    for (int r = 1; r < ws->grille01->rows(); ++r) {
+        if (ws->grille01->textAt(r, 0).trimmed().toLower() == u"rosa"_qs) {
+            rosa.push_back(r);
+        }
+    }
+    auto* model = qobject_cast<ui::GridRowsModel*>(ws->grille01->model());
+    QCOMPARE(model->rowsOfForm(QStringLiteral("rosa")), rosa);
+    drive::clickRow(ws, 5);  // the second rosa, ablative, below ROSA
+    ws->garderPartout->trigger();
+    QCOMPARE(ws->statusBar()->currentMessage(),
+             QStringLiteral("Analyse gardée à 11 occurrences : 11 lignes supprimées."));
+    QCOMPARE(ws->selectedRow(), 4);
+    QCOMPARE(ws->grille01->textAt(4, 4).trimmed(), QStringLiteral("abl. f. sg."));
+    for (int r = 1; r < ws->grille01->rows(); ++r) {
+        QVERIFY2(!ws->grille01->textAt(r, 4).startsWith(QStringLiteral("nom.")),
+                 qPrintable(QString::number(r)));
+    }
+    states << gridState(ws->grille01);
+    ws->annuler->trigger();
+    QCOMPARE(gridState(ws->grille01), states[1]);
+    ws->retablir->trigger();
+    QCOMPARE(gridState(ws->grille01), states[2]);
+    for (int step = 0; step < 4; ++step) {
+        ws->annuler->trigger();
+    }
+    QCOMPARE(gridState(ws->grille01), states[0]);
 }
 
 void TestHistory::exportAndPreviewOfTheGrid() {
