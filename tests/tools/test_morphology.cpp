@@ -466,7 +466,7 @@ void TestMorphology::completionReplacesUntouchedNotFoundRows() {
     };
     const Completion done = completedRows(rows, db);
     QCOMPARE(done.formsCompleted, qint64(2));
-    QCOMPARE(afterProposed, qint64(3));
+    QCOMPARE(done.rowsProposed, qint64(3));
     QCOMPARE(done.newRowOf, (std::vector<qint64>{1, 3, 4, 5, 6, 7}));
     GridRows after = rows;
     applyEdit(after, done.edit);
