@@ -23,13 +23,24 @@ struct Moves {
         }
     }
 
-    // The row's place after the edit; 0 when the edit removed it.
-    qint64 after(qint64 row) const {
-        const auto j = std::upper_bound(starts.begin(), starts.end(), row) - starts.begin();
-        if (j > 0 && row < ends[static_cast<std::size_t>(j - 1)]) {
+    // The row's place after the edit; 0 when the edit removed it. `hunks` is the number of
+    // hunks that start at or before a smaller row: the rows of a form come in grid order, and
+    // most are a few hunks from the one before, so the search starts there.
+    qint64 after(qint64 row, std::size_t& hunks) const {
+        constexpr int kSteps = 8;
+        for (int step = 0; step < kSteps && hunks < starts.size() && starts[hunks] <= row; ++step) {
+            ++hunks;
+        }
+        if (hunks < starts.size() && starts[hunks] <= row) {
+            hunks = static_cast<std::size_t>(
+                std::upper_bound(starts.begin() + static_cast<std::ptrdiff_t>(hunks), starts.end(),
+                                 row) -
+                starts.begin());
+        }
+        if (hunks > 0 && row < ends[hunks - 1]) {
             return 0;
         }
-        return row + shifts[static_cast<std::size_t>(j)];
+        return row + shifts[hunks];
     }
 };
 
@@ -86,8 +97,9 @@ void FormIndex::update(const std::vector<Change>& changes) {
         std::vector<qint64>& rows = it.value();
         // The rows above the first hunk stay where they are.
         auto write = std::lower_bound(rows.begin(), rows.end(), firstTouched);
+        std::size_t hunks = 0;
         for (auto read = write; read != rows.end(); ++read) {
-            if (const qint64 now = moves.after(*read); now > 0) {
+            if (const qint64 now = moves.after(*read, hunks); now > 0) {
                 *write++ = now;
             }
         }
