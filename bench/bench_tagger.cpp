@@ -13,6 +13,7 @@
 
 #include <QFile>
 
+#include "core/grid/rowsedit.h"
 #include "core/lookup/lookup.h"
 #include "core/lookup/thesauruslists.h"
 #include "core/morphology/batchanalysis.h"
@@ -60,10 +61,10 @@ struct AnalysedText {
         if (!lists.ok() || !database.isOpen()) {
             qFatal("cannot read the base thesaurus or the morphology database");
         }
-        const analysis::GridRows found = analysis::gridRowsOf(
+        rows = analysis::gridRowsOf(
             analysis::lookup(words, lists.value(), analysis::LookupKind::Sorted), words,
             lists.value());
-        rows = analysis::completedRows(found, database).rows;
+        analysis::applyEdit(rows, analysis::completedRows(rows, database).edit);
     }
 
     static analysis::TagModel loadModel() {

@@ -8,6 +8,7 @@ namespace {
 
 constexpr int kCentre = 4;
 constexpr int kLeftTop = 0;
+constexpr std::size_t kHunksAnnounced = 8;
 
 }  // namespace
 
@@ -29,6 +30,7 @@ analysis::GridRows GridRowsModel::slice(qint64 first, qint64 last) const {
 void GridRowsModel::setAll(analysis::GridRows rows) {
     beginResetModel();
     rows_ = std::move(rows);
+    forms_.clear();
     endResetModel();
     emit cornerChanged();
 }
@@ -36,6 +38,7 @@ void GridRowsModel::setAll(analysis::GridRows rows) {
 void GridRowsModel::replace(qint64 first, qint64 count, analysis::GridRows rows) {
     first = std::clamp<qint64>(first, 1, this->count() + 1);
     count = std::clamp<qint64>(count, 0, this->count() - first + 1);
+    forms_.update(first, count, rows);
     const auto size = static_cast<qint64>(rows.size());
     const qint64 kept = std::min(count, size);
     const auto at = rows_.begin() + (first - 1);
@@ -52,6 +55,27 @@ void GridRowsModel::replace(qint64 first, qint64 count, analysis::GridRows rows)
         rows_.erase(at + size, at + count);
         endRemoveRows();
     }
+}
+
+void GridRowsModel::apply(const analysis::RowsEdit& edit) {
+    if (edit.hunks.size() <= kHunksAnnounced) {
+        // From the last, so that each hunk's row is still where the edit says.
+        for (auto h = edit.hunks.rbegin(); h != edit.hunks.rend(); ++h) {
+            replace(h->first, static_cast<qint64>(h->removed.size()), h->inserted);
+        }
+        return;
+    }
+    beginResetModel();
+    analysis::applyEdit(rows_, edit);
+    forms_.update(edit);
+    endResetModel();
+}
+
+std::vector<qint64> GridRowsModel::rowsOfForm(const QString& form) const {
+    if (!forms_.built()) {
+        forms_.build(rows_);
+    }
+    return forms_.rowsOf(form);
 }
 
 void GridRowsModel::announceRows(qint64 first, qint64 last) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/grid/formindex.h"
 #include "core/grid/gridrows.h"
+#include "core/grid/rowsedit.h"
 #include "ui/gridmodel.h"
 
 namespace ui {
@@ -25,6 +27,12 @@ class GridRowsModel : public GridCells {
     // Puts `rows` in place of the `count` rows from grid row `first` on; the rows after them
     // follow. Views hear of the rows changed, inserted or removed only.
     void replace(qint64 first, qint64 count, analysis::GridRows rows);
+    // Applies an edit in one pass. Views hear of each hunk when there are few; of a new grid
+    // when there are many, which costs them less than hearing of each.
+    void apply(const analysis::RowsEdit& edit);
+    // The grid rows, in order, whose form compares as `form` (as comparable() writes it). The
+    // index behind it is built the first time, then kept up to date by every change.
+    std::vector<qint64> rowsOfForm(const QString& form) const;
 
     int rows() const override { return static_cast<int>(rows_.size()) + 1; }
     int cols() const override { return analysis::kGridColumns; }
@@ -39,6 +47,7 @@ class GridRowsModel : public GridCells {
     void announceRows(qint64 first, qint64 last);
 
     analysis::GridRows rows_;
+    mutable analysis::FormIndex forms_;
 };
 
 }  // namespace ui

@@ -9,6 +9,8 @@ GridRow& at(GridRows& rows, qint64 row) {
     return rows.at(static_cast<std::size_t>(row - 1));
 }
 
+}  // namespace
+
 // A row moved one place down by a duplication: texts, the form's colour and bold, and the
 // colour of column 1 in every analysis cell.
 void moveDown(const GridRow& from, GridRow& to) {
@@ -37,7 +39,26 @@ void shiftInto(const GridRow& from, GridRow& to) {
     }
 }
 
-}  // namespace
+void fillDuplicate(const GridRow& source, GridRow& added) {
+    added.occurrence = source.occurrence;  // one more analysis of the same word
+    added[Column::Form] = {source[Column::Form].text, source[Column::Form].colour, true};
+    for (int c = kFirstAnalysisColumn; c <= kLastEnteredColumn; ++c) {
+        added.cells[c].text = records::kEmptyMarker;
+    }
+    added[Column::Indicator].text = source[Column::Indicator].text;
+    for (int c = kFirstAnalysisColumn; c < kGridColumns; ++c) {
+        added.cells[c].colour = source[Column::Lemma].colour;
+        added.cells[c].italic = false;  // a new analysis to enter, not a proposal
+    }
+}
+
+void clearRow(GridRow& row) {
+    for (Cell& cell : row.cells) {
+        cell.text.clear();
+        cell.italic = false;
+    }
+    row.occurrence = -1;
+}
 
 const QStringList& gridHeaders() {
     static const QStringList headers = {QStringLiteral("Formes"),
@@ -80,11 +101,7 @@ GridRows withRowDeleted(GridRows rows, qint64 row) {
     for (std::size_t k = static_cast<std::size_t>(row); k < rows.size(); ++k) {
         shiftInto(rows[k], rows[k - 1]);
     }
-    for (Cell& cell : rows.back().cells) {
-        cell.text.clear();
-        cell.italic = false;
-    }
-    rows.back().occurrence = -1;
+    clearRow(rows.back());
     return rows;
 }
 
@@ -95,17 +112,7 @@ GridRows withRowDuplicated(GridRows rows, qint64 row) {
     for (qint64 g = lastBefore; g > row; --g) {
         moveDown(at(rows, g), at(rows, g + 1));
     }
-    GridRow& added = at(rows, row + 1);
-    added.occurrence = source.occurrence;  // one more analysis of the same word
-    added[Column::Form] = {source[Column::Form].text, source[Column::Form].colour, true};
-    for (int c = kFirstAnalysisColumn; c <= kLastEnteredColumn; ++c) {
-        added.cells[c].text = records::kEmptyMarker;
-    }
-    added[Column::Indicator].text = source[Column::Indicator].text;
-    for (int c = kFirstAnalysisColumn; c < kGridColumns; ++c) {
-        added.cells[c].colour = source[Column::Lemma].colour;
-        added.cells[c].italic = false;  // a new analysis to enter, not a proposal
-    }
+    fillDuplicate(source, at(rows, row + 1));
     return rows;
 }
 

@@ -92,6 +92,14 @@ GridRows withRowDeleted(GridRows rows, qint64 row);
 // italics.
 GridRows withRowDuplicated(GridRows rows, qint64 row);
 
+// The steps of those two, on one row: a row moving down into the place of `to` (duplication)
+// or up (deletion) takes some of its format from the place; the row a duplication adds in
+// place of `added`; the row a deletion leaves empty at the bottom.
+void moveDown(const GridRow& from, GridRow& to);
+void shiftInto(const GridRow& from, GridRow& to);
+void fillDuplicate(const GridRow& source, GridRow& added);
+void clearRow(GridRow& row);
+
 // What undoing a deletion needs: the row as it was. Puts it back at `row`; the rows below move
 // down again, exactly as they were before the deletion.
 GridRows withRowRestored(GridRows rows, qint64 row, const GridRow& deleted);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/grid/gridrows.h"
+#include "core/grid/rowsedit.h"
 
 // Keeping one analysis of an ambiguous occurrence: the user chooses the right row once, and the
 // occurrence's other analyses go, here or at every occurrence of the form.
@@ -18,9 +19,9 @@ struct RowSpan {
 RowSpan occurrenceOf(const GridRows& rows, qint64 row);
 
 struct Kept {
-    GridRows rows;
+    RowsEdit edit;           // each occurrence reduced: its rows, and the row left
     qint64 removed = 0;      // rows taken out of the grid
-    qint64 keptRow = 0;      // where the chosen row is now
+    qint64 keptRow = 0;      // where the chosen row is after the edit
     qint64 occurrences = 0;  // occurrences reduced to one analysis
 };
 
@@ -32,5 +33,9 @@ Kept keepingAnalysis(const GridRows& rows, qint64 row);
 // the row's analysis among its rows: same lemma, category, case-gender-number and
 // mood-tense-voice, compared lower-cased without trailing spaces. Each keeps its first such row.
 Kept keepingAnalysisEverywhere(const GridRows& rows, qint64 row);
+// The same, given the rows of the form in grid order (FormIndex::rowsOf()): it reads only the
+// occurrences of those rows.
+Kept keepingAnalysisEverywhere(const GridRows& rows, qint64 row,
+                               const std::vector<qint64>& rowsOfTheForm);
 
 }  // namespace analysis

@@ -162,17 +162,17 @@ ProposalList proposalList(MorphologyDatabase& database, const GridRows& rows, qi
 Completion completedRows(const GridRows& rows, MorphologyDatabase& database,
                          const Progress& progress) {
     Completion done;
-    done.rows.reserve(rows.size());
     done.newRowOf.reserve(rows.size());
     QHash<QString, std::vector<ProposedAnalysis>> known;  // by form as written
+    qint64 added = 0;                                     // rows the completion adds above
     const auto count = static_cast<qint64>(rows.size());
-    for (const GridRow& row : rows) {
-        if (!carryOn(progress, static_cast<qint64>(done.newRowOf.size()), count)) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (!carryOn(progress, static_cast<qint64>(i), count)) {
             break;
         }
-        done.newRowOf.push_back(static_cast<qint64>(done.rows.size()) + 1);
+        const GridRow& row = rows[i];
+        done.newRowOf.push_back(static_cast<qint64>(i) + 1 + added);
         if (!isUntouchedNotFoundRow(row)) {
-            done.rows.push_back(row);
             continue;
         }
         const QString form = records::trimmedRight(row[Column::Form].text);
@@ -181,14 +181,16 @@ Completion completedRows(const GridRows& rows, MorphologyDatabase& database,
             proposals = known.insert(form, database.proposals(form));
         }
         if (proposals->empty()) {
-            done.rows.push_back(row);
             continue;
         }
         ++done.formsCompleted;
+        RowsHunk hunk{static_cast<qint64>(i) + 1, {row}, {}};
         for (const ProposedAnalysis& a : *proposals) {
-            done.rows.push_back(proposedRow(row, a, proposals->size() > 1));
+            hunk.inserted.push_back(proposedRow(row, a, proposals->size() > 1));
             ++done.rowsProposed;
         }
+        added += hunk.sizeChange();
+        done.edit.hunks.push_back(std::move(hunk));
     }
     return done;
 }

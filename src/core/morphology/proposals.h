@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/grid/gridrows.h"
+#include "core/grid/rowsedit.h"
 #include "core/morphology/morphology.h"
 #include "core/system/progress.h"
 
@@ -34,7 +35,7 @@ struct ProposalList {
 ProposalList proposalList(MorphologyDatabase& database, const GridRows& rows, qint64 row);
 
 struct Completion {
-    GridRows rows;
+    RowsEdit edit;              // each completed row and the rows that replace it
     qint64 formsCompleted = 0;  // not-found rows replaced
     qint64 rowsProposed = 0;    // rows that replaced them
     // Where each former row (index row - 1) begins now.

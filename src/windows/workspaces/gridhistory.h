@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/grid/gridrows.h"
+#include "core/grid/rowsedit.h"
 
 #include <QString>
 #include <QUndoCommand>
@@ -12,7 +13,8 @@ namespace analysis {
 class Workspace;
 
 // One change of an analysis grid: the rows from `first` on, as they were and as they became
-// (the two may differ in number), and the row selected before and after.
+// (the two may differ in number), or, for a change spread over the grid, its edit; and the row
+// selected before and after.
 struct RowsChange {
     RowsChange(qint64 firstRow, GridRows rowsBefore, qint64 selectBefore, qint64 selectAfter)
         : first(firstRow),
@@ -23,6 +25,7 @@ struct RowsChange {
     qint64 first = 1;
     GridRows before;
     GridRows after;
+    RowsEdit edit;  // when set, the change; `before` and `after` are left empty
     qint64 selectedBefore = 0;
     qint64 selectedAfter = 0;
     // Said in the status bar when the change is undone (what undoing does not take back).
@@ -40,7 +43,7 @@ class GridCommand : public QUndoCommand {
     Workspace* workspace_;
 };
 
-// A change kept as the rows it replaced and the rows that replaced them.
+// A change kept as the rows it replaced and the rows that replaced them, stretch by stretch.
 class RowsCommand : public GridCommand {
   public:
     RowsCommand(Workspace* workspace, const QString& text, RowsChange change);
@@ -52,28 +55,32 @@ class RowsCommand : public GridCommand {
     bool done_ = false;
 };
 
-// A deletion, kept as the deleted row alone: the rows below are moved back on undo.
-class DeletionCommand : public GridCommand {
+// A deletion or a duplication, kept as the row that went or came (and the rare rows whose
+// format changed on the way): the rows below move back on undo.
+class MoveCommand : public GridCommand {
   public:
-    DeletionCommand(Workspace* workspace, qint64 row);
+    using EditOf = RowsEdit (*)(const GridRows& rows, qint64 row);
+    MoveCommand(Workspace* workspace, const QString& text, EditOf editOf, qint64 row,
+                qint64 selectAfter);
     void undo() override;
     void redo() override;
 
   private:
+    EditOf editOf_;
     qint64 row_;
-    GridRow deleted_;
+    qint64 selectAfter_;
+    RowsEdit edit_;
+    bool done_ = false;
 };
 
-// A duplication, kept as the formats it overwrites in the rows it moves down.
-class DuplicationCommand : public GridCommand {
+class DeletionCommand : public MoveCommand {
+  public:
+    DeletionCommand(Workspace* workspace, qint64 row);
+};
+
+class DuplicationCommand : public MoveCommand {
   public:
     DuplicationCommand(Workspace* workspace, qint64 row);
-    void undo() override;
-    void redo() override;
-
-  private:
-    qint64 row_;
-    std::vector<MovedFormat> moved_;
 };
 
 }  // namespace analysis

@@ -557,8 +557,8 @@ void Workspace::completeMissingForms() {
         ui::Hourglass hourglass(this);
         const auto report =
             ui::platform().startProgress(this, QStringLiteral("Complétion des formes absentes..."));
-        RowsChange change(1, rows(), selectedRow_, selectedRow_);
-        Completion done = completedRows(change.before, database, ui::progressPart(*report));
+        RowsChange change(1, {}, selectedRow_, selectedRow_);
+        Completion done = completedRows(rows(), database, ui::progressPart(*report));
         if (report->cancelled()) {
             statusBar()->showMessage(
                 QStringLiteral("Complétion annulée : la grille est inchangée."),
@@ -570,7 +570,7 @@ void Workspace::completeMissingForms() {
         }
         const QString summary = completionSummary(done);
         if (done.formsCompleted > 0) {
-            change.after = std::move(done.rows);
+            change.edit = std::move(done.edit);
             pushChange(QStringLiteral("la complétion des formes absentes"), std::move(change));
         }
         statusBar()->showMessage(summary, kStatusNoteMilliseconds);

@@ -32,6 +32,7 @@ namespace analysis {
 
 class ProposalsPanel;
 struct RowsChange;
+struct RowsEdit;
 
 // How long the status bar shows what a command did, before it names the thesaurus again.
 inline constexpr int kStatusNoteMilliseconds = 15000;
@@ -61,6 +62,8 @@ class Workspace : public ui::Form<QMainWindow>, public ui::ClosingGuard {
     // follow), then selects grid row `select`, refilling the detail panel when asked.
     void replaceRows(qint64 first, qint64 count, const GridRows& rows, qint64 select,
                      bool refill = true);
+    // The same for a change spread over the grid.
+    void applyEdit(const RowsEdit& edit, qint64 select, bool refill = true);
     // Says in the status bar what an undone change left as it was.
     void tellUndone(const QString& note);
 

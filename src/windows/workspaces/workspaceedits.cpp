@@ -28,7 +28,8 @@
 namespace analysis {
 namespace {
 
-// Enough changes to go back a long way, without keeping every copy of a large grid.
+// Enough changes to go back a long way: each holds the rows it changed, and a keep-all or a
+// completion on a large text changes many.
 constexpr int kUndoLimit = 100;
 
 QString rowsRemoved(qint64 count) {
@@ -117,10 +118,12 @@ void Workspace::showParadigm() {
 }
 
 void Workspace::pushChange(const QString& text, RowsChange change) {
-    dropUnchangedRows(change.first, change.before, change.after);
-    if (change.before.empty() && change.after.empty()) {
+    if (change.edit.empty()) {
+        change.edit = stretchEdit(change.first, std::move(change.before), std::move(change.after));
+    }
+    if (change.edit.empty()) {
         // Nothing to undo: only the selection the command makes.
-        replaceRows(change.first, 0, {}, change.selectedAfter, change.refill);
+        applyEdit({}, change.selectedAfter, change.refill);
         return;
     }
     history_->push(new RowsCommand(this, text, std::move(change)));
@@ -129,6 +132,11 @@ void Workspace::pushChange(const QString& text, RowsChange change) {
 void Workspace::replaceRows(qint64 first, qint64 count, const GridRows& replacement, qint64 select,
                             bool refill) {
     gridModel_->replace(first, count, replacement);
+    applyEdit({}, select, refill);
+}
+
+void Workspace::applyEdit(const RowsEdit& edit, qint64 select, bool refill) {
+    gridModel_->apply(edit);
     if (select < 1 || select >= grid_->rows()) {
         // No row was selected when the change was made: the row selected since may now hold
         // another occurrence, and the detail panel must not offer it for validation.
@@ -160,16 +168,19 @@ void Workspace::keep(bool everywhere) {
         return;
     }
     ui::Hourglass hourglass(this);
-    RowsChange change(1, rows(), selectedRow_, selectedRow_);
-    Kept kept = everywhere ? keepingAnalysisEverywhere(change.before, selectedRow_)
-                           : keepingAnalysis(change.before, selectedRow_);
+    RowsChange change(1, {}, selectedRow_, selectedRow_);
+    Kept kept = everywhere ? keepingAnalysisEverywhere(
+                                 rows(), selectedRow_,
+                                 gridModel_->rowsOfForm(
+                                     comparable(gridModel_->at(selectedRow_)[Column::Form].text)))
+                           : keepingAnalysis(rows(), selectedRow_);
     if (kept.removed == 0) {
         statusBar()->showMessage(
             QStringLiteral("Aucune autre analyse à retirer : la forme n'a ici qu'une analyse."),
             kStatusNoteMilliseconds);
         return;
     }
-    change.after = std::move(kept.rows);
+    change.edit = std::move(kept.edit);
     change.selectedAfter = kept.keptRow;
     pushChange(everywhere ? QStringLiteral("l'analyse gardée partout")
                           : QStringLiteral("l'analyse gardée"),

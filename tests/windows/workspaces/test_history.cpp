@@ -5,6 +5,7 @@
 #include "support/workspacedriver.h"
 #include "ui/forms.h"
 #include "ui/grid.h"
+#include "ui/gridrowsmodel.h"
 #include "windows/shell/ThesaurusChoix.h"
 #include "windows/workspaces/frmanalyse.h"
 
@@ -49,6 +50,7 @@ class TestHistory : public QObject {
     void cleanup();
     void undoAndRedoRestoreTheGridExactly();
     void keepingSaysWhatItRemoved();
+    void keepingEverywhereAfterEditsFindsEveryOccurrence();
     void exportAndPreviewOfTheGrid();
 
   private:
@@ -149,6 +151,52 @@ void TestHistory::keepingSaysWhatItRemoved() {
              QStringLiteral("Analyse gardée : 1 ligne supprimée."));
     QCOMPARE(drive::analysisGrid(ws)->textAt(2, 0), QStringLiteral("cano"));
     QCOMPARE(drive::analysisGrid(ws)->textAt(3, 4).trimmed(), QStringLiteral("abl. f. sg."));
+}
+
+// Keep-all on a form met a dozen times, after edits that moved the rows and respelt one form:
+// it finds the occurrences where they are now, and undo and redo bring back each grid.
+void TestHistory::keepingEverywhereAfterEditsFindsEveryOccurrence() {
+    frmanalyse* ws = open(QStringLiteral("rosa cano ").repeated(12));
+    QList<QList<QStringList>> states{gridState(drive::analysisGrid(ws))};
+    drive::clickRow(ws, 3);  // cano: one analysis, nothing to keep, but the forms are indexed
+    drive::action(ws, "garderPartout")->trigger();
+    drive::action(ws, "dupliquer")->trigger();
+    drive::checkBox(ws, "Check1")->setChecked(false);
+    drive::clickRow(ws, 5);  // the second rosa, nominative: respelt ROSA
+    drive::lineField(ws, "Text1")->setText(QStringLiteral("ROSA"));
+    drive::button(ws, "Command2")->click();
+    drive::clickRow(ws, 1);
+    drive::button(ws, "Command3")
+        ->click();  // the first rosa's nominative goes; its ablative is alone
+    states << gridState(drive::analysisGrid(ws));
+    // The index of forms has followed the edits row for row.
+    std::vector<qint64> rosa;
+    for (int r = 1; r < drive::analysisGrid(ws)->rows(); ++r) {
+        if (drive::analysisGrid(ws)->textAt(r, 0).trimmed().toLower() == u"rosa"_qs) {
+            rosa.push_back(r);
+        }
+    }
+    auto* model = qobject_cast<ui::GridRowsModel*>(drive::analysisGrid(ws)->model());
+    QCOMPARE(model->rowsOfForm(QStringLiteral("rosa")), rosa);
+    drive::clickRow(ws, 5);  // the second rosa, ablative, below ROSA
+    drive::action(ws, "garderPartout")->trigger();
+    QCOMPARE(ws->statusBar()->currentMessage(),
+             QStringLiteral("Analyse gardée à 11 occurrences : 11 lignes supprimées."));
+    QCOMPARE(ws->selectedRow(), 4);
+    QCOMPARE(drive::analysisGrid(ws)->textAt(4, 4).trimmed(), QStringLiteral("abl. f. sg."));
+    for (int r = 1; r < drive::analysisGrid(ws)->rows(); ++r) {
+        QVERIFY2(!drive::analysisGrid(ws)->textAt(r, 4).startsWith(QStringLiteral("nom.")),
+                 qPrintable(QString::number(r)));
+    }
+    states << gridState(drive::analysisGrid(ws));
+    drive::action(ws, "annuler")->trigger();
+    QCOMPARE(gridState(drive::analysisGrid(ws)), states[1]);
+    drive::action(ws, "retablir")->trigger();
+    QCOMPARE(gridState(drive::analysisGrid(ws)), states[2]);
+    for (int step = 0; step < 4; ++step) {
+        drive::action(ws, "annuler")->trigger();
+    }
+    QCOMPARE(gridState(drive::analysisGrid(ws)), states[0]);
 }
 
 void TestHistory::exportAndPreviewOfTheGrid() {
