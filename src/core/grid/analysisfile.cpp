@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace analysis {
 
 records::AnalysisRecord analysisRecord(const GridRowTexts& row) {
@@ -18,15 +20,25 @@ GridRowTexts gridRow(const records::AnalysisRecord& r) {
             r.moodTenseVoice(), r.indicator()};
 }
 
-records::Outcome<void> saveAnalysisFile(const QString& path,
-                                        const std::vector<GridRowTexts>& rows) {
-    QByteArray bytes;
-    bytes.reserve(static_cast<qsizetype>(rows.size()) * records::AnalysisRecord::Length);
-    for (const GridRowTexts& row : rows) {
-        bytes.append(analysisRecord(row).toBytes());
-    }
+namespace {
+
+// Records written at a time: a few hundred kilobytes, whatever the size of the grid.
+constexpr std::size_t kRecordsAPiece = 2048;
+
+template <class Rows, class TextsOf>
+records::Outcome<void> saveRecords(const QString& path, const Rows& rows, TextsOf textsOf) {
+    std::size_t next = 0;
+    const auto piece = [&] {
+        QByteArray bytes;
+        const std::size_t end = std::min(rows.size(), next + kRecordsAPiece);
+        bytes.reserve(static_cast<qsizetype>(end - next) * records::AnalysisRecord::Length);
+        for (; next < end; ++next) {
+            bytes.append(analysisRecord(textsOf(rows[next])).toBytes());
+        }
+        return bytes;
+    };
     const bool replacing = QFileInfo::exists(path);
-    const records::Outcome<void> written = records::replaceFile(path, bytes);
+    const records::Outcome<void> written = records::replaceFile(path, piece);
     if (written.ok()) {
         return {};
     }
@@ -35,6 +47,18 @@ records::Outcome<void> saveAnalysisFile(const QString& path,
                                          "est conservé.\n")
                                    : QStringLiteral("L'analyse n'a pas pu être enregistrée.\n");
     return records::failure(what + written.error());
+}
+
+}  // namespace
+
+records::Outcome<void> saveAnalysisFile(const QString& path,
+                                        const std::vector<GridRowTexts>& rows) {
+    return saveRecords(path, rows,
+                       [](const GridRowTexts& row) -> const GridRowTexts& { return row; });
+}
+
+records::Outcome<void> saveAnalysisFile(const QString& path, const GridRows& rows) {
+    return saveRecords(path, rows, [](const GridRow& row) { return row.texts(); });
 }
 
 AnalysisFileShape analysisFileShape(const QByteArray& wholeRecords, qint64 fileLength) {

@@ -18,8 +18,9 @@ records::AnalysisRecord analysisRecord(const GridRowTexts& row);
 GridRowTexts gridRow(const records::AnalysisRecord& record);
 
 // Writes the rows as an analysis file. The file is replaced only once the new one is complete:
-// a failure half-way keeps the old file whole.
+// a failure half-way keeps the old file whole. Written a few thousand records at a time.
 records::Outcome<void> saveAnalysisFile(const QString& path, const std::vector<GridRowTexts>& rows);
+records::Outcome<void> saveAnalysisFile(const QString& path, const GridRows& rows);
 
 // What an analysis file looks like: the program writes whole 218-byte records whose indicator
 // is the not-found mark or blank and whose text fields hold no control character other than a

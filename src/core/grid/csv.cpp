@@ -49,6 +49,12 @@ void appendLine(QString& out, const QStringList& values) {
 
 }  // namespace
 
+QByteArray csvLine(const QStringList& values) {
+    QString text;
+    appendLine(text, values);
+    return text.toUtf8();
+}
+
 QByteArray csvBytes(const QStringList& header, const QList<QStringList>& rows) {
     QString text;
     appendLine(text, header);

@@ -16,4 +16,9 @@ namespace analysis {
 // that it shows as text; a plain number such as "-3" and a lone "-" are kept as they are.
 QByteArray csvBytes(const QStringList& header, const QList<QStringList>& rows);
 
+// The same table a piece at a time, for tables too large to hold twice: the byte-order mark,
+// then each line (CR LF ended) in UTF-8.
+inline const QByteArray kCsvByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+QByteArray csvLine(const QStringList& values);
+
 }  // namespace analysis

@@ -336,6 +336,30 @@ Outcome<qint64> appendThesaurusRecord(const QString& path, ThesaurusRecord recor
 }
 
 Outcome<void> replaceFile(const QString& path, const QByteArray& bytes) {
+    bool given = false;
+    return replaceFile(path, [&bytes, &given] {
+        const bool first = !given;
+        given = true;
+        return first ? bytes : QByteArray();
+    });
+}
+
+namespace {
+
+bool writePieces(int fd, const Pieces& next) {
+    qint64 offset = 0;
+    for (QByteArray piece = next(); !piece.isEmpty(); piece = next()) {
+        if (!writeFully(fd, piece.constData(), piece.size(), offset)) {
+            return false;
+        }
+        offset += piece.size();
+    }
+    return true;
+}
+
+}  // namespace
+
+Outcome<void> replaceFile(const QString& path, const Pieces& next) {
     const QString target = resolvedTarget(path);
     const QFileInfo info(target);
     QByteArray scratch =
@@ -348,8 +372,7 @@ Outcome<void> replaceFile(const QString& path, const QByteArray& bytes) {
     struct stat old {};
     const mode_t mode = ::stat(nativePath(target).constData(), &old) == 0 ? (old.st_mode & 07777)
                                                                           : modeForNewFile();
-    const bool written = writeFully(fd, bytes.constData(), bytes.size(), 0) &&
-                         ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    const bool written = writePieces(fd, next) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
     const int writeError = errno;
     const bool closed = ::close(fd) == 0;
     const int closeError = errno;

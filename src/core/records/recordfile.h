@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 #include <cstring>
 #include <vector>
 
@@ -153,6 +155,10 @@ Outcome<qint64> appendThesaurusRecord(const QString& path, ThesaurusRecord recor
 // at all (an old file stays as it was). A symbolic link is followed. A short write (a full
 // disk) counts as a failure.
 Outcome<void> replaceFile(const QString& path, const QByteArray& bytes);
+// The same, the bytes written piece by piece as `next` gives them, until it gives an empty
+// piece: a large file is never whole in memory.
+using Pieces = std::function<QByteArray()>;
+Outcome<void> replaceFile(const QString& path, const Pieces& next);
 
 // Copies every whole record of one file into a new file at the same positions. The target is
 // written completely or not at all: on failure it is left as it was.

@@ -589,7 +589,7 @@ bool Workspace::saveGrid() {
     records::Outcome<void> saved;
     {
         ui::Hourglass hourglass(this);
-        saved = saveAnalysisFile(path, gridRows());
+        saved = saveAnalysisFile(path, rows());
     }
     if (!saved.ok()) {
         ui::msgBox(this, saved.error(), ui::Buttons::Ok, ui::Icon::Information,

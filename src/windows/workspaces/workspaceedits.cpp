@@ -25,6 +25,8 @@
 #include <QTableView>
 #include <QUndoStack>
 
+#include <algorithm>
+
 namespace analysis {
 namespace {
 
@@ -245,16 +247,21 @@ void Workspace::previewPrinting() {
     ui::previewListing(this, analysisListing(gridRows()));
 }
 
-// One line per grid row, the empty rows at the bottom left out.
+// One line per grid row, the empty rows at the bottom left out; written straight from the rows.
 void Workspace::exportCsv() {
-    QList<QStringList> lines;
-    for (const GridRowTexts& row : gridRows()) {
-        lines << QStringList(row.begin(), row.end());
+    const GridRows& all = rows();
+    auto count = static_cast<qint64>(all.size());
+    const auto empty = [](const GridRow& row) {
+        return std::all_of(row.cells.begin(), row.cells.end(),
+                           [](const Cell& cell) { return cell.text.trimmed().isEmpty(); });
+    };
+    while (count > 0 && empty(all[static_cast<std::size_t>(count - 1)])) {
+        --count;
     }
-    while (!lines.isEmpty() && lines.last().join(QString()).trimmed().isEmpty()) {
-        lines.removeLast();
-    }
-    ui::exportCsv(this, gridHeaders(), lines);
+    ui::exportCsv(this, gridHeaders(), count, [&all](qint64 i) {
+        const GridRowTexts texts = all[static_cast<std::size_t>(i)].texts();
+        return QStringList(texts.begin(), texts.end());
+    });
 }
 
 }  // namespace analysis

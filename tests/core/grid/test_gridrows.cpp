@@ -1,6 +1,10 @@
+#include "core/grid/analysisfile.h"
 #include "core/grid/gridrows.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace analysis;
@@ -43,6 +47,7 @@ class TestGridRows : public QObject {
     void duplicatingTheLastRowAppendsOne();
     void deletionAndDuplicationAreUndoneExactly();
     void proposalItalicsMoveWithTheirRowsAndGoOnValidation();
+    void aLargeGridIsSavedPieceByPieceAsOneFile();
 };
 
 void TestGridRows::validationReplacesTheSixTextsOnly() {
@@ -167,6 +172,34 @@ void TestGridRows::deletionAndDuplicationAreUndoneExactly() {
         const GridRows duplicated = withRowDuplicated(rows, row);
         QCOMPARE(withDuplicateRemoved(duplicated, row, formatsMovedBy(rows, row)), rows);
     }
+}
+
+// Written a few thousand records at a time, the file holds every record once, in grid order,
+// whether the rows come from the grid or as texts.
+void TestGridRows::aLargeGridIsSavedPieceByPieceAsOneFile() {
+    GridRows rows(5000);
+    std::vector<GridRowTexts> texts;
+    QByteArray expected;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i].cells[0].text = QStringLiteral("forma%1").arg(i);
+        rows[i].cells[1].text = QStringLiteral("lemma");
+        rows[i].cells[6].text = i % 3 == 0 ? QStringLiteral("*") : QString();
+        texts.push_back(rows[i].texts());
+        expected += analysisRecord(texts.back()).toBytes();
+    }
+    QTemporaryDir dir;
+    const QString fromRows = dir.filePath(QStringLiteral("lignes.dat"));
+    const QString fromTexts = dir.filePath(QStringLiteral("textes.dat"));
+    QVERIFY(saveAnalysisFile(fromRows, rows).ok());
+    QVERIFY(saveAnalysisFile(fromTexts, texts).ok());
+    for (const QString& path : {fromRows, fromTexts}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), expected);
+    }
+    // No rows: an empty file, as before.
+    QVERIFY(saveAnalysisFile(fromRows, GridRows()).ok());
+    QCOMPARE(QFileInfo(fromRows).size(), qint64(0));
 }
 
 QTEST_GUILESS_MAIN(TestGridRows)

@@ -1,3 +1,4 @@
+#include "core/grid/csv.h"
 #include "core/grid/listing.h"
 #include "support/cleanstart.h"
 #include "support/fakeplatform.h"
@@ -220,6 +221,29 @@ void TestHistory::exportAndPreviewOfTheGrid() {
     drive::action(ws, "imprimer")->trigger();
     QCOMPARE(platform_->previews.size(), 1);
     QCOMPARE(platform_->previews[0], platform_->documents.front().pages);
+    // A grid of thousands of rows is written a piece at a time, as one table.
+    drive::closeAll();
+    ws = open(QStringLiteral("rosa cano ").repeated(1100));
+    const ui::Grid* grid = drive::analysisGrid(ws);
+    QStringList header;
+    for (int c = 0; c < grid->cols(); ++c) {
+        header << grid->textAt(0, c);
+    }
+    QList<QStringList> rows;
+    for (int r = 1; r < grid->rows(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < grid->cols(); ++c) {
+            cells << grid->textAt(r, c);
+        }
+        rows << cells;
+    }
+    QCOMPARE(rows.size(), 3300);
+    platform_->fileNames.push_back(csv);
+    platform_->answers.push_back(ui::Answer::Yes);
+    drive::action(ws, "exporter")->trigger();
+    QCOMPARE(readFile(csv), analysis::csvBytes(header, rows));
+    QCOMPARE(platform_->messages.last().text,
+             QStringLiteral("L'exportation est terminée : 3300 lignes."));
 }
 
 QTEST_MAIN(TestHistory)
