@@ -167,7 +167,9 @@ class DialogProgress : public ProgressReport {
     DialogProgress(QWidget* parent, const QString& label)
         : dialog_(label, QStringLiteral("Annuler"), 0, kProgressSteps, parent) {
         dialog_.setWindowTitle(kApplicationTitle);
-        dialog_.setWindowModality(Qt::WindowModal);
+        // Modal to the whole program: the events let through while it runs must not start another
+        // command in a window that is not yet, or no longer, as the operation expects.
+        dialog_.setWindowModality(Qt::ApplicationModal);
         dialog_.setMinimumDuration(kProgressDelayMilliseconds);
         dialog_.setAutoClose(false);
         dialog_.setAutoReset(false);
