@@ -53,13 +53,14 @@ class Workspace : public ui::Form<QMainWindow>, public ui::ClosingGuard {
   public:
     // The working thesaurus's lists, as read when the workspace opened or last changed.
     const ThesaurusLists& thesaurusLists() const { return lists; }
-    // The grid row shown in the detail panel; 0 until a row is clicked.
+    // The grid row shown in the detail panel; 0 when none is.
     qint64 selectedRow() const { return selectedRow_; }
     // The changes of the grid, for undo and redo.
     QUndoStack* history() const { return history_; }
 
     // Puts `rows` in place of the `count` rows from grid row `first` on (the rows after them
-    // follow), then selects grid row `select`, refilling the detail panel when asked.
+    // follow), then selects grid row `select`, refilling the detail panel when asked; with
+    // `select` 0 (no row was selected when the change was made), no row stays selected.
     void replaceRows(qint64 first, qint64 count, const GridRows& rows, qint64 select,
                      bool refill = true);
     // The same for a change spread over the grid.
