@@ -186,6 +186,8 @@ class Workspace : public ui::Form<QMainWindow>, public ui::ClosingGuard {
     // Applies a change of the grid and keeps it for undo; rows that stay the same are dropped
     // from it first.
     void pushChange(const QString& text, RowsChange change);
+    // Selects grid row `select` after a change of the grid; none when it is 0.
+    void selectAfterChange(qint64 select, bool refill);
     void keep(bool everywhere);
     // Keeps the most probable row of every untouched ambiguous occurrence: all of them, or only
     // the occurrence of grid row `onlyRow` when it is not 0.

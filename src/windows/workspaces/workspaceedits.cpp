@@ -134,11 +134,15 @@ void Workspace::pushChange(const QString& text, RowsChange change) {
 void Workspace::replaceRows(qint64 first, qint64 count, const GridRows& replacement, qint64 select,
                             bool refill) {
     gridModel_->replace(first, count, replacement);
-    applyEdit({}, select, refill);
+    selectAfterChange(select, refill);
 }
 
 void Workspace::applyEdit(const RowsEdit& edit, qint64 select, bool refill) {
     gridModel_->apply(edit);
+    selectAfterChange(select, refill);
+}
+
+void Workspace::selectAfterChange(qint64 select, bool refill) {
     if (select < 1 || select >= grid_->rows()) {
         // No row was selected when the change was made: the row selected since may now hold
         // another occurrence, and the detail panel must not offer it for validation.
