@@ -98,12 +98,12 @@ QString GridRowsModel::textAt(int row, int col) const {
         return analysis::gridHeaders()[col];
     }
     const analysis::Cell* c = cell(row, col);
-    return c ? c->text : QString();
+    return c ? c->text.str() : QString();
 }
 
 std::optional<quint32> GridRowsModel::foreColorAt(int row, int col) const {
     const analysis::Cell* c = cell(row, col);
-    return c ? c->colour : std::nullopt;
+    return c ? std::optional<quint32>(c->colour) : std::nullopt;
 }
 
 bool GridRowsModel::boldAt(int row, int col) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/grid/sharedtext.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -54,9 +56,10 @@ struct DetailFields {
     QString moodTenseVoice;
 };
 
+// Eight bytes: a large text's grid has millions of cells.
 struct Cell {
-    QString text;
-    std::optional<quint32> colour;  // none: the grid's default colour
+    SharedText text;
+    CellColour colour;  // none: the grid's default colour
     bool bold = false;
     bool italic = false;  // an analysis proposed from the morphology database, not yet validated
     bool operator==(const Cell&) const = default;

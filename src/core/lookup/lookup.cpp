@@ -5,6 +5,8 @@
 #include <QStringView>
 
 #include <algorithm>
+#include <array>
+#include <optional>
 #include <unordered_map>
 
 namespace analysis {
@@ -175,26 +177,72 @@ RowTexts rowTexts(const LookupRow& row, const QStringList& words, const Thesauru
             QString()};
 }
 
+namespace {
+
+// The shared texts of the entries that rows refer to, each entry's texts stored once however
+// many rows show it.
+class EntryTexts {
+  public:
+    explicit EntryTexts(const ThesaurusLists& lists)
+        : lists_(lists), texts_(static_cast<std::size_t>(lists.size())) {}
+
+    const std::array<SharedText, 5>& of(qint64 entry) {
+        auto& texts = texts_[static_cast<std::size_t>(entry)];
+        if (!texts) {
+            const auto j = static_cast<std::size_t>(entry);
+            texts = {lists_.lemmas[j], lists_.translations[j], lists_.categories[j],
+                     lists_.caseGenderNumbers[j], lists_.moodTenseVoices[j]};
+        }
+        return *texts;
+    }
+
+  private:
+    const ThesaurusLists& lists_;
+    std::vector<std::optional<std::array<SharedText, 5>>> texts_;
+};
+
+void fillAnalysis(GridRow& row, const std::array<SharedText, 5>& texts) {
+    for (std::size_t c = 0; c < texts.size(); ++c) {
+        row.cells[c + 1].text = texts[c];
+    }
+}
+
+}  // namespace
+
 GridRows gridRowsOf(const LookupResult& result, const QStringList& words,
-                    const ThesaurusLists& lists, const Progress& progress) {
+                    const ThesaurusLists& thesaurus, const Progress& progress) {
+    const ThesaurusLists& lists = searched(thesaurus);
     GridRows rows(static_cast<std::size_t>(std::max<qint64>(result.rowCount - 1, 0)));
+    EntryTexts entries(lists);
+    const SharedText empty(records::kEmptyMarker);
+    const std::array<SharedText, 5> notFound{empty, empty, empty, empty, empty};
+    const SharedText notFoundMark(records::kNotFoundMark);
+    const CellColour formColour(kFormColour);
+    const CellColour ambiguityColour(kAmbiguityColour);
     const auto count = static_cast<qint64>(result.rows.size());
+    qint64 lastWord = -1;
+    SharedText form;
     for (std::size_t i = 0; i < result.rows.size(); ++i) {
         if (!carryOn(progress, static_cast<qint64>(i), count)) {
             break;
         }
         const LookupRow& found = result.rows[i];
-        const RowTexts texts = rowTexts(found, words, lists);
+        if (found.word != lastWord) {  // the analyses of one word follow each other
+            form = words[found.word];
+            lastWord = found.word;
+        }
         GridRow& row = rows[i];
         row.occurrence = found.word;
-        for (int c = 0; c < kGridColumns; ++c) {
-            row.cells[c].text = texts[c];
+        row[Column::Form] = {form, formColour, true};
+        if (found.entry == kNotFound) {
+            fillAnalysis(row, notFound);
+            row[Column::Indicator].text = notFoundMark;
+            continue;
         }
-        row[Column::Form].colour = kFormColour;
-        row[Column::Form].bold = true;
+        fillAnalysis(row, entries.of(found.entry));
         if (found.ambiguous) {
             for (int c = index(Column::Lemma); c <= index(Column::MoodTenseVoice); ++c) {
-                row.cells[c].colour = kAmbiguityColour;
+                row.cells[c].colour = ambiguityColour;
             }
         }
     }

@@ -257,7 +257,7 @@ void Workspace::exportCsv() {
     auto count = static_cast<qint64>(all.size());
     const auto empty = [](const GridRow& row) {
         return std::all_of(row.cells.begin(), row.cells.end(),
-                           [](const Cell& cell) { return cell.text.trimmed().isEmpty(); });
+                           [](const Cell& cell) { return cell.text.str().trimmed().isEmpty(); });
     };
     while (count > 0 && empty(all[static_cast<std::size_t>(count - 1)])) {
         --count;
