@@ -152,10 +152,16 @@ void TestAnalyser::sentencesEndAtStopsButNotAfterAbbreviatedNames() {
     QFETCH(QString, text);
     QFETCH(QStringList, sentences);
     QStringList found;
+    std::vector<qint64> starts;
+    qint64 words = 0;
     for (const analysis::Sentence& s : analysis::cutSentences(text)) {
         found << s.text;
+        starts.push_back(words);
+        words += s.words.size();
     }
     QCOMPARE(found, sentences);
+    // The grid's sentence starts are counted without cutting the sentences, at the same places.
+    QCOMPARE(analysis::sentenceStartsOf(text, words), starts);
     const auto cut = analysis::cutSentences("Rosa, rosae. Rosam!");
     QCOMPARE(cut.at(0).words, (QStringList{"Rosa", "rosae"}));
     QCOMPARE(cut.at(1).words, QStringList{"Rosam"});

@@ -226,20 +226,14 @@ std::vector<WordAnalysis> WordAnalyser::analyseToken(const QString& token) {
     return words.size() == 1 ? analyse(words.front()) : std::vector<WordAnalysis>{};
 }
 
-std::vector<Sentence> cutSentences(const QString& text) {
-    std::vector<Sentence> sentences;
-    Sentence current;
-    qsizetype start = 0;
+namespace {
+
+// Walks the sentences of a text: `onWord` hears each word, `onEnd` the end of each sentence
+// (the offset just past it), whether or not it holds words.
+template <typename OnWord, typename OnEnd>
+void walkSentences(const QString& text, OnWord onWord, OnEnd onEnd) {
     qsizetype wordEnd = -1;  // where the last word ended
     QStringView lastWord;
-    const auto close = [&](qsizetype end) {
-        if (!current.words.isEmpty()) {
-            current.text = text.sliced(start, end - start).simplified();
-            sentences.push_back(std::move(current));
-        }
-        current = Sentence();
-        start = end;
-    };
     for (qsizetype i = 0; i < text.size();) {
         if (isWordLetter(text[i])) {
             qsizetype j = i;
@@ -247,7 +241,7 @@ std::vector<Sentence> cutSentences(const QString& text) {
                 ++j;
             }
             lastWord = QStringView(text).sliced(i, j - i);
-            current.words << lastWord.toString();
+            onWord(lastWord);
             wordEnd = j;
             i = j;
             continue;
@@ -255,24 +249,48 @@ std::vector<Sentence> cutSentences(const QString& text) {
         const QChar c = text[i];
         const bool fullStop = c == u'.' && !(wordEnd == i && isAbbreviatedName(lastWord));
         if (fullStop || c == u'!' || c == u'?') {
-            close(i + 1);
+            onEnd(i + 1);
         } else if (c == u'\n' && opensEmptyLine(text, i)) {
-            close(i + 1);
+            onEnd(i + 1);
         }
         ++i;
     }
-    close(text.size());
+    onEnd(text.size());
+}
+
+}  // namespace
+
+std::vector<Sentence> cutSentences(const QString& text) {
+    std::vector<Sentence> sentences;
+    Sentence current;
+    qsizetype start = 0;
+    walkSentences(
+        text, [&](QStringView word) { current.words << word.toString(); },
+        [&](qsizetype end) {
+            if (!current.words.isEmpty()) {
+                current.text = text.sliced(start, end - start).simplified();
+                sentences.push_back(std::move(current));
+            }
+            current = Sentence();
+            start = end;
+        });
     return sentences;
 }
 
+// As cutSentences() counts them, without building a string.
 std::vector<qint64> sentenceStartsOf(const QString& text, qsizetype wordCount) {
     std::vector<qint64> starts;
-    qint64 next = 0;
-    for (const Sentence& sentence : cutSentences(text)) {
-        starts.push_back(next);
-        next += sentence.words.size();
-    }
-    return next == wordCount ? starts : std::vector<qint64>{};
+    qint64 words = 0;
+    qint64 sentenceStart = 0;
+    walkSentences(
+        text, [&](QStringView) { ++words; },
+        [&](qsizetype) {
+            if (words > sentenceStart) {
+                starts.push_back(sentenceStart);
+                sentenceStart = words;
+            }
+        });
+    return words == wordCount ? starts : std::vector<qint64>{};
 }
 
 QStringList tsvHeader() {
