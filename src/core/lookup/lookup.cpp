@@ -68,11 +68,25 @@ qint64 firstGreater(QStringView form, const ThesaurusLists& lists,
     return it - maxima.begin();
 }
 
-FormTable indexForms(const QStringList& words, const ThesaurusLists& lists, LookupKind kind) {
+// The text's forms with their entries, and for each word its form's entries. Equal words of a
+// cut text share one string: each string is folded and hashed once, then found by its address.
+struct TextForms {
     FormTable table;
+    std::vector<const FormEntries*> ofWord;
+};
+
+TextForms indexForms(const QStringList& words, const ThesaurusLists& lists, LookupKind kind) {
+    TextForms index;
+    index.ofWord.reserve(static_cast<std::size_t>(words.size()));
+    std::unordered_map<const QChar*, const FormEntries*> byAddress;
     for (const QString& word : words) {
-        table.try_emplace(word);
+        auto [known, added] = byAddress.try_emplace(word.constData(), nullptr);
+        if (added) {
+            known->second = &index.table.try_emplace(word).first->second;
+        }
+        index.ofWord.push_back(known->second);
     }
+    FormTable& table = index.table;
     for (std::size_t j = 0; j < lists.forms.size(); ++j) {
         const auto it = table.find(lists.forms[j]);
         if (it != table.end()) {
@@ -85,7 +99,7 @@ FormTable indexForms(const QStringList& words, const ThesaurusLists& lists, Look
         found.firstGreater =
             kind == LookupKind::Sorted ? firstGreater(form, lists, maxima) : lists.size();
     }
-    return table;
+    return index;
 }
 
 // The sorted scan gives up at the first greater entry only while nothing has matched: once
@@ -136,14 +150,15 @@ const ThesaurusLists& searched(const ThesaurusLists& lists) {
 LookupResult lookup(const QStringList& words, const ThesaurusLists& thesaurus, LookupKind kind,
                     const Progress& progress) {
     const ThesaurusLists& lists = searched(thesaurus);
-    const FormTable table = indexForms(words, lists, kind);
+    const TextForms index = indexForms(words, lists, kind);
     LookupResult result;
+    result.rows.reserve(static_cast<std::size_t>(words.size()));
     RowCounter counter(words.size());
     for (qint64 word = 0; word < words.size(); ++word) {
         if (!carryOn(progress, word, words.size())) {
             break;
         }
-        const FormEntries& found = table.find(words[word])->second;
+        const FormEntries& found = *index.ofWord[static_cast<std::size_t>(word)];
         if (!scanMatches(found)) {
             result.rows.push_back({word, kNotFound, false});
             counter.afterForm(static_cast<qint64>(result.rows.size()) + 1, false);
@@ -222,13 +237,19 @@ GridRows gridRowsOf(const LookupResult& result, const QStringList& words,
     const auto count = static_cast<qint64>(result.rows.size());
     qint64 lastWord = -1;
     SharedText form;
+    std::unordered_map<const QChar*, SharedText> formsByAddress;  // equal words share a string
     for (std::size_t i = 0; i < result.rows.size(); ++i) {
         if (!carryOn(progress, static_cast<qint64>(i), count)) {
             break;
         }
         const LookupRow& found = result.rows[i];
         if (found.word != lastWord) {  // the analyses of one word follow each other
-            form = words[found.word];
+            const QString& word = words[found.word];
+            auto [known, added] = formsByAddress.try_emplace(word.constData());
+            if (added) {
+                known->second = word;
+            }
+            form = known->second;
             lastWord = found.word;
         }
         GridRow& row = rows[i];
