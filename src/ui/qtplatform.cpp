@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -161,6 +162,7 @@ namespace {
 constexpr int kProgressSteps = 1000;
 // Operations shorter than this show no progress bar at all.
 constexpr int kProgressDelayMilliseconds = 500;
+constexpr qint64 kProgressIntervalMilliseconds = 40;
 
 class DialogProgress : public ProgressReport {
   public:
@@ -178,6 +180,12 @@ class DialogProgress : public ProgressReport {
 
     bool advance(double fraction) override {
         // A modal dialog's setValue() lets events through: the button answers, windows repaint.
+        // A few dozen times a second is enough for that; more would cost as much as the work.
+        if (sinceShown_.isValid() && sinceShown_.elapsed() < kProgressIntervalMilliseconds &&
+            fraction < 1) {
+            return !dialog_.wasCanceled();
+        }
+        sinceShown_.start();
         dialog_.setValue(std::clamp(int(fraction * kProgressSteps), 0, kProgressSteps));
         return !dialog_.wasCanceled();
     }
@@ -185,6 +193,7 @@ class DialogProgress : public ProgressReport {
 
   private:
     QProgressDialog dialog_;
+    QElapsedTimer sinceShown_;  // since the last value shown
 };
 
 }  // namespace
