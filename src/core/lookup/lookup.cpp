@@ -102,6 +102,17 @@ TextForms indexForms(const QStringList& words, const ThesaurusLists& lists, Look
     return index;
 }
 
+bool scanMatches(const FormEntries& found);
+
+// The rows the lookup writes, counted beforehand so that they are written once, in place.
+std::size_t rowsFound(const TextForms& index) {
+    std::size_t rows = 0;
+    for (const FormEntries* found : index.ofWord) {
+        rows += scanMatches(*found) ? found->entries.size() : 1;
+    }
+    return rows;
+}
+
 // The sorted scan gives up at the first greater entry only while nothing has matched: once
 // the form has matched it goes on to the end and sees every entry of the form.
 bool scanMatches(const FormEntries& found) {
@@ -152,7 +163,7 @@ LookupResult lookup(const QStringList& words, const ThesaurusLists& thesaurus, L
     const ThesaurusLists& lists = searched(thesaurus);
     const TextForms index = indexForms(words, lists, kind);
     LookupResult result;
-    result.rows.reserve(static_cast<std::size_t>(words.size()));
+    result.rows.reserve(rowsFound(index));
     RowCounter counter(words.size());
     for (qint64 word = 0; word < words.size(); ++word) {
         if (!carryOn(progress, word, words.size())) {
@@ -160,13 +171,14 @@ LookupResult lookup(const QStringList& words, const ThesaurusLists& thesaurus, L
         }
         const FormEntries& found = *index.ofWord[static_cast<std::size_t>(word)];
         if (!scanMatches(found)) {
-            result.rows.push_back({word, kNotFound, false});
+            result.rows.push_back({static_cast<qint32>(word), kNotFound, false});
             counter.afterForm(static_cast<qint64>(result.rows.size()) + 1, false);
             continue;
         }
         const bool ambiguous = found.entries.size() > 1;
         for (qint64 entry : found.entries) {
-            result.rows.push_back({word, entry, ambiguous});
+            result.rows.push_back(
+                {static_cast<qint32>(word), static_cast<qint32>(entry), ambiguous});
         }
         counter.afterForm(static_cast<qint64>(result.rows.size()) + 1,
                           found.entries.back() < lists.size() - 1);
@@ -194,46 +206,63 @@ RowTexts rowTexts(const LookupRow& row, const QStringList& words, const Thesauru
 
 namespace {
 
-// The shared texts of the entries that rows refer to, each entry's texts stored once however
-// many rows show it.
-class EntryTexts {
+// The analysis cells of the rows, built once per entry (or for not-found) however many rows
+// show it: a row is then its entry's cells with its form and occurrence.
+class AnalysisCells {
   public:
-    explicit EntryTexts(const ThesaurusLists& lists)
-        : lists_(lists), texts_(static_cast<std::size_t>(lists.size())) {}
-
-    const std::array<SharedText, 5>& of(qint64 entry) {
-        auto& texts = texts_[static_cast<std::size_t>(entry)];
-        if (!texts) {
-            const auto j = static_cast<std::size_t>(entry);
-            texts = {lists_.lemmas[j], lists_.translations[j], lists_.categories[j],
-                     lists_.caseGenderNumbers[j], lists_.moodTenseVoices[j]};
+    explicit AnalysisCells(const ThesaurusLists& lists)
+        : lists_(lists), built_(static_cast<std::size_t>(lists.size()), kNone) {
+        const SharedText empty(records::kEmptyMarker);
+        for (int c = kFirstAnalysisColumn; c <= kLastEnteredColumn; ++c) {
+            notFound_.cells[c].text = empty;
         }
-        return *texts;
+        notFound_[Column::Indicator].text = SharedText(records::kNotFoundMark);
+    }
+
+    const GridRow& of(const LookupRow& found) {
+        if (found.entry == kNotFound) {
+            return notFound_;
+        }
+        qint32& at = built_[static_cast<std::size_t>(found.entry)];
+        if (at == kNone) {
+            at = static_cast<qint32>(rows_.size());
+            rows_.push_back(cellsOf(found));
+        }
+        return rows_[static_cast<std::size_t>(at)];
     }
 
   private:
-    const ThesaurusLists& lists_;
-    std::vector<std::optional<std::array<SharedText, 5>>> texts_;
-};
+    static constexpr qint32 kNone = -1;
 
-void fillAnalysis(GridRow& row, const std::array<SharedText, 5>& texts) {
-    for (std::size_t c = 0; c < texts.size(); ++c) {
-        row.cells[c + 1].text = texts[c];
+    // An entry's rows are all ambiguous or none is: their form has one entry or several.
+    GridRow cellsOf(const LookupRow& found) const {
+        const auto j = static_cast<std::size_t>(found.entry);
+        GridRow row;
+        const std::array<SharedText, 5> texts{lists_.lemmas[j], lists_.translations[j],
+                                              lists_.categories[j], lists_.caseGenderNumbers[j],
+                                              lists_.moodTenseVoices[j]};
+        const CellColour colour = found.ambiguous ? CellColour(kAmbiguityColour) : CellColour();
+        for (std::size_t c = 0; c < texts.size(); ++c) {
+            row.cells[c + 1] = {texts[c], colour};
+        }
+        return row;
     }
-}
+
+    const ThesaurusLists& lists_;
+    std::vector<qint32> built_;  // by entry, the place of its cells in rows_
+    GridRows rows_;
+    GridRow notFound_;
+};
 
 }  // namespace
 
 GridRows gridRowsOf(const LookupResult& result, const QStringList& words,
                     const ThesaurusLists& thesaurus, const Progress& progress) {
     const ThesaurusLists& lists = searched(thesaurus);
-    GridRows rows(static_cast<std::size_t>(std::max<qint64>(result.rowCount - 1, 0)));
-    EntryTexts entries(lists);
-    const SharedText empty(records::kEmptyMarker);
-    const std::array<SharedText, 5> notFound{empty, empty, empty, empty, empty};
-    const SharedText notFoundMark(records::kNotFoundMark);
+    GridRows rows;
+    rows.reserve(static_cast<std::size_t>(std::max<qint64>(result.rowCount - 1, 0)));
+    AnalysisCells analyses(lists);
     const CellColour formColour(kFormColour);
-    const CellColour ambiguityColour(kAmbiguityColour);
     const auto count = static_cast<qint64>(result.rows.size());
     qint64 lastWord = -1;
     SharedText form;
@@ -252,21 +281,11 @@ GridRows gridRowsOf(const LookupResult& result, const QStringList& words,
             form = known->second;
             lastWord = found.word;
         }
-        GridRow& row = rows[i];
+        GridRow& row = rows.emplace_back(analyses.of(found));
         row.occurrence = found.word;
         row[Column::Form] = {form, formColour, true};
-        if (found.entry == kNotFound) {
-            fillAnalysis(row, notFound);
-            row[Column::Indicator].text = notFoundMark;
-            continue;
-        }
-        fillAnalysis(row, entries.of(found.entry));
-        if (found.ambiguous) {
-            for (int c = index(Column::Lemma); c <= index(Column::MoodTenseVoice); ++c) {
-                row.cells[c].colour = ambiguityColour;
-            }
-        }
     }
+    rows.resize(static_cast<std::size_t>(std::max<qint64>(result.rowCount - 1, 0)));  // empty ones
     return rows;
 }
 

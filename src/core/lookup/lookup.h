@@ -17,16 +17,18 @@ namespace analysis {
 enum class LookupKind { Sorted, Full };
 
 // One grid row below the header.
+// Twelve bytes: a corpus file has millions of rows.
 struct LookupRow {
-    qint64 word = 0;   // index in the word forms
-    qint64 entry = 0;  // index in the thesaurus lists; kNotFound for a not-found row
+    qint32 word = 0;   // index in the word forms
+    qint32 entry = 0;  // index in the thesaurus lists; kNotFound for a not-found row
     bool ambiguous = false;
 };
 constexpr qint64 kNotFound = -1;
 
 struct LookupResult {
-    qint64 rowCount = 1;          // the grid's final row count, header row included
-    std::vector<LookupRow> rows;  // grid rows 1 to rows.size(); any rows after them are empty
+    qint64 rowCount = 1;  // the grid's final row count, header row included
+    // Grid rows 1 to rows.size(); any rows after them are empty.
+    std::vector<LookupRow, LargeBlockAllocator<LookupRow>> rows;
 };
 
 // Looks every word form up in the lists, in text order: one row per matching entry (in list
