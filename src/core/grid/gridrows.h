@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/grid/largeblocks.h"
 #include "core/grid/sharedtext.h"
 
 #include <QString>
@@ -78,7 +79,7 @@ struct GridRow {
 };
 
 // Grid rows 1 to n (below the header), at indices 0 to n - 1.
-using GridRows = std::vector<GridRow>;
+using GridRows = std::vector<GridRow, LargeBlockAllocator<GridRow>>;
 
 // Validation: the detail fields replace the texts of columns 0 to 5 as they stand; the
 // indicator and every colour stay, but the program's choice: the user has made it theirs. The row

@@ -48,6 +48,8 @@ class TestGridRows : public QObject {
     void deletionAndDuplicationAreUndoneExactly();
     void proposalItalicsMoveWithTheirRowsAndGoOnValidation();
     void aLargeGridIsSavedPieceByPieceAsOneFile();
+    void cellsKeepTheirTextsAndColoursInEightBytes();
+    void aGridOfMillionsOfCellsGrowsCopiesAndShrinks();
 };
 
 void TestGridRows::validationReplacesTheSixTextsOnly() {
@@ -200,6 +202,54 @@ void TestGridRows::aLargeGridIsSavedPieceByPieceAsOneFile() {
     // No rows: an empty file, as before.
     QVERIFY(saveAnalysisFile(fromRows, GridRows()).ok());
     QCOMPARE(QFileInfo(fromRows).size(), qint64(0));
+}
+
+void TestGridRows::cellsKeepTheirTextsAndColoursInEightBytes() {
+    static_assert(sizeof(Cell) == 8);
+    const QString accented = QStringLiteral("être à Rome");
+    const SharedText first(accented);
+    QCOMPARE(SharedText(QStringView(accented)), first);
+    QCOMPARE(SharedText("être à Rome"), first);
+    QCOMPARE(first.str(), accented);
+    QVERIFY(SharedText(QLatin1StringView("Rome")) != first);
+    QVERIFY(SharedText(QString()).isEmpty());
+    QCOMPARE(SharedText(QString()), SharedText());
+    // A text read by reference stays where it is while thousands of others are stored.
+    const QString& held = first.str();
+    for (int i = 0; i < 20000; ++i) {
+        SharedText(QStringLiteral("forme%1").arg(i));
+    }
+    QCOMPARE(held, accented);
+
+    // Black is a colour, not the default one.
+    QVERIFY(CellColour(0u).has_value());
+    QCOMPARE(CellColour(0u).value(), 0u);
+    QVERIFY(CellColour(0u) != CellColour());
+    QVERIFY(!CellColour(std::nullopt).has_value());
+    QCOMPARE(std::optional<quint32>(CellColour(kChosenColour)),
+             std::optional<quint32>(kChosenColour));
+    QVERIFY(CellColour(kFormColour) == kFormColour);
+    QVERIFY(!(CellColour() == 0u));
+}
+
+// Grids past a few megabytes take their memory in large blocks: every way a grid's vector
+// grows, is copied and shrinks must keep its rows.
+void TestGridRows::aGridOfMillionsOfCellsGrowsCopiesAndShrinks() {
+    GridRows rows;
+    for (int i = 0; i < 150000; ++i) {  // 9.6 MB, reallocated across the large-block size
+        rows.push_back(row(QStringLiteral("f%1").arg(i % 1000), QStringLiteral("l")));
+        rows.back().occurrence = i;
+    }
+    GridRows copy = rows;
+    QCOMPARE(copy, rows);
+    copy.erase(copy.begin() + 10, copy.begin() + 100010);
+    QCOMPARE(copy.size(), std::size_t(50000));
+    QCOMPARE(copy[10].occurrence, 100010);
+    copy.shrink_to_fit();
+    rows.resize(40000);
+    rows.shrink_to_fit();
+    QCOMPARE(rows.back().occurrence, 39999);
+    QCOMPARE(rows.back()[Column::Form].text.str(), QStringLiteral("f999"));
 }
 
 QTEST_GUILESS_MAIN(TestGridRows)
