@@ -373,9 +373,18 @@ char thirdPersonNumber(const WeighedAnalysis& a, const QString& tag) {
                                                                  : 0;
 }
 
-// A nominative is the subject of a verb near it or agrees with one: it loses when the finite
-// verbs around it are of the other number, the nearer the more.
-void weighSubjects(const std::vector<std::vector<char>>& verbNumbers,
+// The reflexive pronoun, which stands for the subject and takes its number.
+bool isReflexive(const WeighedAnalysis& a) {
+    return a.category == QLatin1String("DP") &&
+           (a.lemma.compare(QLatin1String("se"), Qt::CaseInsensitive) == 0 ||
+            a.lemma.compare(QLatin1String("sui"), Qt::CaseInsensitive) == 0);
+}
+
+// A nominative is the subject of a verb near it or agrees with one, and a reflexive pronoun
+// stands for that subject: either loses when the finite verbs around it are of the other number,
+// the nearer the more.
+void weighSubjects(const std::vector<SentenceWord>& sentence,
+                   const std::vector<std::vector<char>>& verbNumbers,
                    const std::vector<std::vector<Agreeing>>& words,
                    std::vector<std::vector<double>>& probabilities) {
     const auto n = static_cast<int>(words.size());
@@ -392,8 +401,10 @@ void weighSubjects(const std::vector<std::vector<char>>& verbNumbers,
         std::vector<double>& p = probabilities[static_cast<std::size_t>(i)];
         bool changed = false;
         for (std::size_t k = 0; k < here.size(); ++k) {
-            if (here[k].role == Agreeing::Role::None || here[k].grammaticalCase != '1' ||
-                here[k].number == 0) {
+            const bool subjectsNumber =
+                here[k].grammaticalCase == '1' ||
+                isReflexive(sentence[static_cast<std::size_t>(i)].analyses[k]);
+            if (here[k].role == Agreeing::Role::None || !subjectsNumber || here[k].number == 0) {
                 continue;
             }
             double otherNumber = 0;
@@ -455,7 +466,7 @@ std::vector<std::vector<double>> sentenceProbabilities(const TagModel& model,
     }
     std::vector<std::vector<double>> p = candidateProbabilities(model, candidates);
     weighGovernment(sentence, agreeing, p);
-    weighSubjects(verbNumbers, agreeing, p);
+    weighSubjects(sentence, verbNumbers, agreeing, p);
     weighAgreement(agreeing, p);
     return p;
 }

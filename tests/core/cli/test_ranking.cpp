@@ -83,8 +83,12 @@ void TestRanking::rangOneIsWhatTheSentenceCallsFor_data() {
         << QStringList{"in", "rosa", "sedet", "."} << 1 << "rosa"
         << "N1"
         << "Case=Abl|Gender=Fem|Number=Sing";
-    QTest::newRow("inter se: accusative")
+    QTest::newRow("inter se: accusative, plural as the verb")
         << QStringList{"Belgae", "inter", "se", "differunt", "."} << 2 << "se"
+        << "DP"
+        << "Case=Acc|Number=Plur";
+    QTest::newRow("se: singular as the verb")
+        << QStringList{"Caesar", "se", "recepit", "."} << 1 << "se"
         << "DP"
         << "Case=Acc|Number=Sing";
     QTest::newRow("a neuter before a verb with a subject: the object")
