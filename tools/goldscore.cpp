@@ -2,6 +2,7 @@
 
 #include "core/morphology/normalise.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -104,6 +105,29 @@ Counts& Counts::operator+=(const Counts& o) {
     return *this;
 }
 
+namespace {
+
+// Lexemes that the lexical data and the gold cite under different forms: the reflexive pronoun
+// ("se" / "sui"), the camp ("castra", plural only in the data / "castrum"), the personal
+// pronouns of the plural under those of the singular, short and long forms of a conjunction,
+// an old form of a noun. Each pair is one word, so telling them apart would count no real error.
+const QHash<QString, QString>& citationForms() {
+    static const QHash<QString, QString> forms = [] {
+        const std::pair<const char*, const char*> pairs[] = {
+            {"se", "sui"},    {"castra", "castrum"}, {"nos", "ego"}, {"vos", "tu"},
+            {"nec", "neque"}, {"ac", "atque"},       {"uti", "ut"},  {"sanguen", "sanguis"}};
+        QHash<QString, QString> folded;
+        for (const auto& [variant, cited] : pairs) {
+            folded.insert(analysis::foldedForm(QString::fromLatin1(variant)),
+                          analysis::foldedForm(QString::fromLatin1(cited)));
+        }
+        return folded;
+    }();
+    return forms;
+}
+
+}  // namespace
+
 QString comparableLemma(const QString& lemma) {
     static const QRegularExpression homograph(QStringLiteral("#?[0-9]+$"));
     QString plain = lemma.trimmed();
@@ -112,7 +136,8 @@ QString comparableLemma(const QString& lemma) {
     }
     plain.remove(homograph);
     const QString folded = analysis::foldedForm(plain);
-    return folded.isEmpty() ? plain.toLower() : folded;
+    const QString comparable = folded.isEmpty() ? plain.toLower() : folded;
+    return citationForms().value(comparable, comparable);
 }
 
 bool sameFeatures(const QString& goldFeats, const QString& analysisFeats) {

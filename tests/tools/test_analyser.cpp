@@ -264,6 +264,14 @@ void TestAnalyser::goldLemmasCompareWithoutHomographMarks_data() {
                                  << "sum" << false;
     QTest::newRow("digit inside stays") << "a1b"
                                         << "ab" << false;
+    QTest::newRow("one pronoun cited by two forms") << "sui1"
+                                                    << "se" << true;
+    QTest::newRow("a plural only in the data") << "castrum1"
+                                               << "castra" << true;
+    QTest::newRow("the plural pronoun under the singular") << "tu1"
+                                                           << "vos" << true;
+    QTest::newRow("possessive and personal pronoun stay apart") << "nos1"
+                                                                << "noster" << false;
 }
 
 void TestAnalyser::goldLemmasCompareWithoutHomographMarks() {

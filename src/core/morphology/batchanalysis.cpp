@@ -202,7 +202,8 @@ void WordAnalyser::rankInContext(std::vector<std::vector<WordAnalysis>>& sentenc
         SentenceWord word{forms.value(static_cast<qsizetype>(w)), {}};
         for (const WordAnalysis& a : sentence[w]) {
             word.analyses.push_back({a.lemma, a.category, a.caseGenderNumber, a.moodTenseVoice,
-                                     a.frequency, a.source == WordAnalysis::Source::Thesaurus});
+                                     a.frequency, a.source == WordAnalysis::Source::Thesaurus,
+                                     a.translation});
         }
         words.push_back(std::move(word));
     }

@@ -50,9 +50,10 @@ std::vector<WeighedAnalysis> analysesOfRows(const GridRows& rows, const RowSpan&
     for (qint64 r = span.first; r <= span.last; ++r) {
         const GridRow& row = rows[static_cast<std::size_t>(r - 1)];
         const QString lemma = cellText(row, Column::Lemma);
-        analyses.push_back(
-            {lemma, cellText(row, Column::Category), cellText(row, Column::CaseGenderNumber),
-             cellText(row, Column::MoodTenseVoice), frequencies.of(form, lemma), false});
+        analyses.push_back({lemma, cellText(row, Column::Category),
+                            cellText(row, Column::CaseGenderNumber),
+                            cellText(row, Column::MoodTenseVoice), frequencies.of(form, lemma),
+                            false, cellText(row, Column::Translation)});
     }
     return analyses;
 }
@@ -111,6 +112,9 @@ bool holdsCode(QStringView codes, QLatin1String code) {
 // Tuned on half of the annotated sentences, checked on the other half.
 constexpr double kFirstSecondPerson = 0.2;
 constexpr double kFeminine = 0.7;
+// A neuter is more often the object than the subject: its nominative and accusative, written
+// alike, are not equally likely.
+constexpr double kNeuterNominative = 0.3;
 
 double finerFeaturesPrior(const WeighedAnalysis& a) {
     double prior = 1;
@@ -120,6 +124,9 @@ double finerFeaturesPrior(const WeighedAnalysis& a) {
     }
     if (holdsCode(cgn, QLatin1String("f."))) {
         prior *= kFeminine;
+    }
+    if (holdsCode(cgn, QLatin1String("nt.")) && cgn.startsWith(QLatin1String("nom."))) {
+        prior *= kNeuterNominative;
     }
     return prior;
 }
@@ -261,12 +268,187 @@ void weighAgreement(const std::vector<std::vector<Agreeing>>& words,
     }
 }
 
+// How strongly a preposition and the words of the phrase it opens draw each other to the case
+// it takes, and how many words the phrase reaches (tuned as above).
+constexpr double kGovernmentWeight = 4.0;
+constexpr int kGovernmentReach = 1;
+
+// The words a preposition at `at` governs: those after it, up to kGovernmentReach, until one
+// that cannot be declined (a verb, a sign, a conjunction) ends the phrase.
+int phraseEnd(const std::vector<std::vector<Agreeing>>& words, int at) {
+    const int n = static_cast<int>(words.size());
+    int end = at + 1;
+    while (end < n && end <= at + kGovernmentReach &&
+           std::any_of(words[static_cast<std::size_t>(end)].begin(),
+                       words[static_cast<std::size_t>(end)].end(),
+                       [](const Agreeing& g) { return g.role != Agreeing::Role::None; })) {
+        ++end;
+    }
+    return end;
+}
+
+// The probability of a word's analyses whose case is among `cases`.
+double massInCases(const std::vector<Agreeing>& word, const std::vector<double>& p,
+                   const QString& cases) {
+    double mass = 0;
+    for (std::size_t m = 0; m < word.size(); ++m) {
+        if (word[m].role != Agreeing::Role::None &&
+            cases.contains(QLatin1Char(word[m].grammaticalCase))) {
+            mass += p[m];
+        }
+    }
+    return mass;
+}
+
+void normalise(std::vector<double>& p) {
+    const double sum = std::accumulate(p.begin(), p.end(), 0.0);
+    for (double& x : p) {
+        x = sum > 0 ? x / sum : x;
+    }
+}
+
+// A preposition takes the case of the word after it, and the words of its phrase take its case,
+// the nearer the more: each analysis gains in proportion to the probability of what it fits.
+void weighGovernment(const std::vector<SentenceWord>& sentence,
+                     const std::vector<std::vector<Agreeing>>& words,
+                     std::vector<std::vector<double>>& probabilities) {
+    const std::vector<std::vector<double>> before = probabilities;
+    const auto n = static_cast<int>(words.size());
+    // For each word, how much each case digit is called for by the prepositions before it.
+    std::vector<QHash<char, double>> calledFor(words.size());
+    for (int i = 0; i < n; ++i) {
+        const auto& analyses = sentence[static_cast<std::size_t>(i)].analyses;
+        const int end = phraseEnd(words, i);
+        if (end == i + 1) {
+            continue;
+        }
+        std::vector<double>& p = probabilities[static_cast<std::size_t>(i)];
+        bool changed = false;
+        for (std::size_t k = 0; k < analyses.size(); ++k) {
+            const QString cases = governedCases(analyses[k]);
+            if (cases.isEmpty()) {
+                continue;
+            }
+            const auto next = static_cast<std::size_t>(i + 1);
+            p[k] *= 1 + kGovernmentWeight * massInCases(words[next], before[next], cases);
+            changed = true;
+            for (int j = i + 1; j < end; ++j) {
+                for (const QChar c : cases) {
+                    calledFor[static_cast<std::size_t>(j)][static_cast<char>(c.unicode())] +=
+                        before[static_cast<std::size_t>(i)][k] / (j - i);
+                }
+            }
+        }
+        if (changed) {
+            normalise(p);
+        }
+    }
+    for (std::size_t j = 0; j < words.size(); ++j) {
+        if (calledFor[j].isEmpty()) {
+            continue;
+        }
+        for (std::size_t m = 0; m < words[j].size(); ++m) {
+            if (words[j][m].role != Agreeing::Role::None) {
+                probabilities[j][m] *=
+                    1 + kGovernmentWeight * calledFor[j].value(words[j][m].grammaticalCase);
+            }
+        }
+        normalise(probabilities[j]);
+    }
+}
+
+// How much a nominative loses to the finite verbs of the other number around it, and how far
+// it looks for them, in words (tuned as above).
+constexpr double kSubjectWeight = 4.0;
+constexpr int kSubjectReach = 6;
+
+// The number of a finite verb of the third person ('s', 'p'), 0 for any other analysis.
+char thirdPersonNumber(const WeighedAnalysis& a, const QString& tag) {
+    if (tag.size() < 2 || tag[0] != QLatin1Char('v') || tag[1] < QLatin1Char('1') ||
+        tag[1] > QLatin1Char('3') || !a.caseGenderNumber.startsWith(QLatin1Char('3'))) {
+        return 0;
+    }
+    return holdsCode(a.caseGenderNumber, QLatin1String("sg."))   ? 's'
+           : holdsCode(a.caseGenderNumber, QLatin1String("pl.")) ? 'p'
+                                                                 : 0;
+}
+
+// The reflexive pronoun, which stands for the subject and takes its number.
+bool isReflexive(const WeighedAnalysis& a) {
+    return a.category == QLatin1String("DP") &&
+           (a.lemma.compare(QLatin1String("se"), Qt::CaseInsensitive) == 0 ||
+            a.lemma.compare(QLatin1String("sui"), Qt::CaseInsensitive) == 0);
+}
+
+// A nominative is the subject of a verb near it or agrees with one, and a reflexive pronoun
+// stands for that subject: either loses when the finite verbs around it are of the other number,
+// the nearer the more.
+void weighSubjects(const std::vector<SentenceWord>& sentence,
+                   const std::vector<std::vector<char>>& verbNumbers,
+                   const std::vector<std::vector<Agreeing>>& words,
+                   std::vector<std::vector<double>>& probabilities) {
+    const auto n = static_cast<int>(words.size());
+    // For each word, the probability that it is a verb in the singular, in the plural.
+    std::vector<std::pair<double, double>> verbs(words.size(), {0.0, 0.0});
+    for (std::size_t j = 0; j < words.size(); ++j) {
+        for (std::size_t m = 0; m < verbNumbers[j].size(); ++m) {
+            (verbNumbers[j][m] == 's' ? verbs[j].first : verbs[j].second) +=
+                verbNumbers[j][m] ? probabilities[j][m] : 0;
+        }
+    }
+    for (int i = 0; i < n; ++i) {
+        const std::vector<Agreeing>& here = words[static_cast<std::size_t>(i)];
+        std::vector<double>& p = probabilities[static_cast<std::size_t>(i)];
+        bool changed = false;
+        for (std::size_t k = 0; k < here.size(); ++k) {
+            const bool subjectsNumber =
+                here[k].grammaticalCase == '1' ||
+                isReflexive(sentence[static_cast<std::size_t>(i)].analyses[k]);
+            if (here[k].role == Agreeing::Role::None || !subjectsNumber || here[k].number == 0) {
+                continue;
+            }
+            double otherNumber = 0;
+            for (int j = std::max(0, i - kSubjectReach); j <= std::min(n - 1, i + kSubjectReach);
+                 ++j) {
+                const auto& [singular, plural] = verbs[static_cast<std::size_t>(j)];
+                otherNumber +=
+                    (here[k].number == 's' ? plural : singular) / std::max(std::abs(j - i), 1);
+            }
+            p[k] /= 1 + kSubjectWeight * otherNumber;
+            changed = true;
+        }
+        if (changed) {
+            normalise(p);
+        }
+    }
+}
+
 }  // namespace
+
+QString governedCases(const WeighedAnalysis& analysis) {
+    if (analysis.category != QLatin1String("PRE")) {
+        return {};
+    }
+    QString cases;
+    const qsizetype plus = analysis.translation.indexOf(QLatin1Char('+'));
+    if (plus >= 0) {
+        const QStringView named = QStringView(analysis.translation).mid(plus);
+        const std::pair<const char16_t*, QChar> names[] = {
+            {u"acc", QLatin1Char('3')}, {u"gén", QLatin1Char('4')}, {u"abl", QLatin1Char('6')}};
+        for (const auto& [name, digit] : names) {
+            if (named.contains(QStringView(name))) {
+                cases += digit;
+            }
+        }
+    }
+    return cases.isEmpty() ? QStringLiteral("36") : cases;
+}
 
 std::vector<std::vector<double>> sentenceProbabilities(const TagModel& model,
                                                        const std::vector<SentenceWord>& sentence) {
     std::vector<std::vector<TaggedCandidate>> candidates;
     std::vector<std::vector<Agreeing>> agreeing;
+    std::vector<std::vector<char>> verbNumbers;
     candidates.reserve(sentence.size());
     agreeing.reserve(sentence.size());
     bool first = true;
@@ -274,12 +456,17 @@ std::vector<std::vector<double>> sentenceProbabilities(const TagModel& model,
         candidates.push_back(taggedCandidates(model, word.analyses, capitalsOf(word.form, first)));
         first = first && word.analyses.empty();
         std::vector<Agreeing> g;
+        std::vector<char> v;
         for (std::size_t k = 0; k < word.analyses.size(); ++k) {
             g.push_back(agreeingOf(word.analyses[k], candidates.back()[k].tag));
+            v.push_back(thirdPersonNumber(word.analyses[k], candidates.back()[k].tag));
         }
         agreeing.push_back(std::move(g));
+        verbNumbers.push_back(std::move(v));
     }
     std::vector<std::vector<double>> p = candidateProbabilities(model, candidates);
+    weighGovernment(sentence, agreeing, p);
+    weighSubjects(sentence, verbNumbers, agreeing, p);
     weighAgreement(agreeing, p);
     return p;
 }
@@ -404,7 +591,7 @@ void rankProposals(ProposalList& list, const GridRows& rows, qint64 row, const T
         for (const ProposalItem& item : list.items) {
             const DetailFields& f = item.fields;
             proposals.push_back({f.lemma, f.category, f.caseGenderNumber, f.moodTenseVoice,
-                                 frequencies.of(form, f.lemma), item.inGrid});
+                                 frequencies.of(form, f.lemma), item.inGrid, f.translation});
         }
         sentence.push_back({form, std::move(proposals)});
     }

@@ -8,6 +8,7 @@
 
 #include <QHash>
 
+#include <utility>
 #include <vector>
 
 // The analysis most probable in context: each row's probability among the rows of its
@@ -20,13 +21,32 @@ constexpr double kStoredWeight = 20.0;
 
 // One analysis as the tagger weighs it apart from context.
 struct WeighedAnalysis {
+    WeighedAnalysis() = default;
+    WeighedAnalysis(QString lemma, QString category, QString caseGenderNumber,
+                    QString moodTenseVoice, int frequency = 0, bool stored = false,
+                    QString translation = {})
+        : lemma(std::move(lemma)),
+          category(std::move(category)),
+          caseGenderNumber(std::move(caseGenderNumber)),
+          moodTenseVoice(std::move(moodTenseVoice)),
+          frequency(frequency),
+          stored(stored),
+          translation(std::move(translation)) {}
+
     QString lemma;
     QString category;
     QString caseGenderNumber;
     QString moodTenseVoice;
     int frequency = 0;    // of the lemma; 0 when unknown
     bool stored = false;  // from a thesaurus rather than the database
+    // Read of prepositions only: the case they take, "(+ acc.)", "(+ abl.)".
+    QString translation;
 };
+
+// The cases a preposition takes, as its translation names them: "3" (accusative), "4"
+// (genitive), "6" (ablative), as the corpus tags number cases. A preposition whose translation
+// names none takes the accusative or the ablative; any other analysis, none.
+QString governedCases(const WeighedAnalysis& analysis);
 
 // How a word is written where it stands: a capital inside a sentence points to a proper name,
 // none to a common word; the first word of a sentence says nothing.

@@ -83,6 +83,18 @@ void TestRanking::rangOneIsWhatTheSentenceCallsFor_data() {
         << QStringList{"in", "rosa", "sedet", "."} << 1 << "rosa"
         << "N1"
         << "Case=Abl|Gender=Fem|Number=Sing";
+    QTest::newRow("inter se: accusative, plural as the verb")
+        << QStringList{"Belgae", "inter", "se", "differunt", "."} << 2 << "se"
+        << "DP"
+        << "Case=Acc|Number=Plur";
+    QTest::newRow("se: singular as the verb")
+        << QStringList{"Caesar", "se", "recepit", "."} << 1 << "se"
+        << "DP"
+        << "Case=Acc|Number=Sing";
+    QTest::newRow("a neuter before a verb with a subject: the object")
+        << QStringList{"Caesar", "praesidium", "relinquit", "."} << 1 << "praesidium"
+        << "N2"
+        << "Case=Acc|Gender=Neut|Number=Sing";
     QTest::newRow("tres takes the gender of partes")
         << QStringList{"Gallia", "est", "divisa", "in", "partes", "tres", "."} << 5 << "tres"
         << "num"

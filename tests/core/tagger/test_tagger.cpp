@@ -77,6 +77,10 @@ class TestTagger : public QObject {
     void whatTheWordSaysOfItsAnalyses();
     void adjectivesAndNumeralsAgreeWithTheirNoun_data();
     void adjectivesAndNumeralsAgreeWithTheirNoun();
+    void prepositionsTakeTheCasesTheirTranslationNames_data();
+    void prepositionsTakeTheCasesTheirTranslationNames();
+    void theCaseIsWhatTheSentenceCallsFor_data();
+    void theCaseIsWhatTheSentenceCallsFor();
 };
 
 void TestTagger::tagsOfTheProgramsCodes_data() {
@@ -401,6 +405,95 @@ void TestTagger::adjectivesAndNumeralsAgreeWithTheirNoun() {
         static_cast<std::size_t>(std::max_element(here.begin(), here.end()) - here.begin());
     const QString chosen = sentence[static_cast<std::size_t>(word)].analyses[best].caseGenderNumber;
     QVERIFY2(chosen.endsWith(expected), qPrintable(chosen));
+}
+
+void TestTagger::prepositionsTakeTheCasesTheirTranslationNames_data() {
+    QTest::addColumn<QString>("category");
+    QTest::addColumn<QString>("translation");
+    QTest::addColumn<QString>("cases");
+    QTest::newRow("ablative") << "PRE" << u"avec (+ abl.)"_qs << "6";
+    QTest::newRow("accusative, no full stop") << "PRE" << u"jusqu'à (+ acc); entièrement"_qs << "3";
+    QTest::newRow("genitive or ablative") << "PRE" << u"(+ gén. ou abl.) jusqu'à"_qs << "46";
+    QTest::newRow("nothing named: accusative or ablative") << "PRE" << u"à travers, par"_qs << "36";
+    QTest::newRow("an enclitic named after the translation says nothing of the case")
+        << "PRE" << u"sous + -que"_qs << "36";
+    QTest::newRow("a conjunction governs no case") << "CS" << u"alors que (conj. + subj.)"_qs << "";
+    QTest::newRow("a verb whose translation names a case governs none either")
+        << "V1" << u"se moquer de (+ acc.)"_qs << "";
+}
+
+void TestTagger::prepositionsTakeTheCasesTheirTranslationNames() {
+    QFETCH(QString, category);
+    QFETCH(QString, translation);
+    QFETCH(QString, cases);
+    QCOMPARE(analysis::governedCases({"x", category, "_", "_", 1, false, translation}), cases);
+}
+
+void TestTagger::theCaseIsWhatTheSentenceCallsFor_data() {
+    QTest::addColumn<std::vector<SentenceWord>>("sentence");
+    QTest::addColumn<int>("word");
+    QTest::addColumn<QString>("expected");  // in the codes or the translation of the best one
+    const WeighedAnalysis inAblative{"in", "PRE", "_", "_", 20000, true, "dans, sur (+ abl.)"};
+    const WeighedAnalysis inAccusative{
+        "in", "PRE", "_", "_", 20000, true, "dans, en, vers, contre (+ acc.)"};
+    const std::vector<WeighedAnalysis> partes = {{"pars", "N3", "nom. f. pl.", "_", 2826, false},
+                                                 {"pars", "N3", "acc. f. pl.", "_", 2826, false}};
+    const SentenceWord venit{"venit", {{"venio", "V4", "3 sg.", "ind. prés. act.", 5000, false}}};
+    QTest::newRow("inter se: accusative")
+        << std::vector<SentenceWord>{{"inter",
+                                      {{"inter", "PRE", "_", "_", 3000, true,
+                                        "entre, parmi (+ acc.)"}}},
+                                     {"se",
+                                      {{"se", "DP", "acc. sg.", "_", 9722, false},
+                                       {"se", "DP", "abl. sg.", "_", 9722, false}}},
+                                     {"differunt",
+                                      {{"differo", "V3", "3 pl.", "ind. prés. act.", 400, false}}}}
+        << 1 << "acc. sg.";
+    QTest::newRow("in partes: the preposition of the accusative")
+        << std::vector<SentenceWord>{{"in", {inAblative, inAccusative}}, {"partes", partes}, venit}
+        << 0 << "(+ acc.)";
+    QTest::newRow("in castris: the preposition of the ablative")
+        << std::vector<SentenceWord>{{"in", {inAccusative, inAblative}},
+                                     {"castris",
+                                      {{"castra", "N2", "dat. nt. pl.", "_", 1397, false},
+                                       {"castra", "N2", "abl. nt. pl.", "_", 1397, false}}},
+                                     venit}
+        << 0 << "(+ abl.)";
+    QTest::newRow("before a verb in the plural: no nominative singular")
+        << std::vector<SentenceWord>{{"exercitus",
+                                      {{"exercitus", "N4", "nom. m. sg.", "_", 900, false},
+                                       {"exercitus", "N4", "gén. m. sg.", "_", 900, false},
+                                       {"exercitus", "N4", "nom. m. pl.", "_", 900, false},
+                                       {"exercitus", "N4", "acc. m. pl.", "_", 900, false}}},
+                                     {"veniunt",
+                                      {{"venio", "V4", "3 pl.", "ind. prés. act.", 9000, false}}}}
+        << 0 << "m. pl.";
+    QTest::newRow("a neuter alone before its verb: more often the object")
+        << std::vector<SentenceWord>{{"templum",
+                                      {{"templum", "N2", "nom. nt. sg.", "_", 529, false},
+                                       {"templum", "N2", "acc. nt. sg.", "_", 529, false}}},
+                                     {"videt",
+                                      {{"video", "V2", "3 sg.", "ind. prés. act.", 9000, false}}}}
+        << 0 << "acc. nt. sg.";
+}
+
+// What the corpus tags cannot say: which case a preposition takes, which number the subject of
+// a verb has, how often a neuter is the object.
+void TestTagger::theCaseIsWhatTheSentenceCallsFor() {
+    const TagModel* model = shippedModel();
+    if (!model) {
+        QSKIP("the build has no Latin lexical data");
+    }
+    QFETCH(std::vector<SentenceWord>, sentence);
+    QFETCH(int, word);
+    QFETCH(QString, expected);
+    const auto p = analysis::sentenceProbabilities(*model, sentence);
+    const std::vector<double>& here = p[static_cast<std::size_t>(word)];
+    const auto best =
+        static_cast<std::size_t>(std::max_element(here.begin(), here.end()) - here.begin());
+    const WeighedAnalysis& chosen = sentence[static_cast<std::size_t>(word)].analyses[best];
+    const QString said = chosen.caseGenderNumber + QStringLiteral(" | ") + chosen.translation;
+    QVERIFY2(said.contains(expected), qPrintable(said));
 }
 
 QTEST_GUILESS_MAIN(TestTagger)
