@@ -471,7 +471,8 @@ const TagModel* installedTagModel() {
     if (!state.read) {
         state.read = true;
         const QString path = state.chosenPath.isEmpty() ? shippedTagsPath() : state.chosenPath;
-        if (std::optional<TagModel> model = TagModel::load(path)) {
+        // No statistics installed: ranked without context, and no file opened by an empty name.
+        if (std::optional<TagModel> model = path.isEmpty() ? std::nullopt : TagModel::load(path)) {
             state.model = std::make_unique<TagModel>(std::move(*model));
         }
     }
