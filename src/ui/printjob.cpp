@@ -87,16 +87,20 @@ bool PrinterJob::endDoc() {
 }
 
 bool printPages(PrintJob& job, const QList<QStringList>& pages, ProgressReport* progress) {
+    return printPages(job, analysis::pageSourceOf(pages), progress);
+}
+
+bool printPages(PrintJob& job, const analysis::PageSource& pages, ProgressReport* progress) {
     job.setFont(analysis::kListingFont, analysis::kListingPointSize);
-    for (qsizetype p = 0; p < pages.size(); ++p) {
-        if (progress && !progress->advance(double(p) / double(pages.size()))) {
+    for (qsizetype p = 0; p < pages.count; ++p) {
+        if (progress && !progress->advance(double(p) / double(pages.count))) {
             job.abort();
             return true;  // abandoned by the user, which is no failure
         }
         if (p > 0) {
             job.newPage();
         }
-        for (const QString& line : pages[p]) {
+        for (const QString& line : pages.page(p)) {
             job.printLine(line);
         }
     }
@@ -105,18 +109,22 @@ bool printPages(PrintJob& job, const QList<QStringList>& pages, ProgressReport* 
 
 namespace {
 
-bool sayWhenEmpty(QWidget* window, const QList<QStringList>& pages) {
-    if (pages.isEmpty()) {
+bool sayWhenEmpty(QWidget* window, qsizetype pages) {
+    if (pages == 0) {
         msgBox(window, QStringLiteral("La liste est vide : il n'y a rien à imprimer."), Buttons::Ok,
                Icon::Information);
     }
-    return pages.isEmpty();
+    return pages == 0;
 }
 
 }  // namespace
 
 void printListing(QWidget* window, const QList<QStringList>& pages) {
-    if (sayWhenEmpty(window, pages)) {
+    printListing(window, analysis::pageSourceOf(pages));
+}
+
+void printListing(QWidget* window, const analysis::PageSource& pages) {
+    if (sayWhenEmpty(window, pages.count)) {
         return;
     }
     std::unique_ptr<PrintJob> job = platform().startPrinting(window);
@@ -136,7 +144,7 @@ void printListing(QWidget* window, const QList<QStringList>& pages) {
 }
 
 void previewListing(QWidget* window, const QList<QStringList>& pages) {
-    if (!sayWhenEmpty(window, pages)) {
+    if (!sayWhenEmpty(window, pages.size())) {
         platform().showPrintPreview(window, pages);
     }
 }

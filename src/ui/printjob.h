@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/grid/listing.h"
 #include "ui/platform.h"
 
 #include <QFont>
@@ -41,11 +42,14 @@ QFont printFont(const QString& family, int pointSize);
 
 // Prints pages of lines in the listing font; false when the document could not be produced.
 bool printPages(PrintJob& job, const QList<QStringList>& pages, ProgressReport* progress = nullptr);
+bool printPages(PrintJob& job, const analysis::PageSource& pages,
+                ProgressReport* progress = nullptr);
 
 // The print command of every window: asks for a printer (cancelling prints nothing), prints
 // the pages under the hourglass and says so when the document could not be produced. With no
 // page to print it says so, and neither asks for a printer nor sends an empty document.
 void printListing(QWidget* window, const QList<QStringList>& pages);
+void printListing(QWidget* window, const analysis::PageSource& pages);
 
 // The preview command of every window: the very pages that printing sends, in a preview window
 // from which they can also be printed.

@@ -2,6 +2,8 @@
 
 #include "core/records/records.h"
 
+#include <algorithm>
+
 namespace analysis {
 namespace {
 
@@ -44,6 +46,25 @@ Pages analysisListing(const std::vector<GridRowTexts>& rows) {
         cells.emplace_back(row.begin(), row.end());
     }
     return labelledListing(kAnalysisLabels, cells);
+}
+
+PageSource pageSourceOf(Pages pages) {
+    const qsizetype count = pages.size();
+    return {count, [pages = std::move(pages)](qsizetype page) { return pages.at(page); }};
+}
+
+PageSource analysisPages(qsizetype rowCount, std::function<GridRowTexts(qsizetype row)> rowAt) {
+    const qsizetype pages = (rowCount + kBlocksPerPage - 1) / kBlocksPerPage;
+    return {pages, [rowCount, rowAt = std::move(rowAt)](qsizetype page) {
+                QStringList lines;
+                const qsizetype first = page * kBlocksPerPage;
+                for (qsizetype row = first; row < std::min(first + kBlocksPerPage, rowCount);
+                     ++row) {
+                    const GridRowTexts texts = rowAt(row);
+                    lines << block(kAnalysisLabels, QStringList(texts.begin(), texts.end()));
+                }
+                return lines;
+            }};
 }
 
 }  // namespace analysis

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 namespace analysis {
@@ -35,5 +36,17 @@ inline const QStringList kAnalysisLabels = {QStringLiteral("Formes: "),
 
 // The printed listing of an analysis grid: one block per row.
 Pages analysisListing(const std::vector<GridRowTexts>& rows);
+
+// Pages made one at a time, as they are printed: the listing of a grid of a million rows is
+// never whole in memory.
+struct PageSource {
+    qsizetype count = 0;
+    std::function<QStringList(qsizetype page)> page;
+};
+PageSource pageSourceOf(Pages pages);
+
+// The pages of analysisListing() for the rows rowAt(0) to rowAt(rowCount - 1), each made when
+// it is asked for.
+PageSource analysisPages(qsizetype rowCount, std::function<GridRowTexts(qsizetype row)> rowAt);
 
 }  // namespace analysis

@@ -621,7 +621,10 @@ bool Workspace::mayClose() {
 }
 
 void Workspace::printGrid() {
-    ui::printListing(this, analysisListing(gridRows()));
+    const GridRows& all = rows();
+    ui::printListing(this, analysisPages(static_cast<qsizetype>(all.size()), [&all](qsizetype row) {
+                         return all[static_cast<std::size_t>(row)].texts();
+                     }));
 }
 
 void Workspace::quit() {

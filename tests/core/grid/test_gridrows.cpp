@@ -1,5 +1,6 @@
 #include "core/grid/analysisfile.h"
 #include "core/grid/gridrows.h"
+#include "core/grid/listing.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -50,6 +51,7 @@ class TestGridRows : public QObject {
     void aLargeGridIsSavedPieceByPieceAsOneFile();
     void cellsKeepTheirTextsAndColoursInEightBytes();
     void aGridOfMillionsOfCellsGrowsCopiesAndShrinks();
+    void printedPagesMadeOneAtATimeAreTheWholeListing();
 };
 
 void TestGridRows::validationReplacesTheSixTextsOnly() {
@@ -250,6 +252,26 @@ void TestGridRows::aGridOfMillionsOfCellsGrowsCopiesAndShrinks() {
     rows.shrink_to_fit();
     QCOMPARE(rows.back().occurrence, 39999);
     QCOMPARE(rows.back()[Column::Form].text.str(), QStringLiteral("f999"));
+}
+
+void TestGridRows::printedPagesMadeOneAtATimeAreTheWholeListing() {
+    for (const int count : {0, 1, kBlocksPerPage, kBlocksPerPage + 1, 3 * kBlocksPerPage - 1}) {
+        std::vector<GridRowTexts> texts;
+        for (int i = 0; i < count; ++i) {
+            texts.push_back(row(QStringLiteral("rosa%1  ").arg(i), QStringLiteral("rosa")).texts());
+        }
+        const Pages whole = analysisListing(texts);
+        const PageSource source = analysisPages(count, [&](qsizetype r) { return texts.at(r); });
+        QCOMPARE(source.count, whole.size());
+        for (qsizetype p = 0; p < source.count; ++p) {
+            QCOMPARE(source.page(p), whole.at(p));
+        }
+        const PageSource wrapped = pageSourceOf(whole);
+        QCOMPARE(wrapped.count, whole.size());
+        if (count > 0) {
+            QCOMPARE(wrapped.page(wrapped.count - 1), whole.last());
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestGridRows)
