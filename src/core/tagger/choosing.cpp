@@ -642,6 +642,10 @@ Choice choosingMostProbable(const GridRows& rows, const std::vector<double>& pro
         for (std::size_t i = begin; i < end; ++i) {
             choice.newRowOf[i] = at;
         }
+        choice.edit.hunks.push_back({occurrence.first,
+                                     GridRows(rows.begin() + static_cast<qsizetype>(begin),
+                                              rows.begin() + static_cast<qsizetype>(end)),
+                                     {chosen}});
         choice.rows.push_back(std::move(chosen));
         ++choice.occurrences;
         choice.removed += occurrence.size() - 1;

@@ -102,6 +102,8 @@ void rankProposals(ProposalList& list, const GridRows& rows, qint64 row, const T
 
 struct Choice {
     GridRows rows;
+    // The same change as hunks, one per occurrence reduced: what undo keeps.
+    RowsEdit edit;
     qint64 occurrences = 0;  // occurrences reduced to their most probable row
     qint64 removed = 0;      // rows taken out of the grid
     // Where each former row (index row - 1) is now; rows taken out point to the row kept.

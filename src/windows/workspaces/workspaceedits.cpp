@@ -220,12 +220,12 @@ void Workspace::chooseMostProbable(qint64 onlyRow) {
         return;
     }
     ui::Hourglass hourglass(this);
-    RowsChange change(1, rows(), selectedRow_, selectedRow_);
+    RowsChange change(1, {}, selectedRow_, selectedRow_);
     LemmaFrequencies frequencies(&installedMorphology());
     const std::vector<double> probabilities =
-        rowProbabilities(change.before, *model, frequencies, sentenceStarts());
-    const RowSpan span = onlyRow > 0 ? occurrenceOf(change.before, onlyRow) : RowSpan{};
-    Choice done = choosingMostProbable(change.before, probabilities, span);
+        rowProbabilities(rows(), *model, frequencies, sentenceStarts());
+    const RowSpan span = onlyRow > 0 ? occurrenceOf(rows(), onlyRow) : RowSpan{};
+    Choice done = choosingMostProbable(rows(), probabilities, span);
     if (done.occurrences == 0) {
         statusBar()->showMessage(
             QStringLiteral("Aucune occurrence ambiguë à trancher : chacune n'a qu'une analyse, "
@@ -236,7 +236,7 @@ void Workspace::chooseMostProbable(qint64 onlyRow) {
     if (selectedRow_ >= 1 && selectedRow_ <= static_cast<qint64>(done.newRowOf.size())) {
         change.selectedAfter = done.newRowOf[static_cast<std::size_t>(selectedRow_ - 1)];
     }
-    change.after = std::move(done.rows);
+    change.edit = std::move(done.edit);  // the occurrences reduced, not the whole grid
     pushChange(QStringLiteral("le choix des analyses les plus probables"), std::move(change));
     statusBar()->showMessage(
         QStringLiteral("Analyse la plus probable choisie pour %1 : %2 (en vert jusqu'à la "

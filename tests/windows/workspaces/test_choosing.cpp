@@ -137,10 +137,20 @@ void TestChoosing::choiceKeepsTheMostProbableUntouchedRow() {
     QCOMPARE(choice.rows[3], rows[5]);
     QCOMPARE(choice.rows[4], rows[6]);
     QCOMPARE(choice.newRowOf, (std::vector<qint64>{1, 1, 2, 2, 3, 4, 5}));
+    // Undo keeps one hunk per occurrence reduced, not the grid; done and undone, they give the
+    // grid after and before.
+    QCOMPARE(choice.edit.hunks.size(), std::size_t(2));
+    QCOMPARE(choice.edit.hunks[1].first, qint64(3));
+    GridRows edited = rows;
+    applyEdit(edited, choice.edit);
+    QCOMPARE(edited, choice.rows);
+    applyEdit(edited, reversed(choice.edit));
+    QCOMPARE(edited, rows);
 
     // Chosen rows are the program's: a second run finds nothing left to choose.
     const Choice again = choosingMostProbable(choice.rows, std::vector<double>(5, 0.5));
     QCOMPARE(again.occurrences, qint64(0));
+    QVERIFY(again.edit.empty());
     QCOMPARE(again.rows, choice.rows);
 }
 
