@@ -22,6 +22,7 @@
 #include "core/grid/keeping.h"
 #include "core/lookup/thesauruslists.h"
 #include "core/records/paths.h"
+#include "support/largetext.h"
 #include "ui/forms.h"
 #include "ui/grid.h"
 #include "windows/workspaces/frmanalyse.h"
@@ -34,26 +35,6 @@ constexpr qint64 k64KB = 64 * 1024;
 constexpr qint64 k1MB = 1024 * 1024;
 constexpr qint64 k5MB = 5 * 1024 * 1024;
 constexpr qint64 k20MB = 20 * 1024 * 1024;
-
-QString sample(const char* name) {
-    QFile file(QStringLiteral(MORPHO_SAMPLES_DIR "/") + QLatin1String(name));
-    if (!file.open(QIODevice::ReadOnly)) {
-        qFatal("cannot read the sample %s", name);
-    }
-    return QString::fromUtf8(file.readAll());
-}
-
-// The samples one after the other, again and again, up to `bytes`.
-QString largeText(qint64 bytes) {
-    const QString samples = sample("caesar-bg-1-1.txt") + QLatin1Char('\n') +
-                            sample("virgil-line.txt") + QLatin1Char('\n');
-    QString text;
-    text.reserve(static_cast<qsizetype>(bytes));
-    while (text.size() + samples.size() <= bytes) {
-        text += samples;
-    }
-    return text;
-}
 
 // A field of /proc/self/status, in bytes.
 double statusBytes(const QByteArray& field) {
@@ -163,7 +144,7 @@ void countRows(benchmark::State& state, qint64 rows) {
 
 // From the text to the rows shown in the workspace, after the thesaurus choice.
 void BM_LargeGridShown(benchmark::State& state) {
-    const QString text = largeText(state.range(0));
+    const QString text = largetext::upTo(state.range(0));
     qint64 rows = 0;
     double before = 0;
     double after = 0;
@@ -184,7 +165,7 @@ void BM_LargeGridShown(benchmark::State& state) {
 
 // "Compléter les formes absentes"; each iteration undoes it after.
 void BM_LargeCompletion(benchmark::State& state) {
-    frmanalyse* workspace = openWorkspace(largeText(state.range(0)));
+    frmanalyse* workspace = openWorkspace(largetext::upTo(state.range(0)));
     const qint64 rows = gridRows(workspace);
     qint64 completed = 0;
     for (auto _ : state) {
@@ -202,7 +183,7 @@ void BM_LargeCompletion(benchmark::State& state) {
 // "Garder cette analyse pour toutes les occurrences" of the most repeated ambiguous form; each
 // iteration undoes it after.
 void BM_LargeKeepEverywhere(benchmark::State& state) {
-    frmanalyse* workspace = openWorkspace(largeText(state.range(0)));
+    frmanalyse* workspace = openWorkspace(largetext::upTo(state.range(0)));
     const qint64 rows = gridRows(workspace);
     const qint64 chosen = mostRepeatedAmbiguousRow(workspace);
     qint64 kept = 0;
@@ -224,7 +205,7 @@ void BM_LargeKeepEverywhere(benchmark::State& state) {
 // One undo: of the keep-all above (0), or of a deletion near the top of the grid (1), where
 // every row below moves.
 void BM_LargeUndo(benchmark::State& state) {
-    frmanalyse* workspace = openWorkspace(largeText(state.range(0)));
+    frmanalyse* workspace = openWorkspace(largetext::upTo(state.range(0)));
     const bool deletion = state.range(1) == 1;
     const qint64 chosen = deletion ? 3 : mostRepeatedAmbiguousRow(workspace);
     for (auto _ : state) {
@@ -245,7 +226,7 @@ void BM_LargeUndo(benchmark::State& state) {
 // The whole sequence once: the grid, completion, keep-all and one undo, with the memory it
 // takes.
 void BM_LargeSequence(benchmark::State& state) {
-    const QString text = largeText(state.range(0));
+    const QString text = largetext::upTo(state.range(0));
     for (auto _ : state) {
         resetPeak();
         const double before = residentBytes();

@@ -57,6 +57,16 @@ const TagModel* shippedModel() {
     return model ? &*model : nullptr;
 }
 
+// The analysis of word `word` that the sentence makes the most probable.
+const WeighedAnalysis& mostProbable(const TagModel& model,
+                                    const std::vector<SentenceWord>& sentence, int word) {
+    const auto p = analysis::sentenceProbabilities(model, sentence);
+    const std::vector<double>& here = p[static_cast<std::size_t>(word)];
+    const auto best =
+        static_cast<std::size_t>(std::max_element(here.begin(), here.end()) - here.begin());
+    return sentence[static_cast<std::size_t>(word)].analyses[best];
+}
+
 }  // namespace
 
 class TestTagger : public QObject {
@@ -399,11 +409,7 @@ void TestTagger::adjectivesAndNumeralsAgreeWithTheirNoun() {
     QFETCH(std::vector<SentenceWord>, sentence);
     QFETCH(int, word);
     QFETCH(QString, expected);
-    const auto p = analysis::sentenceProbabilities(*model, sentence);
-    const std::vector<double>& here = p[static_cast<std::size_t>(word)];
-    const auto best =
-        static_cast<std::size_t>(std::max_element(here.begin(), here.end()) - here.begin());
-    const QString chosen = sentence[static_cast<std::size_t>(word)].analyses[best].caseGenderNumber;
+    const QString chosen = mostProbable(*model, sentence, word).caseGenderNumber;
     QVERIFY2(chosen.endsWith(expected), qPrintable(chosen));
 }
 
@@ -487,11 +493,7 @@ void TestTagger::theCaseIsWhatTheSentenceCallsFor() {
     QFETCH(std::vector<SentenceWord>, sentence);
     QFETCH(int, word);
     QFETCH(QString, expected);
-    const auto p = analysis::sentenceProbabilities(*model, sentence);
-    const std::vector<double>& here = p[static_cast<std::size_t>(word)];
-    const auto best =
-        static_cast<std::size_t>(std::max_element(here.begin(), here.end()) - here.begin());
-    const WeighedAnalysis& chosen = sentence[static_cast<std::size_t>(word)].analyses[best];
+    const WeighedAnalysis& chosen = mostProbable(*model, sentence, word);
     const QString said = chosen.caseGenderNumber + QStringLiteral(" | ") + chosen.translation;
     QVERIFY2(said.contains(expected), qPrintable(said));
 }

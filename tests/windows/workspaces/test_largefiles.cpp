@@ -5,6 +5,7 @@
 #include "support/cleanstart.h"
 #include "support/controls.h"
 #include "support/fakeplatform.h"
+#include "support/largetext.h"
 #include "support/testenv.h"
 #include "support/workspacedriver.h"
 #include "ui/grid.h"
@@ -22,27 +23,6 @@ using analysis::frmanalyse;
 namespace {
 
 constexpr qint64 k1MB = 1024 * 1024;
-
-QString sample(const char* name) {
-    QFile file(QStringLiteral(MORPHO_SAMPLES_DIR "/") + QLatin1String(name));
-    if (!file.open(QIODevice::ReadOnly)) {
-        qFatal("cannot read the sample %s", name);
-    }
-    return QString::fromUtf8(file.readAll());
-}
-
-// The samples one after the other, again and again, up to `bytes`: the large text of the
-// benchmarks.
-QString largeText(qint64 bytes) {
-    const QString samples = sample("caesar-bg-1-1.txt") + QLatin1Char('\n') +
-                            sample("virgil-line.txt") + QLatin1Char('\n');
-    QString text;
-    text.reserve(static_cast<qsizetype>(bytes));
-    while (text.size() + samples.size() <= bytes) {
-        text += samples;
-    }
-    return text;
-}
 
 // "size sha256" of a file, read as a stream: the analysis file is tens of megabytes.
 QString fingerprint(const QString& path) {
@@ -192,7 +172,7 @@ QStringList TestLargeFiles::writeBoth(frmanalyse* ws, const QString& name) {
 // The rows as read from the base thesaurus, then keep-all of a frequent ambiguous form, a
 // deletion, a duplication and an edited row, the last two undone and redone.
 void TestLargeFiles::baseThesaurusFilesMatchTheEarlierProgram() {
-    frmanalyse* ws = openWithBaseThesaurus(largeText(k1MB));
+    frmanalyse* ws = openWithBaseThesaurus(largetext::upTo(k1MB));
     QVERIFY(ws);
     QVERIFY(QTest::qWaitForWindowExposed(ws));
     const QStringList analysed = writeBoth(ws, QStringLiteral("analysed"));
@@ -215,7 +195,7 @@ void TestLargeFiles::baseThesaurusFilesMatchTheEarlierProgram() {
 void TestLargeFiles::completedFilesMatchTheEarlierProgram() {
     const QString few = home_.file(QStringLiteral("peu.dat"));
     writeThesaurus(few, kFewForms);
-    frmanalyse* ws = drive::analyseWithThesaurus(*platform_, largeText(k1MB), few);
+    frmanalyse* ws = drive::analyseWithThesaurus(*platform_, largetext::upTo(k1MB), few);
     QVERIFY(ws);
     QVERIFY(QTest::qWaitForWindowExposed(ws));
     drive::action(ws, "completer")->trigger();
