@@ -116,42 +116,6 @@ GridRows withRowDuplicated(GridRows rows, qint64 row) {
     return rows;
 }
 
-GridRows withRowRestored(GridRows rows, qint64 row, const GridRow& deleted) {
-    at(rows, row);  // the row must exist
-    for (std::size_t k = rows.size() - 1; k >= static_cast<std::size_t>(row); --k) {
-        shiftInto(rows[k - 1], rows[k]);
-    }
-    shiftInto(deleted, at(rows, row));
-    return rows;
-}
-
-std::vector<MovedFormat> formatsMovedBy(const GridRows& rows, qint64 row) {
-    std::vector<MovedFormat> moved;
-    for (std::size_t k = static_cast<std::size_t>(row); k < rows.size(); ++k) {
-        MovedFormat format;
-        format.bold = rows[k][Column::Form].bold;
-        for (int c = kFirstRecolouredColumn; c < kGridColumns; ++c) {
-            format.colours[static_cast<std::size_t>(c - kFirstRecolouredColumn)] =
-                rows[k].cells[c].colour;
-        }
-        moved.push_back(format);
-    }
-    return moved;
-}
-
-GridRows withDuplicateRemoved(GridRows rows, qint64 row, const std::vector<MovedFormat>& moved) {
-    rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(row));  // the added row
-    for (std::size_t i = 0; i < moved.size(); ++i) {
-        GridRow& r = rows.at(static_cast<std::size_t>(row) + i);
-        r[Column::Form].bold = moved[i].bold;
-        for (int c = kFirstRecolouredColumn; c < kGridColumns; ++c) {
-            r.cells[c].colour =
-                moved[i].colours[static_cast<std::size_t>(c - kFirstRecolouredColumn)];
-        }
-    }
-    return rows;
-}
-
 void dropUnchangedRows(qint64& first, GridRows& before, GridRows& after) {
     std::size_t head = 0;
     while (head < before.size() && head < after.size() && before[head] == after[head]) {

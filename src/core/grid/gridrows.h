@@ -29,10 +29,9 @@ constexpr int index(Column c) {
     return static_cast<int>(c);
 }
 // The analysis cells are every column after the form; the user enters the lemma to the mood,
-// tense and voice; a duplication recolours the analysis cells after the lemma.
+// tense and voice.
 constexpr int kFirstAnalysisColumn = index(Column::Lemma);
 constexpr int kLastEnteredColumn = index(Column::MoodTenseVoice);
-constexpr int kFirstRecolouredColumn = index(Column::Translation);
 
 // Text colours, as 0xBBGGRR values: the bold form cell of every row, and the analysis cells of a
 // form with several analyses.
@@ -103,20 +102,6 @@ void moveDown(const GridRow& from, GridRow& to);
 void shiftInto(const GridRow& from, GridRow& to);
 void fillDuplicate(const GridRow& source, GridRow& added);
 void clearRow(GridRow& row);
-
-// What undoing a deletion needs: the row as it was. Puts it back at `row`; the rows below move
-// down again, exactly as they were before the deletion.
-GridRows withRowRestored(GridRows rows, qint64 row, const GridRow& deleted);
-
-// What a duplication overwrites in each row it moves down (its form's bold flag and the colours
-// of columns 2 to 6, which take column 1's), kept so that it can be undone.
-struct MovedFormat {
-    bool bold = false;
-    std::array<std::optional<quint32>, kGridColumns - kFirstRecolouredColumn> colours;
-};
-std::vector<MovedFormat> formatsMovedBy(const GridRows& rows, qint64 row);
-// Undoes a duplication of `row`: the added row goes, the rows below move up with their formats.
-GridRows withDuplicateRemoved(GridRows rows, qint64 row, const std::vector<MovedFormat>& moved);
 
 // Narrows a change of rows `first` on from `before` to `after` to the rows that really differ:
 // the rows the two share at their start and at their end are dropped from both.

@@ -1,6 +1,7 @@
 #include "core/grid/analysisfile.h"
 #include "core/grid/gridrows.h"
 #include "core/grid/listing.h"
+#include "core/grid/rowsedit.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -171,10 +172,14 @@ void TestGridRows::deletionAndDuplicationAreUndoneExactly() {
             }
         }
         const auto row = static_cast<qint64>(1 + random.bounded(int(rows.size())));
-        const GridRows deleted = withRowDeleted(rows, row);
-        QCOMPARE(withRowRestored(deleted, row, rows[std::size_t(row - 1)]), rows);
-        const GridRows duplicated = withRowDuplicated(rows, row);
-        QCOMPARE(withDuplicateRemoved(duplicated, row, formatsMovedBy(rows, row)), rows);
+        for (const RowsEdit& edit : {deletionEdit(rows, row), duplicationEdit(rows, row)}) {
+            GridRows edited = rows;
+            applyEdit(edited, edit);
+            const bool deletion = edited.size() == rows.size();
+            QCOMPARE(edited, deletion ? withRowDeleted(rows, row) : withRowDuplicated(rows, row));
+            applyEdit(edited, reversed(edit));
+            QCOMPARE(edited, rows);
+        }
     }
 }
 
