@@ -28,8 +28,8 @@ void* allocateLargeBlock(std::size_t bytes) {
     return block;
 }
 
-void freeLargeBlock(void* block, std::size_t bytes) {
-    ::operator delete(block, roundedUp(bytes), std::align_val_t(kHugePage));
+void freeLargeBlock(void* block) {
+    ::operator delete(block, std::align_val_t(kHugePage));
 }
 
 }  // namespace analysis

@@ -10,7 +10,7 @@ namespace analysis {
 // with huge pages where it can: filling millions of rows then costs a few hundred page faults
 // instead of tens of thousands. Smaller blocks come from the ordinary allocator.
 void* allocateLargeBlock(std::size_t bytes);
-void freeLargeBlock(void* block, std::size_t bytes);
+void freeLargeBlock(void* block);
 bool isLargeBlock(std::size_t bytes);
 
 template <typename T>
@@ -29,7 +29,7 @@ struct LargeBlockAllocator {
     void deallocate(T* p, std::size_t n) {
         const std::size_t bytes = n * sizeof(T);
         if (isLargeBlock(bytes)) {
-            freeLargeBlock(p, bytes);
+            freeLargeBlock(p);
         } else {
             std::allocator<T>().deallocate(p, n);
         }
