@@ -102,7 +102,11 @@ TextForms indexForms(const QStringList& words, const ThesaurusLists& lists, Look
     return index;
 }
 
-bool scanMatches(const FormEntries& found);
+// The sorted scan gives up at the first greater entry only while nothing has matched: once
+// the form has matched it goes on to the end and sees every entry of the form.
+bool scanMatches(const FormEntries& found) {
+    return !found.entries.empty() && found.entries.front() < found.firstGreater;
+}
 
 // The rows the lookup writes, counted beforehand so that they are written once, in place.
 std::size_t rowsFound(const TextForms& index) {
@@ -111,12 +115,6 @@ std::size_t rowsFound(const TextForms& index) {
         rows += scanMatches(*found) ? found->entries.size() : 1;
     }
     return rows;
-}
-
-// The sorted scan gives up at the first greater entry only while nothing has matched: once
-// the form has matched it goes on to the end and sees every entry of the form.
-bool scanMatches(const FormEntries& found) {
-    return !found.entries.empty() && found.entries.front() < found.firstGreater;
 }
 
 // Keeps the grid's row count as the scan does. The scan adds one row each time it examines an

@@ -16,8 +16,7 @@ namespace analysis {
 // Full: for any other thesaurus; every entry is examined for every form.
 enum class LookupKind { Sorted, Full };
 
-// One grid row below the header.
-// Twelve bytes: a corpus file has millions of rows.
+// One grid row below the header, in twelve bytes: a corpus file has millions of rows.
 struct LookupRow {
     qint32 word = 0;   // index in the word forms
     qint32 entry = 0;  // index in the thesaurus lists; kNotFound for a not-found row

@@ -50,10 +50,13 @@ std::vector<WeighedAnalysis> analysesOfRows(const GridRows& rows, const RowSpan&
     for (qint64 r = span.first; r <= span.last; ++r) {
         const GridRow& row = rows[static_cast<std::size_t>(r - 1)];
         const QString lemma = cellText(row, Column::Lemma);
-        analyses.push_back({lemma, cellText(row, Column::Category),
-                            cellText(row, Column::CaseGenderNumber),
+        const QString category = cellText(row, Column::Category);
+        // Only a preposition's translation is read (for the case it takes): the others are not
+        // trimmed for nothing on every row of the grid.
+        const bool preposition = category == QLatin1String("PRE");
+        analyses.push_back({lemma, category, cellText(row, Column::CaseGenderNumber),
                             cellText(row, Column::MoodTenseVoice), frequencies.of(form, lemma),
-                            false, cellText(row, Column::Translation)});
+                            false, preposition ? cellText(row, Column::Translation) : QString()});
     }
     return analyses;
 }
@@ -226,6 +229,14 @@ bool agree(const Agreeing& a, const Agreeing& b) {
 constexpr double kAgreementWeight = 8.0;
 constexpr int kAgreementReach = 8;
 
+// A word's probabilities made to add up to one again after some were weighed up.
+void normalise(std::vector<double>& p) {
+    const double sum = std::accumulate(p.begin(), p.end(), 0.0);
+    for (double& x : p) {
+        x = sum > 0 ? x / sum : x;
+    }
+}
+
 // Each analysis gains in proportion to the probability of the analyses it agrees with, among
 // the other role's analyses of the words within reach, the nearer the more.
 void weighAgreement(const std::vector<std::vector<Agreeing>>& words,
@@ -260,10 +271,7 @@ void weighAgreement(const std::vector<std::vector<Agreeing>>& words,
             changed = true;
         }
         if (changed) {
-            const double sum = std::accumulate(p.begin(), p.end(), 0.0);
-            for (double& x : p) {
-                x = sum > 0 ? x / sum : x;
-            }
+            normalise(p);
         }
     }
 }
@@ -298,13 +306,6 @@ double massInCases(const std::vector<Agreeing>& word, const std::vector<double>&
         }
     }
     return mass;
-}
-
-void normalise(std::vector<double>& p) {
-    const double sum = std::accumulate(p.begin(), p.end(), 0.0);
-    for (double& x : p) {
-        x = sum > 0 ? x / sum : x;
-    }
 }
 
 // A preposition takes the case of the word after it, and the words of its phrase take its case,
