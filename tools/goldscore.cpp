@@ -1,9 +1,7 @@
 #include "goldscore.h"
 
-#include "core/morphology/normalise.h"
+#include "core/tagger/formcounts.h"
 
-#include <QHash>
-#include <QRegularExpression>
 #include <QStringList>
 
 #include <algorithm>
@@ -69,11 +67,11 @@ Counts countWord(const QStringList& columns, const std::vector<analysis::WordAna
     Counts c;
     c.words = 1;
     const QString& form = columns[1];
-    const QString goldLemma = comparableLemma(columns[2]);
+    const QString goldLemma = analysis::comparableLemma(columns[2]);
     const QString& goldFeats = columns[5];
     c.analysed = analyses.empty() ? 0 : 1;
     for (std::size_t i = 0; i < analyses.size(); ++i) {
-        const bool lemma = comparableLemma(analyses[i].lemma) == goldLemma;
+        const bool lemma = analysis::comparableLemma(analyses[i].lemma) == goldLemma;
         const bool full = lemma && sameFeatures(goldFeats, analyses[i].feats);
         c.lemmaOffered |= lemma;
         c.lemmaFeaturesOffered |= full;
@@ -103,41 +101,6 @@ Counts& Counts::operator+=(const Counts& o) {
     firstLemma += o.firstLemma;
     firstLemmaFeatures += o.firstLemmaFeatures;
     return *this;
-}
-
-namespace {
-
-// Lexemes that the lexical data and the gold cite under different forms: the reflexive pronoun
-// ("se" / "sui"), the camp ("castra", plural only in the data / "castrum"), the personal
-// pronouns of the plural under those of the singular, short and long forms of a conjunction,
-// an old form of a noun. Each pair is one word, so telling them apart would count no real error.
-const QHash<QString, QString>& citationForms() {
-    static const QHash<QString, QString> forms = [] {
-        const std::pair<const char*, const char*> pairs[] = {
-            {"se", "sui"},    {"castra", "castrum"}, {"nos", "ego"}, {"vos", "tu"},
-            {"nec", "neque"}, {"ac", "atque"},       {"uti", "ut"},  {"sanguen", "sanguis"}};
-        QHash<QString, QString> folded;
-        for (const auto& [variant, cited] : pairs) {
-            folded.insert(analysis::foldedForm(QString::fromLatin1(variant)),
-                          analysis::foldedForm(QString::fromLatin1(cited)));
-        }
-        return folded;
-    }();
-    return forms;
-}
-
-}  // namespace
-
-QString comparableLemma(const QString& lemma) {
-    static const QRegularExpression homograph(QStringLiteral("#?[0-9]+$"));
-    QString plain = lemma.trimmed();
-    while (plain.startsWith(u'-')) {
-        plain.remove(0, 1);
-    }
-    plain.remove(homograph);
-    const QString folded = analysis::foldedForm(plain);
-    const QString comparable = folded.isEmpty() ? plain.toLower() : folded;
-    return citationForms().value(comparable, comparable);
 }
 
 bool sameFeatures(const QString& goldFeats, const QString& analysisFeats) {

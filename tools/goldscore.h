@@ -12,11 +12,6 @@
 // analyses that `morphologique --analyser` gives it hold the gold lemma and features.
 namespace goldscore {
 
-// A lemma as lemmas are compared: homograph marks dropped ("sum1", "edo#1", a leading "-" of
-// an enclitic), then folded as forms are matched (case, i/j, u/v, æ/œ, accents and length
-// marks): "Iuppiter" and "Juppiter1" are the same lemma.
-QString comparableLemma(const QString& lemma);
-
 // The features that the program and the gold both write, among Case, Gender, Number, Person,
 // Mood, Tense, Aspect, Voice, VerbForm and Degree. Each one given on both sides must be equal;
 // one given on one side only is not held against the analysis.

@@ -2,6 +2,7 @@
 
 #include "core/lookup/thesauruslists.h"
 #include "core/morphology/normalise.h"
+#include "core/morphology/udfeatures.h"
 #include "core/records/records.h"
 
 #include <QHash>
@@ -141,6 +142,46 @@ bool contradictsCapitals(const QString& lemma, Capitals capitals) {
     return lemma.front().isUpper() != (capitals == Capitals::Upper);
 }
 
+// Where annotated texts know a form, each analysis weighs as often as they give it the form,
+// plus its share of kAnnotatedPriorMass as the weights before them spread it: what the texts
+// never saw stays possible, what they saw often wins (tuned as above).
+constexpr double kAnnotatedPriorMass = 0.3;
+
+// The features an analysis is counted on. The program's codes take few values, and reading them
+// is the costliest step of weighing a word: each set is read once.
+const CountedFeatures& countedFeaturesOf(const WeighedAnalysis& a) {
+    thread_local QHash<QString, CountedFeatures> read;
+    const QString key =
+        a.category + QLatin1Char('\t') + a.caseGenderNumber + QLatin1Char('\t') + a.moodTenseVoice;
+    auto it = read.find(key);
+    if (it == read.end()) {
+        // The degree, the one feature read from the translation, is not counted.
+        it = read.insert(key, CountedFeatures::parse(featsOf(a.category, a.caseGenderNumber,
+                                                             a.moodTenseVoice, QString())));
+    }
+    return *it;
+}
+
+void weighByAnnotatedForms(const FormCounts* counts, const QString& form,
+                           const std::vector<WeighedAnalysis>& analyses,
+                           std::vector<TaggedCandidate>& candidates) {
+    if (!counts || counts->of(form).empty()) {
+        return;
+    }
+    const std::vector<FormCounts::Annotation>& annotations = counts->of(form);
+    double sum = 0;
+    for (const TaggedCandidate& c : candidates) {
+        sum += c.weight;
+    }
+    for (std::size_t i = 0; i < analyses.size(); ++i) {
+        const WeighedAnalysis& a = analyses[i];
+        const double share = sum > 0 ? candidates[i].weight / sum : 0;
+        candidates[i].weight =
+            FormCounts::count(annotations, comparableLemma(a.lemma), countedFeaturesOf(a)) +
+            kAnnotatedPriorMass * share;
+    }
+}
+
 }  // namespace
 
 Capitals capitalsOf(const QString& form, bool first) {
@@ -152,7 +193,7 @@ Capitals capitalsOf(const QString& form, bool first) {
 
 std::vector<TaggedCandidate> taggedCandidates(const TagModel& model,
                                               const std::vector<WeighedAnalysis>& analyses,
-                                              Capitals capitals) {
+                                              Capitals capitals, const QString& form) {
     std::vector<TaggedCandidate> candidates;
     candidates.reserve(analyses.size());
     QHash<QString, double> tagMassOfLemma;
@@ -167,10 +208,14 @@ std::vector<TaggedCandidate> taggedCandidates(const TagModel& model,
         const WeighedAnalysis& a = analyses[i];
         candidates[i].weight *= std::pow(frequencyOf(analyses, i) + 1.0, kLemmaFrequencyExponent) /
                                 tagMassOfLemma.value(a.lemma.toLower());
-        if (a.stored) {
+    }
+    weighByAnnotatedForms(model.formCounts(), form, analyses, candidates);
+    // What the user stored, and how the word is written, weigh over what any texts say.
+    for (std::size_t i = 0; i < analyses.size(); ++i) {
+        if (analyses[i].stored) {
             candidates[i].weight *= kStoredWeight;
         }
-        if (contradictsCapitals(a.lemma, capitals)) {
+        if (contradictsCapitals(analyses[i].lemma, capitals)) {
             candidates[i].weight /= kCapitalPenalty;
         }
     }
@@ -454,7 +499,8 @@ std::vector<std::vector<double>> sentenceProbabilities(const TagModel& model,
     agreeing.reserve(sentence.size());
     bool first = true;
     for (const SentenceWord& word : sentence) {
-        candidates.push_back(taggedCandidates(model, word.analyses, capitalsOf(word.form, first)));
+        candidates.push_back(
+            taggedCandidates(model, word.analyses, capitalsOf(word.form, first), word.form));
         first = first && word.analyses.empty();
         std::vector<Agreeing> g;
         std::vector<char> v;

@@ -57,10 +57,12 @@ Capitals capitalsOf(const QString& form, bool first);
 
 // The candidates of one word: each lemma's frequency shared among its analyses of the word as
 // the corpus shares its tags, a stored analysis weighing kStoredWeight times more, a lemma
-// whose capital the word's writing contradicts much less.
+// whose capital the word's writing contradicts much less, and, when the model has annotated
+// forms that know the written `form`, each analysis as often as they give it to the form.
 std::vector<TaggedCandidate> taggedCandidates(const TagModel& model,
                                               const std::vector<WeighedAnalysis>& analyses,
-                                              Capitals capitals = Capitals::Unknown);
+                                              Capitals capitals = Capitals::Unknown,
+                                              const QString& form = {});
 
 // A word of a sentence as it is written and the analyses to rank; a word without analyses (a
 // sign) does not break the context.

@@ -186,7 +186,18 @@ std::optional<TagModel> TagModel::load(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
-    return parse(QString::fromUtf8(file.readAll()));
+    std::optional<TagModel> model = parse(QString::fromUtf8(file.readAll()));
+    if (model) {
+        const QString forms = QFileInfo(path).dir().filePath(QStringLiteral("formes.la"));
+        if (std::optional<FormCounts> counts = FormCounts::load(forms)) {
+            model->setFormCounts(std::move(*counts));
+        }
+    }
+    return model;
+}
+
+void TagModel::setFormCounts(FormCounts counts) {
+    formCounts_ = std::make_shared<const FormCounts>(std::move(counts));
 }
 
 // Deleted interpolation: each trigram's count votes, with itself left out, for the order whose

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "core/tagger/formcounts.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringView>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -29,8 +32,13 @@ class TagModel {
     // "t1  t2  t3 ,count" lines (each tag padded to three characters), "!" comments. Nothing
     // when the text holds no trigram.
     static std::optional<TagModel> parse(QStringView text);
-    // The same from a file; nothing when it cannot be read or is not such statistics.
+    // The same from a file; nothing when it cannot be read or is not such statistics. The
+    // annotated forms beside it (formes.la), when there are, come with them.
     static std::optional<TagModel> load(const QString& path);
+
+    // What annotated texts say of written forms; null when the statistics come without.
+    const FormCounts* formCounts() const { return formCounts_.get(); }
+    void setFormCounts(FormCounts counts);
 
     // P(t3 | t1 t2), smoothed by deleted interpolation with the bigram and unigram
     // probabilities, never zero; a tag the statistics lack counts as a rare one.
@@ -55,6 +63,7 @@ class TagModel {
     std::vector<float> transition_;  // tags^3, row-major (t1, t2, t3)
     std::vector<double> afterBoundary_;
     double lambdas_[3] = {0, 0, 0};
+    std::shared_ptr<const FormCounts> formCounts_;
 };
 
 // One analysis of a word, as the tagger weighs it: its tag and its weight before any context

@@ -1,0 +1,169 @@
+#include "core/tagger/formcounts.h"
+
+#include "core/morphology/normalise.h"
+
+#include <QFile>
+#include <QStringTokenizer>
+
+#include <utility>
+
+namespace analysis {
+namespace {
+
+// Lexemes that the lexical data and the annotated texts cite under different forms: the
+// reflexive pronoun ("se" / "sui"), the camp ("castra", plural only in the data / "castrum"),
+// the personal pronouns of the plural under those of the singular, short and long forms of a
+// conjunction, an old form of a noun.
+const QHash<QString, QString>& citationForms() {
+    static const QHash<QString, QString> forms = [] {
+        const std::pair<const char*, const char*> pairs[] = {
+            {"se", "sui"},    {"castra", "castrum"}, {"nos", "ego"}, {"vos", "tu"},
+            {"nec", "neque"}, {"ac", "atque"},       {"uti", "ut"},  {"sanguen", "sanguis"}};
+        QHash<QString, QString> folded;
+        for (const auto& [variant, cited] : pairs) {
+            folded.insert(foldedForm(QString::fromLatin1(variant)),
+                          foldedForm(QString::fromLatin1(cited)));
+        }
+        return folded;
+    }();
+    return forms;
+}
+
+// The compared features, in the order of CountedFeatures::values.
+constexpr QLatin1StringView kFeatureNames[] = {
+    QLatin1StringView("Case"),   QLatin1StringView("Gender"), QLatin1StringView("Number"),
+    QLatin1StringView("Person"), QLatin1StringView("Mood"),   QLatin1StringView("Tense"),
+    QLatin1StringView("Aspect"), QLatin1StringView("Voice"),  QLatin1StringView("VerbForm")};
+
+// A feature's value by its first two letters, which tell the values of one feature apart (Pqp /
+// Past / Pres, Imp / Ind, Gdv / Ger).
+quint16 valueCode(QStringView value) {
+    const auto letter = [&](qsizetype i) {
+        return i < value.size() ? static_cast<quint16>(value[i].unicode() & 0xff) : quint16{0};
+    };
+    return static_cast<quint16>(letter(0) << 8 | letter(1));
+}
+
+// The enclitics a written word may end with; the annotated texts count its host apart.
+const QLatin1StringView kEnclitics[] = {QLatin1StringView("que"), QLatin1StringView("ne"),
+                                        QLatin1StringView("ve")};
+
+}  // namespace
+
+QString comparableLemma(const QString& lemma) {
+    QStringView plain = QStringView(lemma).trimmed();
+    while (plain.startsWith(u'-')) {
+        plain = plain.mid(1);
+    }
+    while (!plain.isEmpty() && plain.back().isDigit()) {
+        plain.chop(1);
+    }
+    if (plain.endsWith(u'#')) {
+        plain.chop(1);
+    }
+    const QString folded = foldedForm(plain);
+    const QString comparable = folded.isEmpty() ? plain.toString().toLower() : folded;
+    return citationForms().value(comparable, comparable);
+}
+
+CountedFeatures CountedFeatures::parse(QStringView feats) {
+    CountedFeatures f;
+    for (const QStringView pair : QStringTokenizer{feats, u'|', Qt::SkipEmptyParts}) {
+        const qsizetype equals = pair.indexOf(u'=');
+        if (equals <= 0) {
+            continue;
+        }
+        const QStringView name = pair.left(equals);
+        for (std::size_t i = 0; i < std::size(kFeatureNames); ++i) {
+            if (name == kFeatureNames[i]) {
+                f.values[i] = valueCode(pair.mid(equals + 1));
+            }
+        }
+    }
+    return f;
+}
+
+bool CountedFeatures::fits(const CountedFeatures& other) const {
+    for (std::size_t i = 0; i < std::size(values); ++i) {
+        if (values[i] != 0 && other.values[i] != 0 && values[i] != other.values[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<FormCounts> FormCounts::parse(QStringView text) {
+    FormCounts counts;
+    for (QStringView line : QStringTokenizer{text, u'\n', Qt::SkipEmptyParts}) {
+        if (line.endsWith(u'\r')) {
+            line.chop(1);
+        }
+        if (line.startsWith(u'!')) {
+            continue;
+        }
+        const QList<QStringView> fields = line.split(u'\t');
+        bool isNumber = false;
+        const int count = fields.size() == 4 ? fields[3].toInt(&isNumber) : 0;
+        const QString form = fields.size() == 4 ? foldedForm(fields[0]) : QString();
+        if (!isNumber || count <= 0 || form.isEmpty()) {
+            continue;
+        }
+        counts.byForm_[form].push_back(
+            {comparableLemma(fields[1].toString()), CountedFeatures::parse(fields[2]), count});
+    }
+    if (counts.byForm_.isEmpty()) {
+        return std::nullopt;
+    }
+    return counts;
+}
+
+std::optional<FormCounts> FormCounts::load(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    return parse(QString::fromUtf8(file.readAll()));
+}
+
+const std::vector<FormCounts::Annotation>& FormCounts::of(const QString& form) const {
+    static const std::vector<Annotation> none;
+    const QString folded = foldedForm(form);
+    if (const auto it = byForm_.constFind(folded); it != byForm_.cend()) {
+        return *it;
+    }
+    for (const QLatin1StringView enclitic : kEnclitics) {
+        if (folded.size() > enclitic.size() + 1 && folded.endsWith(enclitic)) {
+            const auto host = byForm_.constFind(folded.chopped(enclitic.size()));
+            if (host != byForm_.cend()) {
+                return *host;
+            }
+        }
+    }
+    return none;
+}
+
+int FormCounts::count(const std::vector<Annotation>& annotations, const QString& lemma,
+                      const CountedFeatures& features) {
+    int n = 0;
+    for (const Annotation& a : annotations) {
+        if (a.lemma == lemma && a.features.fits(features)) {
+            n += a.count;
+        }
+    }
+    return n;
+}
+
+int FormCounts::count(const QString& form, const QString& lemma,
+                      const CountedFeatures& features) const {
+    return count(of(form), comparableLemma(lemma), features);
+}
+
+int FormCounts::total(const QString& form) const {
+    int n = 0;
+    for (const Annotation& a : of(form)) {
+        n += a.count;
+    }
+    return n;
+}
+
+}  // namespace analysis

@@ -1,0 +1,176 @@
+// What annotated texts say of written forms: reading the counts, matching the program's analyses
+// against them, and the weight they give each analysis of a word.
+
+#include "core/tagger/formcounts.h"
+
+#include "core/tagger/choosing.h"
+#include "core/tagger/tagger.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using analysis::CountedFeatures;
+using analysis::FormCounts;
+using analysis::TaggedCandidate;
+using analysis::TagModel;
+using analysis::WeighedAnalysis;
+
+namespace {
+
+const char kCounts[] =
+    "! comment\n"
+    "quod\tquod1\t_\t118\n"
+    "quod\tqui1\tCase=Acc|Gender=Neut|Number=Sing\t75\n"
+    "quod\tqui1\tCase=Nom|Gender=Neut|Number=Sing\t65\r\n"
+    "Quae\tqui1\tCase=Nom|Gender=Fem|Number=Sing\t3\n"
+    "virum\tvir1\tCase=Acc|Gender=Masc|Number=Sing\t7\n"
+    "iam\tjam1\t_\t12\n"
+    "amaverat\tamo1\tAspect=Perf|Mood=Ind|Number=Sing|Person=3|Tense=Pqp|VerbForm=Fin|Voice="
+    "Act\t2\n"
+    "bad line without tabs\n"
+    "zero\tzero\t_\t0\n"
+    "word\tlemma\t_\tmany\n";
+
+FormCounts counts() {
+    std::optional<FormCounts> c = FormCounts::parse(QString::fromLatin1(kCounts));
+    Q_ASSERT(c);
+    return *c;
+}
+
+CountedFeatures features(const char* feats) {
+    return CountedFeatures::parse(QString::fromLatin1(feats));
+}
+
+// Tag statistics that say nothing of these words: every tag is equally likely.
+TagModel flatModel() {
+    std::optional<TagModel> model = TagModel::parse(QStringLiteral(
+        "cs ,100\np31,100\np11,100\nsnt,100\n! --- Trigrammes\nsnt cs  snt,10\nsnt p31 snt,10\n"));
+    Q_ASSERT(model);
+    return *model;
+}
+
+const std::vector<WeighedAnalysis> kQuod = {
+    {"qui", "DP", "acc. nt. sg.", "_", 9000, false},
+    {"qui", "DP", "nom. nt. sg.", "_", 9000, false},
+    {"quod", "CS", "_", "_", 3000, false},
+};
+
+std::size_t heaviest(const std::vector<TaggedCandidate>& candidates) {
+    return static_cast<std::size_t>(
+        std::max_element(candidates.begin(), candidates.end(),
+                         [](const auto& a, const auto& b) { return a.weight < b.weight; }) -
+        candidates.begin());
+}
+
+}  // namespace
+
+class TestFormCounts : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void countsAreReadByFoldedFormAndComparableLemma();
+    void featuresFitWhereBothSidesGiveThem();
+    void textsWithoutCountsGiveNone();
+    void countsComeWithTheTagStatisticsBesideThem();
+    void whatTheTextsSayDecidesWhereTheyKnowTheForm();
+};
+
+// Forms fold as the lookup folds them, lemmas lose their homograph marks, a word with an
+// enclitic counts as its host; lines that are not counts are skipped.
+void TestFormCounts::countsAreReadByFoldedFormAndComparableLemma() {
+    const FormCounts c = counts();
+    QCOMPARE(c.formCount(), 5);
+    QCOMPARE(c.total(QStringLiteral("quod")), 258);
+    QCOMPARE(c.count(QStringLiteral("Quod"), QStringLiteral("quod"), {}), 118);
+    QCOMPARE(c.count(QStringLiteral("quae"), QStringLiteral("qui2"),
+                     features("Case=Nom|Gender=Fem|Number=Sing")),
+             3);
+    QCOMPARE(c.count(QStringLiteral("jam"), QStringLiteral("iam"), {}), 12);
+    QCOMPARE(c.count(QStringLiteral("virumque"), QStringLiteral("vir"),
+                     features("Case=Acc|Gender=Masc|Number=Sing")),
+             7);
+    QCOMPARE(c.total(QStringLiteral("zero")), 0);
+    QCOMPARE(c.total(QStringLiteral("word")), 0);
+    QCOMPARE(c.total(QStringLiteral("que")), 0);
+}
+
+void TestFormCounts::featuresFitWhereBothSidesGiveThem() {
+    const FormCounts c = counts();
+    const QString quod = QStringLiteral("quod");
+    const QString qui = QStringLiteral("qui");
+    QCOMPARE(c.count(quod, qui, features("Case=Acc|Number=Sing")), 75);
+    QCOMPARE(c.count(quod, qui, features("Number=Sing")), 140);
+    QCOMPARE(c.count(quod, qui, features("Case=Acc|Gender=Masc|Number=Sing")), 0);
+    QCOMPARE(c.count(quod, qui, features("Case=Acc|Degree=Cmp|Gender=Neut")), 75);
+    // Values that share their first letter stay apart.
+    const QString amo = QStringLiteral("amo");
+    const QString amaverat = QStringLiteral("amaverat");
+    QCOMPARE(c.count(amaverat, amo, features("Tense=Pqp|Mood=Ind")), 2);
+    QCOMPARE(c.count(amaverat, amo, features("Tense=Past|Mood=Ind")), 0);
+    QCOMPARE(c.count(amaverat, amo, features("Tense=Pqp|Mood=Imp")), 0);
+    QVERIFY(!features("VerbForm=Gdv").fits(features("VerbForm=Ger")));
+}
+
+void TestFormCounts::textsWithoutCountsGiveNone() {
+    QVERIFY(!FormCounts::parse(u""));
+    QVERIFY(!FormCounts::parse(u"! only a comment\nno\tcount\n"));
+    QVERIFY(!FormCounts::load(QStringLiteral("/nonexistent/formes.la")));
+}
+
+void TestFormCounts::countsComeWithTheTagStatisticsBesideThem() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile f(dir.filePath(QString::fromLatin1(name)));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QCOMPARE(f.write(bytes), bytes.size());
+    };
+    write("tags.la", "cs ,100\nsnt,100\n! --- Trigrammes\nsnt cs  snt,10\n");
+    std::optional<TagModel> alone = TagModel::load(dir.filePath(QStringLiteral("tags.la")));
+    QVERIFY(alone);
+    QVERIFY(!alone->formCounts());
+    write("formes.la", kCounts);
+    std::optional<TagModel> model = TagModel::load(dir.filePath(QStringLiteral("tags.la")));
+    QVERIFY(model);
+    QVERIFY(model->formCounts());
+    QCOMPARE(model->formCounts()->total(QStringLiteral("quod")), 258);
+    // A copy of the model shares them.
+    const TagModel copy = *model;
+    QCOMPARE(copy.formCounts(), model->formCounts());
+}
+
+// The texts' counts outweigh the lemma frequencies where they know the form; what they never
+// gave stays possible; a form they do not know keeps the weights it had; what the user stored
+// still weighs more.
+void TestFormCounts::whatTheTextsSayDecidesWhereTheyKnowTheForm() {
+    TagModel model = flatModel();
+    const QString quod = QStringLiteral("quod");
+    QCOMPARE(heaviest(analysis::taggedCandidates(model, kQuod, {}, quod)), 0u);
+    model.setFormCounts(counts());
+    std::vector<TaggedCandidate> weighed = analysis::taggedCandidates(model, kQuod, {}, quod);
+    QCOMPARE(heaviest(weighed), 2u);
+    QVERIFY(weighed[0].weight > weighed[1].weight);
+
+    std::vector<WeighedAnalysis> neverGiven = kQuod;
+    neverGiven.push_back({"quis", "DP", "acc. nt. sg.", "_", 5000, false});
+    weighed = analysis::taggedCandidates(model, neverGiven, {}, quod);
+    QVERIFY(weighed[3].weight > 0);
+    QVERIFY(weighed[3].weight < 1);
+
+    const std::vector<TaggedCandidate> unknown =
+        analysis::taggedCandidates(model, kQuod, {}, QStringLiteral("quoniam"));
+    const std::vector<TaggedCandidate> without = analysis::taggedCandidates(flatModel(), kQuod);
+    for (std::size_t i = 0; i < kQuod.size(); ++i) {
+        QCOMPARE(unknown[i].weight, without[i].weight);
+    }
+
+    std::vector<WeighedAnalysis> stored = kQuod;
+    stored[1].stored = true;
+    weighed = analysis::taggedCandidates(model, stored, {}, quod);
+    QCOMPARE(weighed[1].weight / analysis::kStoredWeight,
+             analysis::taggedCandidates(model, kQuod, {}, quod)[1].weight);
+}
+
+QTEST_GUILESS_MAIN(TestFormCounts)
+#include "test_formcounts.moc"
