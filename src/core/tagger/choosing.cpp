@@ -144,8 +144,11 @@ bool contradictsCapitals(const QString& lemma, Capitals capitals) {
 
 // Where annotated texts know a form, each analysis weighs as often as they give it the form,
 // plus its share of kAnnotatedPriorMass as the weights before them spread it: what the texts
-// never saw stays possible, what they saw often wins (tuned as above).
+// never saw stays possible, what they saw often wins. Where they do not know it, each analysis
+// weighs, besides, as often as the forms of the same ending had its features, plus
+// kEndingSmoothing (tuned as above).
 constexpr double kAnnotatedPriorMass = 0.3;
+constexpr double kEndingSmoothing = 20.0;
 
 // The features an analysis is counted on. The program's codes take few values, and reading them
 // is the costliest step of weighing a word: each set is read once.
@@ -165,7 +168,14 @@ const CountedFeatures& countedFeaturesOf(const WeighedAnalysis& a) {
 void weighByAnnotatedForms(const FormCounts* counts, const QString& form,
                            const std::vector<WeighedAnalysis>& analyses,
                            std::vector<TaggedCandidate>& candidates) {
-    if (!counts || counts->of(form).empty()) {
+    if (!counts || form.isEmpty()) {
+        return;
+    }
+    if (counts->of(form).empty()) {
+        for (std::size_t i = 0; i < analyses.size(); ++i) {
+            candidates[i].weight *=
+                counts->endingCount(form, countedFeaturesOf(analyses[i])) + kEndingSmoothing;
+        }
         return;
     }
     const std::vector<FormCounts::Annotation>& annotations = counts->of(form);

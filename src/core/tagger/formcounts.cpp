@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QStringTokenizer>
 
+#include <algorithm>
 #include <utility>
 
 namespace analysis {
@@ -92,6 +93,29 @@ bool CountedFeatures::fits(const CountedFeatures& other) const {
     return true;
 }
 
+bool CountedFeatures::sameKind(const CountedFeatures& other) const {
+    // Case, mood and verb form, in the order of kFeatureNames.
+    for (const std::size_t i : {std::size_t{0}, std::size_t{4}, std::size_t{8}}) {
+        if ((values[i] != 0) != (other.values[i] != 0)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void FormCounts::countEnding(const QString& form, const CountedFeatures& features, int count) {
+    std::vector<Annotation>& seen = byEnding_[form.right(kEndingLength)];
+    const auto same = std::find_if(seen.begin(), seen.end(), [&](const Annotation& a) {
+        return std::equal(std::begin(a.features.values), std::end(a.features.values),
+                          std::begin(features.values));
+    });
+    if (same != seen.end()) {
+        same->count += count;
+    } else {
+        seen.push_back({QString(), features, count});
+    }
+}
+
 std::optional<FormCounts> FormCounts::parse(QStringView text) {
     FormCounts counts;
     for (QStringView line : QStringTokenizer{text, u'\n', Qt::SkipEmptyParts}) {
@@ -108,8 +132,9 @@ std::optional<FormCounts> FormCounts::parse(QStringView text) {
         if (!isNumber || count <= 0 || form.isEmpty()) {
             continue;
         }
-        counts.byForm_[form].push_back(
-            {comparableLemma(fields[1].toString()), CountedFeatures::parse(fields[2]), count});
+        const CountedFeatures features = CountedFeatures::parse(fields[2]);
+        counts.byForm_[form].push_back({comparableLemma(fields[1].toString()), features, count});
+        counts.countEnding(form, features, count);
     }
     if (counts.byForm_.isEmpty()) {
         return std::nullopt;
@@ -162,6 +187,24 @@ int FormCounts::total(const QString& form) const {
     int n = 0;
     for (const Annotation& a : of(form)) {
         n += a.count;
+    }
+    return n;
+}
+
+int FormCounts::endingCount(const QString& form, const CountedFeatures& features) const {
+    QString folded = foldedForm(form);
+    // The texts count "-que" apart from its host, whose ending is the one that says something.
+    if (folded.size() > kEndingLength + 3 && folded.endsWith(QLatin1StringView("que"))) {
+        folded.chop(3);
+    }
+    const auto seen = byEnding_.constFind(folded.right(kEndingLength));
+    int n = 0;
+    if (seen != byEnding_.cend()) {
+        for (const Annotation& a : *seen) {
+            if (a.features.sameKind(features) && a.features.fits(features)) {
+                n += a.count;
+            }
+        }
     }
     return n;
 }

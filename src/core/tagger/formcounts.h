@@ -31,6 +31,9 @@ struct CountedFeatures {
     static CountedFeatures parse(QStringView feats);
     // Whether each feature both sides give has the same value on both.
     bool fits(const CountedFeatures& other) const;
+    // Whether both are words of one kind: declined or not, finite verb or not, verb form or not
+    // (a noun and an adverb never fit as endings do, though the adverb gives no feature).
+    bool sameKind(const CountedFeatures& other) const;
 };
 
 class FormCounts {
@@ -56,10 +59,19 @@ class FormCounts {
     int count(const QString& form, const QString& lemma, const CountedFeatures& features) const;
     // How often the form was annotated at all.
     int total(const QString& form) const;
+    // How often the annotated forms that end as this one does (its last kEndingLength letters,
+    // folded) had features of the same kind that fit these: what a form the texts do not know
+    // says by its ending ("-ia" is more often an accusative than a nominative).
+    int endingCount(const QString& form, const CountedFeatures& features) const;
+    static constexpr int kEndingLength = 3;
     qsizetype formCount() const { return byForm_.size(); }
 
   private:
+    void countEnding(const QString& form, const CountedFeatures& features, int count);
+
     QHash<QString, std::vector<Annotation>> byForm_;  // folded form -> its annotations
+    // Folded ending -> each set of features its forms had and how often (the lemma left empty).
+    QHash<QString, std::vector<Annotation>> byEnding_;
 };
 
 }  // namespace analysis
