@@ -4,6 +4,7 @@
 #include "core/morphology/normalise.h"
 #include "core/morphology/udfeatures.h"
 #include "core/records/records.h"
+#include "core/tagger/formcounts.h"
 
 #include <QHash>
 #include <QStringTokenizer>
@@ -418,15 +419,43 @@ void weighGovernment(const std::vector<SentenceWord>& sentence,
 constexpr double kSubjectWeight = 4.0;
 constexpr int kSubjectReach = 6;
 
-// The number of a finite verb of the third person ('s', 'p'), 0 for any other analysis.
-char thirdPersonNumber(const WeighedAnalysis& a, const QString& tag) {
-    if (tag.size() < 2 || tag[0] != QLatin1Char('v') || tag[1] < QLatin1Char('1') ||
-        tag[1] > QLatin1Char('3') || !a.caseGenderNumber.startsWith(QLatin1Char('3'))) {
-        return 0;
+// What the rules of the clause read of a verb: whether it is finite (indicative, subjunctive,
+// imperative), a form of "sum", and its number when it is of the third person ('s', 'p').
+struct Finite {
+    bool finite = false;
+    bool copula = false;
+    char thirdPersonNumber = 0;
+};
+
+Finite finiteOf(const WeighedAnalysis& a, const QString& tag) {
+    Finite f;
+    f.finite = tag.size() >= 2 && tag[0] == QLatin1Char('v') && tag[1] >= QLatin1Char('1') &&
+               tag[1] <= QLatin1Char('3');
+    if (!f.finite) {
+        return f;
     }
-    return holdsCode(a.caseGenderNumber, QLatin1String("sg."))   ? 's'
-           : holdsCode(a.caseGenderNumber, QLatin1String("pl.")) ? 'p'
-                                                                 : 0;
+    f.copula = comparableLemma(a.lemma) == QLatin1String("sum");
+    if (a.caseGenderNumber.startsWith(QLatin1Char('3'))) {
+        f.thirdPersonNumber = holdsCode(a.caseGenderNumber, QLatin1String("sg."))   ? 's'
+                              : holdsCode(a.caseGenderNumber, QLatin1String("pl.")) ? 'p'
+                                                                                    : 0;
+    }
+    return f;
+}
+
+// For each word, the probability that it is a finite verb of the third person in the singular,
+// in the plural.
+std::vector<std::pair<double, double>> thirdPersonVerbs(
+    const std::vector<std::vector<Finite>>& verbs,
+    const std::vector<std::vector<double>>& probabilities) {
+    std::vector<std::pair<double, double>> mass(verbs.size(), {0.0, 0.0});
+    for (std::size_t j = 0; j < verbs.size(); ++j) {
+        for (std::size_t m = 0; m < verbs[j].size(); ++m) {
+            const char number = verbs[j][m].thirdPersonNumber;
+            (number == 's' ? mass[j].first : mass[j].second) += number ? probabilities[j][m] : 0;
+        }
+    }
+    return mass;
 }
 
 // The reflexive pronoun, which stands for the subject and takes its number.
@@ -440,18 +469,11 @@ bool isReflexive(const WeighedAnalysis& a) {
 // stands for that subject: either loses when the finite verbs around it are of the other number,
 // the nearer the more.
 void weighSubjects(const std::vector<SentenceWord>& sentence,
-                   const std::vector<std::vector<char>>& verbNumbers,
+                   const std::vector<std::vector<Finite>>& finite,
                    const std::vector<std::vector<Agreeing>>& words,
                    std::vector<std::vector<double>>& probabilities) {
     const auto n = static_cast<int>(words.size());
-    // For each word, the probability that it is a verb in the singular, in the plural.
-    std::vector<std::pair<double, double>> verbs(words.size(), {0.0, 0.0});
-    for (std::size_t j = 0; j < words.size(); ++j) {
-        for (std::size_t m = 0; m < verbNumbers[j].size(); ++m) {
-            (verbNumbers[j][m] == 's' ? verbs[j].first : verbs[j].second) +=
-                verbNumbers[j][m] ? probabilities[j][m] : 0;
-        }
-    }
+    const std::vector<std::pair<double, double>> verbs = thirdPersonVerbs(finite, probabilities);
     for (int i = 0; i < n; ++i) {
         const std::vector<Agreeing>& here = words[static_cast<std::size_t>(i)];
         std::vector<double>& p = probabilities[static_cast<std::size_t>(i)];
@@ -476,6 +498,117 @@ void weighSubjects(const std::vector<SentenceWord>& sentence,
         if (changed) {
             normalise(p);
         }
+    }
+}
+
+// How much an accusative loses near a finite form of "sum", and how far it looks for the
+// nearest finite verb, in words (tuned as above).
+constexpr double kCopulaWeight = 10.0;
+constexpr int kCopulaReach = 5;
+
+// For each word, the probability that it is a finite verb, and that it is a form of "sum".
+std::vector<std::pair<double, double>> finiteVerbs(
+    const std::vector<std::vector<Finite>>& finite,
+    const std::vector<std::vector<double>>& probabilities) {
+    std::vector<std::pair<double, double>> mass(finite.size(), {0.0, 0.0});
+    for (std::size_t j = 0; j < finite.size(); ++j) {
+        for (std::size_t m = 0; m < finite[j].size(); ++m) {
+            mass[j].first += finite[j][m].finite ? probabilities[j][m] : 0;
+            mass[j].second += finite[j][m].copula ? probabilities[j][m] : 0;
+        }
+    }
+    return mass;
+}
+
+// The nearest word within kCopulaReach that is more likely a finite verb than not; -1 if none.
+int nearestVerb(const std::vector<std::pair<double, double>>& verbs, int i) {
+    const auto n = static_cast<int>(verbs.size());
+    for (int d = 1; d <= kCopulaReach; ++d) {
+        for (const int j : {i - d, i + d}) {
+            if (j >= 0 && j < n && verbs[static_cast<std::size_t>(j)].first > 0.5) {
+                return j;
+            }
+        }
+    }
+    return -1;
+}
+
+// "Sum" takes no object: an accusative whose nearest verb is a form of it loses, as much as
+// that verb is likely "sum" (the subject or the attribute of "est" is a nominative).
+void weighCopula(const std::vector<std::vector<Finite>>& finite,
+                 const std::vector<std::vector<Agreeing>>& words,
+                 std::vector<std::vector<double>>& probabilities) {
+    const std::vector<std::pair<double, double>> verbs = finiteVerbs(finite, probabilities);
+    for (int i = 0; i < static_cast<int>(words.size()); ++i) {
+        const int verb = nearestVerb(verbs, i);
+        const double copula = verb < 0 ? 0 : verbs[static_cast<std::size_t>(verb)].second;
+        if (copula == 0) {
+            continue;
+        }
+        std::vector<double>& p = probabilities[static_cast<std::size_t>(i)];
+        const std::vector<Agreeing>& here = words[static_cast<std::size_t>(i)];
+        for (std::size_t k = 0; k < here.size(); ++k) {
+            if (here[k].role != Agreeing::Role::None && here[k].grammaticalCase == '3') {
+                p[k] /= 1 + kCopulaWeight * copula;
+            }
+        }
+        normalise(p);
+    }
+}
+
+// How much a noun in the nominative gains near a verb of its number that has no other likely
+// subject, and how far it looks for the verb and the other subjects, in words (tuned as above).
+constexpr double kSubjectNeedWeight = 10.0;
+constexpr int kSubjectNeedReach = 6;
+
+// For each word, the probability that it is a noun in the nominative singular, plural.
+std::vector<std::pair<double, double>> nominativeNouns(
+    const std::vector<std::vector<Agreeing>>& words,
+    const std::vector<std::vector<double>>& probabilities) {
+    std::vector<std::pair<double, double>> mass(words.size(), {0.0, 0.0});
+    for (std::size_t j = 0; j < words.size(); ++j) {
+        for (std::size_t m = 0; m < words[j].size(); ++m) {
+            const Agreeing& g = words[j][m];
+            if (g.role == Agreeing::Role::Noun && g.grammaticalCase == '1' && g.number != 0) {
+                (g.number == 's' ? mass[j].first : mass[j].second) += probabilities[j][m];
+            }
+        }
+    }
+    return mass;
+}
+
+// A verb of the third person wants a subject of its number: a noun in the nominative of that
+// number gains as much as verbs of it are near, and as little as other words are likely their
+// subject already.
+void weighSubjectNeed(const std::vector<std::vector<Finite>>& finite,
+                      const std::vector<std::vector<Agreeing>>& words,
+                      std::vector<std::vector<double>>& probabilities) {
+    const auto n = static_cast<int>(words.size());
+    const std::vector<std::pair<double, double>> verbs = thirdPersonVerbs(finite, probabilities);
+    const std::vector<std::pair<double, double>> subjects = nominativeNouns(words, probabilities);
+    for (int i = 0; i < n; ++i) {
+        const std::vector<Agreeing>& here = words[static_cast<std::size_t>(i)];
+        std::vector<double>& p = probabilities[static_cast<std::size_t>(i)];
+        for (std::size_t k = 0; k < here.size(); ++k) {
+            if (here[k].role != Agreeing::Role::Noun || here[k].grammaticalCase != '1' ||
+                here[k].number == 0) {
+                continue;
+            }
+            const auto ofNumber = [&](const std::pair<double, double>& x) {
+                return here[k].number == 's' ? x.first : x.second;
+            };
+            double need = 0;
+            double others = 0;
+            for (int j = std::max(0, i - kSubjectNeedReach);
+                 j <= std::min(n - 1, i + kSubjectNeedReach); ++j) {
+                if (j != i) {
+                    need += ofNumber(verbs[static_cast<std::size_t>(j)]) / std::abs(j - i);
+                    others += ofNumber(subjects[static_cast<std::size_t>(j)]);
+                }
+            }
+            p[k] *= 1 + kSubjectNeedWeight * std::min(need, 1.0) * std::max(0.0, 1 - others);
+        }
+        normalise(p);
     }
 }
 
@@ -504,26 +637,29 @@ std::vector<std::vector<double>> sentenceProbabilities(const TagModel& model,
                                                        const std::vector<SentenceWord>& sentence) {
     std::vector<std::vector<TaggedCandidate>> candidates;
     std::vector<std::vector<Agreeing>> agreeing;
-    std::vector<std::vector<char>> verbNumbers;
+    std::vector<std::vector<Finite>> finite;
     candidates.reserve(sentence.size());
     agreeing.reserve(sentence.size());
+    finite.reserve(sentence.size());
     bool first = true;
     for (const SentenceWord& word : sentence) {
         candidates.push_back(
             taggedCandidates(model, word.analyses, capitalsOf(word.form, first), word.form));
         first = first && word.analyses.empty();
         std::vector<Agreeing> g;
-        std::vector<char> v;
+        std::vector<Finite> f;
         for (std::size_t k = 0; k < word.analyses.size(); ++k) {
             g.push_back(agreeingOf(word.analyses[k], candidates.back()[k].tag));
-            v.push_back(thirdPersonNumber(word.analyses[k], candidates.back()[k].tag));
+            f.push_back(finiteOf(word.analyses[k], candidates.back()[k].tag));
         }
         agreeing.push_back(std::move(g));
-        verbNumbers.push_back(std::move(v));
+        finite.push_back(std::move(f));
     }
     std::vector<std::vector<double>> p = candidateProbabilities(model, candidates);
     weighGovernment(sentence, agreeing, p);
-    weighSubjects(sentence, verbNumbers, agreeing, p);
+    weighSubjects(sentence, finite, agreeing, p);
+    weighCopula(finite, agreeing, p);
+    weighSubjectNeed(finite, agreeing, p);
     weighAgreement(agreeing, p);
     return p;
 }

@@ -72,8 +72,9 @@ struct SentenceWord {
 };
 
 // Each analysis's probability in its sentence, word by word: the tag context, what the word
-// says of each analysis, and the agreement of adjectives, participles and pronouns with the
-// nouns near them in case, gender and number.
+// says of each analysis, the case prepositions take, the subjects verbs want (of their number,
+// one at least) and the object "sum" does not take, and the agreement of adjectives,
+// participles and pronouns with the nouns near them in case, gender and number.
 std::vector<std::vector<double>> sentenceProbabilities(const TagModel& model,
                                                        const std::vector<SentenceWord>& sentence);
 

@@ -474,18 +474,34 @@ void TestTagger::theCaseIsWhatTheSentenceCallsFor_data() {
                                      {"veniunt",
                                       {{"venio", "V4", "3 pl.", "ind. prés. act.", 9000, false}}}}
         << 0 << "m. pl.";
-    // A word the annotated texts do not know, which leaves the case to the program's rules.
-    QTest::newRow("a neuter alone before its verb: more often the object")
-        << std::vector<SentenceWord>{{"aratrum",
-                                      {{"aratrum", "N2", "nom. nt. sg.", "_", 60, false},
-                                       {"aratrum", "N2", "acc. nt. sg.", "_", 60, false}}},
+    // Words the annotated texts do not know, which leave the case to the program's rules.
+    const std::vector<WeighedAnalysis> aratrum = {
+        {"aratrum", "N2", "nom. nt. sg.", "_", 60, false},
+        {"aratrum", "N2", "acc. nt. sg.", "_", 60, false}};
+    const SentenceWord dominus{"dominus", {{"dominus", "N2", "nom. m. sg.", "_", 3000, false}}};
+    QTest::newRow("a neuter beside the subject of its verb: more often the object")
+        << std::vector<SentenceWord>{dominus,
+                                     {"aratrum", aratrum},
                                      {"videt",
                                       {{"video", "V2", "3 sg.", "ind. prés. act.", 9000, false}}}}
-        << 0 << "acc. nt. sg.";
+        << 1 << "acc. nt. sg.";
+    QTest::newRow("est takes no object")
+        << std::vector<SentenceWord>{dominus,
+                                     {"aratrum", aratrum},
+                                     {"est", {{"sum", "V6", "3 sg.", "ind. prés.", 90000, false}}}}
+        << 1 << "nom. nt. sg.";
+    QTest::newRow("a verb without another subject: the nominative of its number is it")
+        << std::vector<SentenceWord>{{"leones",
+                                      {{"leo", "N3", "nom. m. pl.", "_", 40, false},
+                                       {"leo", "N3", "acc. m. pl.", "_", 40, false}}},
+                                     {"currunt",
+                                      {{"curro", "V3", "3 pl.", "ind. prés. act.", 900, false}}}}
+        << 0 << "nom. m. pl.";
 }
 
-// What the corpus tags cannot say: which case a preposition takes, which number the subject of
-// a verb has, how often a neuter is the object.
+// What the corpus tags cannot say: which case a preposition takes, which number the subject
+// of a verb has, that a verb wants a subject and "sum" no object, how often a neuter is the
+// object.
 void TestTagger::theCaseIsWhatTheSentenceCallsFor() {
     const TagModel* model = shippedModel();
     if (!model) {
