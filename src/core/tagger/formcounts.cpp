@@ -93,9 +93,20 @@ bool CountedFeatures::fits(const CountedFeatures& other) const {
     return true;
 }
 
+// Case, mood and verb form, in the order of kFeatureNames: what tells kinds of words apart.
+constexpr std::size_t kKindFeatures[] = {0, 4, 8};
+
+bool CountedFeatures::annotates(const CountedFeatures& analysis) const {
+    for (const std::size_t i : kKindFeatures) {
+        if (analysis.values[i] != 0 && values[i] == 0) {
+            return false;
+        }
+    }
+    return fits(analysis);
+}
+
 bool CountedFeatures::sameKind(const CountedFeatures& other) const {
-    // Case, mood and verb form, in the order of kFeatureNames.
-    for (const std::size_t i : {std::size_t{0}, std::size_t{4}, std::size_t{8}}) {
+    for (const std::size_t i : kKindFeatures) {
         if ((values[i] != 0) != (other.values[i] != 0)) {
             return false;
         }
@@ -171,7 +182,7 @@ int FormCounts::count(const std::vector<Annotation>& annotations, const QString&
                       const CountedFeatures& features) {
     int n = 0;
     for (const Annotation& a : annotations) {
-        if (a.lemma == lemma && a.features.fits(features)) {
+        if (a.lemma == lemma && a.features.annotates(features)) {
             n += a.count;
         }
     }

@@ -31,6 +31,11 @@ struct CountedFeatures {
     static CountedFeatures parse(QStringView feats);
     // Whether each feature both sides give has the same value on both.
     bool fits(const CountedFeatures& other) const;
+    // Whether a word annotated with these features can be an analysis with those: they fit, and
+    // these give a case, a mood and a verb form wherever the analysis does (a noun "magis" is not
+    // the adverb the texts annotate without features; an indeclinable numeral of the program,
+    // without case, is the one they annotate with one).
+    bool annotates(const CountedFeatures& analysis) const;
     // Whether both are words of one kind: declined or not, finite verb or not, verb form or not
     // (a noun and an adverb never fit as endings do, though the adverb gives no feature).
     bool sameKind(const CountedFeatures& other) const;
