@@ -100,6 +100,7 @@ class TestAnalyser : public QObject {
     void goldFeaturesCompareWhereBothSidesSpeak_data();
     void goldFeaturesCompareWhereBothSidesSpeak();
     void goldScoreCountsWordsNotPunctuation();
+    void goldAdverbsCitedUnderTheirSourceAreTheProgramsAdverbs();
 
   private:
     QTemporaryDir dir_;
@@ -334,6 +335,25 @@ void TestAnalyser::goldScoreCountsWordsNotPunctuation() {
     QCOMPARE(score.byPart.at("t").words, 2);
     QCOMPARE(score.byPart.at("u").words, 1);
     QCOMPARE(score.unanalysed.value("xyzzy"), 1);
+}
+
+// The gold cites "multo" the adverb under "multus"; the program's adverb "multo" is that word,
+// but not when the gold has the adjective, nor when the program has no adverb of the form.
+void TestAnalyser::goldAdverbsCitedUnderTheirSourceAreTheProgramsAdverbs() {
+    analysis::MorphologyDatabase db(path_);
+    const analysis::ThesaurusLists lists = analysis::listsFromRecords(
+        {record("multo", "ADV", "multo", "_", "_", "beaucoup"),
+         record("multum", "N2", "multum", "acc. nt. sg.", "_", "grande quantité")});
+    WordAnalyser analyser(lists, db);
+    const QString gold =
+        "# sent_id = t-1\n"
+        "1\tmulto\tmultus1\tADV\t_\t_\t_\t_\t_\t_\n"
+        "2\tmulto\tmultus1\tADJ\t_\tCase=Abl|Gender=Neut|Number=Sing\t_\t_\t_\t_\n"
+        "3\tmultum\tmultus1\tADV\t_\t_\t_\t_\t_\t_\n";
+    const goldscore::Counts c = goldscore::scoreConllu(gold, analyser).total;
+    QCOMPARE(c.words, 3);
+    QCOMPARE(c.lemmaOffered, 1);
+    QCOMPARE(c.firstLemmaFeatures, 1);
 }
 
 QTEST_GUILESS_MAIN(TestAnalyser)
