@@ -7,6 +7,7 @@
 #include "core/tagger/formcounts.h"
 
 #include <QHash>
+#include <QSet>
 #include <QStringTokenizer>
 
 #include <algorithm>
@@ -181,15 +182,21 @@ void weighByAnnotatedForms(const FormCounts* counts, const QString& form,
     }
     const std::vector<FormCounts::Annotation>& annotations = counts->of(form);
     double sum = 0;
-    for (const TaggedCandidate& c : candidates) {
-        sum += c.weight;
+    QStringList lemmas;
+    QSet<QString> invariableLemmas;
+    for (std::size_t i = 0; i < analyses.size(); ++i) {
+        sum += candidates[i].weight;
+        lemmas << comparableLemma(analyses[i].lemma);
+        if (countedFeaturesOf(analyses[i]).invariable()) {
+            invariableLemmas.insert(lemmas.back());
+        }
     }
     for (std::size_t i = 0; i < analyses.size(); ++i) {
-        const WeighedAnalysis& a = analyses[i];
+        const QString& lemma = lemmas[static_cast<qsizetype>(i)];
         const double share = sum > 0 ? candidates[i].weight / sum : 0;
-        candidates[i].weight =
-            FormCounts::count(annotations, comparableLemma(a.lemma), countedFeaturesOf(a)) +
-            kAnnotatedPriorMass * share;
+        candidates[i].weight = FormCounts::count(annotations, lemma, countedFeaturesOf(analyses[i]),
+                                                 invariableLemmas.contains(lemma)) +
+                               kAnnotatedPriorMass * share;
     }
 }
 

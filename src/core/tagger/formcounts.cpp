@@ -105,6 +105,11 @@ bool CountedFeatures::annotates(const CountedFeatures& analysis) const {
     return fits(analysis);
 }
 
+bool CountedFeatures::invariable() const {
+    return std::all_of(std::begin(kKindFeatures), std::end(kKindFeatures),
+                       [&](std::size_t i) { return values[i] == 0; });
+}
+
 bool CountedFeatures::sameKind(const CountedFeatures& other) const {
     for (const std::size_t i : kKindFeatures) {
         if ((values[i] != 0) != (other.values[i] != 0)) {
@@ -179,10 +184,12 @@ const std::vector<FormCounts::Annotation>& FormCounts::of(const QString& form) c
 }
 
 int FormCounts::count(const std::vector<Annotation>& annotations, const QString& lemma,
-                      const CountedFeatures& features) {
+                      const CountedFeatures& features, bool invariableRival) {
     int n = 0;
     for (const Annotation& a : annotations) {
-        if (a.lemma == lemma && a.features.annotates(features)) {
+        const bool same =
+            invariableRival ? a.features.annotates(features) : a.features.fits(features);
+        if (a.lemma == lemma && same) {
             n += a.count;
         }
     }

@@ -31,11 +31,11 @@ struct CountedFeatures {
     static CountedFeatures parse(QStringView feats);
     // Whether each feature both sides give has the same value on both.
     bool fits(const CountedFeatures& other) const;
-    // Whether a word annotated with these features can be an analysis with those: they fit, and
-    // these give a case, a mood and a verb form wherever the analysis does (a noun "magis" is not
-    // the adverb the texts annotate without features; an indeclinable numeral of the program,
-    // without case, is the one they annotate with one).
+    // Whether a word annotated with these features is an analysis with those, strictly: they fit,
+    // and these give a case, a mood and a verb form wherever the analysis does.
     bool annotates(const CountedFeatures& analysis) const;
+    // Whether the features give no case, mood or verb form: an invariable word's.
+    bool invariable() const;
     // Whether both are words of one kind: declined or not, finite verb or not, verb form or not
     // (a noun and an adverb never fit as endings do, though the adverb gives no feature).
     bool sameKind(const CountedFeatures& other) const;
@@ -57,9 +57,12 @@ class FormCounts {
     // enclitic ("virumque") has its host's when the texts do not know it whole. Empty for a
     // form they do not know.
     const std::vector<Annotation>& of(const QString& form) const;
-    // How often these annotations give a lemma (comparable) with features that fit these.
+    // How often these annotations give a lemma (comparable) with features that fit these. The
+    // texts annotate some declined words without case (numerals): such a count goes to a declined
+    // analysis only while the word has no invariable analysis of the lemma, its `invariableRival`,
+    // to take it ("tres" in any case, but "magis" the adverb, not the noun).
     static int count(const std::vector<Annotation>& annotations, const QString& lemma,
-                     const CountedFeatures& features);
+                     const CountedFeatures& features, bool invariableRival = false);
     // The same, from the form and any lemma.
     int count(const QString& form, const QString& lemma, const CountedFeatures& features) const;
     // How often the form was annotated at all.

@@ -29,6 +29,7 @@ const char kCounts[] =
     "verum\tverus1\tCase=Nom|Gender=Neut|Number=Sing\t2\n"
     "verum\tverum1\t_\t9\n"
     "iam\tjam1\t_\t12\n"
+    "magis\tmagis1\t_\t41\n"
     "amaverat\tamo1\tAspect=Perf|Mood=Ind|Number=Sing|Person=3|Tense=Pqp|VerbForm=Fin|Voice="
     "Act\t2\n"
     "bad line without tabs\n"
@@ -84,7 +85,7 @@ class TestFormCounts : public QObject {
 // enclitic counts as its host; lines that are not counts are skipped.
 void TestFormCounts::countsAreReadByFoldedFormAndComparableLemma() {
     const FormCounts c = counts();
-    QCOMPARE(c.formCount(), 7);
+    QCOMPARE(c.formCount(), 8);
     QCOMPARE(c.total(QStringLiteral("quod")), 258);
     QCOMPARE(c.count(QStringLiteral("Quod"), QStringLiteral("quod"), {}), 118);
     QCOMPARE(c.count(QStringLiteral("quae"), QStringLiteral("qui2"),
@@ -107,11 +108,15 @@ void TestFormCounts::featuresFitWhereBothSidesGiveThem() {
     QCOMPARE(c.count(quod, qui, features("Number=Sing")), 140);
     QCOMPARE(c.count(quod, qui, features("Case=Acc|Gender=Masc|Number=Sing")), 0);
     QCOMPARE(c.count(quod, qui, features("Case=Acc|Degree=Cmp|Gender=Neut")), 75);
-    // A declined analysis is not the invariable word the texts annotate without features, though
-    // an analysis without case is the declined one they annotate with one.
-    QCOMPARE(c.count(quod, quod, features("Case=Nom|Gender=Neut|Number=Sing")), 0);
-    QCOMPARE(c.count(quod, quod, {}), 118);
+    // What the texts annotate without case goes to a declined analysis only while no invariable
+    // analysis of the lemma takes it; an analysis without case takes what they annotate with one.
+    const CountedFeatures declined = features("Case=Nom|Gender=Neut|Number=Sing");
+    QCOMPARE(FormCounts::count(c.of(quod), quod, declined, true), 0);
+    QCOMPARE(FormCounts::count(c.of(quod), quod, declined, false), 118);
+    QCOMPARE(FormCounts::count(c.of(quod), quod, {}, true), 118);
     QCOMPARE(c.count(quod, qui, {}), 140);
+    QVERIFY(CountedFeatures{}.invariable());
+    QVERIFY(!declined.invariable());
     // Values that share their first letter stay apart.
     const QString amo = QStringLiteral("amo");
     const QString amaverat = QStringLiteral("amaverat");
@@ -197,6 +202,11 @@ void TestFormCounts::whatTheTextsSayDecidesWhereTheyKnowTheForm() {
     for (std::size_t i = 1; i < kQuod.size(); ++i) {
         QCOMPARE(unknown[i].weight / unknown[0].weight, without[i].weight / without[0].weight);
     }
+
+    // The adverb the texts annotate without features, not the noun of the same lemma.
+    const std::vector<WeighedAnalysis> magis = {{"magis", "N3", "nom. f. sg.", "_", 900, false},
+                                                {"magis", "ADV", "_", "_", 100, false}};
+    QCOMPARE(heaviest(analysis::taggedCandidates(model, magis, {}, QStringLiteral("magis"))), 1u);
 
     std::vector<WeighedAnalysis> stored = kQuod;
     stored[1].stored = true;
