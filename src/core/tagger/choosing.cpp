@@ -186,7 +186,7 @@ void weighByAnnotatedForms(const FormCounts* counts, const QString& form,
     QSet<QString> invariableLemmas;
     for (std::size_t i = 0; i < analyses.size(); ++i) {
         sum += candidates[i].weight;
-        lemmas << comparableLemma(analyses[i].lemma);
+        lemmas << countedLemma(analyses[i].lemma);
         if (countedFeaturesOf(analyses[i]).invariable()) {
             invariableLemmas.insert(lemmas.back());
         }

@@ -67,6 +67,12 @@ QString comparableLemma(const QString& lemma) {
     return citationForms().value(comparable, comparable);
 }
 
+QString countedLemma(const QString& lemma) {
+    const QString comparable = comparableLemma(lemma);
+    const QStringView plain = QStringView(lemma).trimmed();
+    return !plain.isEmpty() && plain.front().isUpper() ? QLatin1Char('^') + comparable : comparable;
+}
+
 CountedFeatures CountedFeatures::parse(QStringView feats) {
     CountedFeatures f;
     for (const QStringView pair : QStringTokenizer{feats, u'|', Qt::SkipEmptyParts}) {
@@ -149,7 +155,7 @@ std::optional<FormCounts> FormCounts::parse(QStringView text) {
             continue;
         }
         const CountedFeatures features = CountedFeatures::parse(fields[2]);
-        counts.byForm_[form].push_back({comparableLemma(fields[1].toString()), features, count});
+        counts.byForm_[form].push_back({countedLemma(fields[1].toString()), features, count});
         counts.countEnding(form, features, count);
     }
     if (counts.byForm_.isEmpty()) {
@@ -198,7 +204,7 @@ int FormCounts::count(const std::vector<Annotation>& annotations, const QString&
 
 int FormCounts::count(const QString& form, const QString& lemma,
                       const CountedFeatures& features) const {
-    return count(of(form), comparableLemma(lemma), features);
+    return count(of(form), countedLemma(lemma), features);
 }
 
 int FormCounts::total(const QString& form) const {

@@ -21,6 +21,10 @@ namespace analysis {
 // lemma.
 QString comparableLemma(const QString& lemma);
 
+// A lemma as counts are matched: comparable, and marked when it is written with a capital, for a
+// proper name is not the common noun that folds like it (Gallus the Gaul, gallus the cock).
+QString countedLemma(const QString& lemma);
+
 // The features a count is compared on, each value by its first two letters (0 when not given):
 // case, gender, number, person, mood, tense, aspect, voice, verb form. Degree is left out, the
 // program's analyses reading it from their translation.
@@ -49,7 +53,7 @@ class FormCounts {
 
     // One lemma and features the texts gave a form, and how often.
     struct Annotation {
-        QString lemma;  // comparable
+        QString lemma;  // as countedLemma() writes it
         CountedFeatures features;
         int count = 0;
     };
@@ -57,10 +61,10 @@ class FormCounts {
     // enclitic ("virumque") has its host's when the texts do not know it whole. Empty for a
     // form they do not know.
     const std::vector<Annotation>& of(const QString& form) const;
-    // How often these annotations give a lemma (comparable) with features that fit these. The
-    // texts annotate some declined words without case (numerals): such a count goes to a declined
-    // analysis only while the word has no invariable analysis of the lemma, its `invariableRival`,
-    // to take it ("tres" in any case, but "magis" the adverb, not the noun).
+    // How often these annotations give a lemma (as countedLemma() writes it) with features that fit
+    // these. The texts annotate some declined words without case (numerals): such a count goes to a
+    // declined analysis only while the word has no invariable analysis of the lemma, its
+    // `invariableRival`, to take it ("tres" in any case, but "magis" the adverb, not the noun).
     static int count(const std::vector<Annotation>& annotations, const QString& lemma,
                      const CountedFeatures& features, bool invariableRival = false);
     // The same, from the form and any lemma.

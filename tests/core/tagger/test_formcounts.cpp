@@ -30,6 +30,7 @@ const char kCounts[] =
     "verum\tverum1\t_\t9\n"
     "iam\tjam1\t_\t12\n"
     "magis\tmagis1\t_\t41\n"
+    "Gallos\tGallus2\tCase=Acc|Gender=Masc|Number=Plur\t5\n"
     "amaverat\tamo1\tAspect=Perf|Mood=Ind|Number=Sing|Person=3|Tense=Pqp|VerbForm=Fin|Voice="
     "Act\t2\n"
     "bad line without tabs\n"
@@ -85,7 +86,7 @@ class TestFormCounts : public QObject {
 // enclitic counts as its host; lines that are not counts are skipped.
 void TestFormCounts::countsAreReadByFoldedFormAndComparableLemma() {
     const FormCounts c = counts();
-    QCOMPARE(c.formCount(), 8);
+    QCOMPARE(c.formCount(), 9);
     QCOMPARE(c.total(QStringLiteral("quod")), 258);
     QCOMPARE(c.count(QStringLiteral("Quod"), QStringLiteral("quod"), {}), 118);
     QCOMPARE(c.count(QStringLiteral("quae"), QStringLiteral("qui2"),
@@ -95,6 +96,10 @@ void TestFormCounts::countsAreReadByFoldedFormAndComparableLemma() {
     QCOMPARE(c.count(QStringLiteral("virumque"), QStringLiteral("vir"),
                      features("Case=Acc|Gender=Masc|Number=Sing")),
              7);
+    // A proper name is not the common noun written alike.
+    const CountedFeatures accusative = features("Case=Acc|Gender=Masc|Number=Plur");
+    QCOMPARE(c.count(QStringLiteral("gallos"), QStringLiteral("Gallus"), accusative), 5);
+    QCOMPARE(c.count(QStringLiteral("Gallos"), QStringLiteral("gallus"), accusative), 0);
     QCOMPARE(c.total(QStringLiteral("zero")), 0);
     QCOMPARE(c.total(QStringLiteral("word")), 0);
     QCOMPARE(c.total(QStringLiteral("que")), 0);
