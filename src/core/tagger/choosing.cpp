@@ -450,19 +450,31 @@ Finite finiteOf(const WeighedAnalysis& a, const QString& tag) {
     return f;
 }
 
+// For each word, the probability of the analyses that `sides` puts on the first side of a pair,
+// and of those it puts on the second ({true, false}, {false, true}, both, or neither).
+template <typename Item, typename Sides>
+std::vector<std::pair<double, double>> massOnSides(
+    const std::vector<std::vector<Item>>& words,
+    const std::vector<std::vector<double>>& probabilities, Sides sides) {
+    std::vector<std::pair<double, double>> mass(words.size(), {0.0, 0.0});
+    for (std::size_t j = 0; j < words.size(); ++j) {
+        for (std::size_t m = 0; m < words[j].size(); ++m) {
+            const auto [first, second] = sides(words[j][m]);
+            mass[j].first += first ? probabilities[j][m] : 0;
+            mass[j].second += second ? probabilities[j][m] : 0;
+        }
+    }
+    return mass;
+}
+
 // For each word, the probability that it is a finite verb of the third person in the singular,
 // in the plural.
 std::vector<std::pair<double, double>> thirdPersonVerbs(
     const std::vector<std::vector<Finite>>& verbs,
     const std::vector<std::vector<double>>& probabilities) {
-    std::vector<std::pair<double, double>> mass(verbs.size(), {0.0, 0.0});
-    for (std::size_t j = 0; j < verbs.size(); ++j) {
-        for (std::size_t m = 0; m < verbs[j].size(); ++m) {
-            const char number = verbs[j][m].thirdPersonNumber;
-            (number == 's' ? mass[j].first : mass[j].second) += number ? probabilities[j][m] : 0;
-        }
-    }
-    return mass;
+    return massOnSides(verbs, probabilities, [](const Finite& f) {
+        return std::pair{f.thirdPersonNumber == 's', f.thirdPersonNumber == 'p'};
+    });
 }
 
 // The reflexive pronoun, which stands for the subject and takes its number.
@@ -517,14 +529,9 @@ constexpr int kCopulaReach = 5;
 std::vector<std::pair<double, double>> finiteVerbs(
     const std::vector<std::vector<Finite>>& finite,
     const std::vector<std::vector<double>>& probabilities) {
-    std::vector<std::pair<double, double>> mass(finite.size(), {0.0, 0.0});
-    for (std::size_t j = 0; j < finite.size(); ++j) {
-        for (std::size_t m = 0; m < finite[j].size(); ++m) {
-            mass[j].first += finite[j][m].finite ? probabilities[j][m] : 0;
-            mass[j].second += finite[j][m].copula ? probabilities[j][m] : 0;
-        }
-    }
-    return mass;
+    return massOnSides(finite, probabilities, [](const Finite& f) {
+        return std::pair{f.finite, f.copula};
+    });
 }
 
 // The nearest word within kCopulaReach that is more likely a finite verb than not; -1 if none.
@@ -572,16 +579,10 @@ constexpr int kSubjectNeedReach = 6;
 std::vector<std::pair<double, double>> nominativeNouns(
     const std::vector<std::vector<Agreeing>>& words,
     const std::vector<std::vector<double>>& probabilities) {
-    std::vector<std::pair<double, double>> mass(words.size(), {0.0, 0.0});
-    for (std::size_t j = 0; j < words.size(); ++j) {
-        for (std::size_t m = 0; m < words[j].size(); ++m) {
-            const Agreeing& g = words[j][m];
-            if (g.role == Agreeing::Role::Noun && g.grammaticalCase == '1' && g.number != 0) {
-                (g.number == 's' ? mass[j].first : mass[j].second) += probabilities[j][m];
-            }
-        }
-    }
-    return mass;
+    return massOnSides(words, probabilities, [](const Agreeing& g) {
+        const bool nominative = g.role == Agreeing::Role::Noun && g.grammaticalCase == '1';
+        return std::pair{nominative && g.number == 's', nominative && g.number == 'p'};
+    });
 }
 
 // A verb of the third person wants a subject of its number: a noun in the nominative of that
