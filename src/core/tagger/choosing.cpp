@@ -173,14 +173,14 @@ void weighByAnnotatedForms(const FormCounts* counts, const QString& form,
     if (!counts || form.isEmpty()) {
         return;
     }
-    if (counts->of(form).empty()) {
+    const std::vector<FormCounts::Annotation>& annotations = counts->of(form);
+    if (annotations.empty()) {
         for (std::size_t i = 0; i < analyses.size(); ++i) {
             candidates[i].weight *=
                 counts->endingCount(form, countedFeaturesOf(analyses[i])) + kEndingSmoothing;
         }
         return;
     }
-    const std::vector<FormCounts::Annotation>& annotations = counts->of(form);
     double sum = 0;
     QStringList lemmas;
     QSet<QString> invariableLemmas;
