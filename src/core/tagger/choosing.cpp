@@ -809,8 +809,8 @@ void rankProposals(ProposalList& list, const GridRows& rows, qint64 row, const T
 Choice choosingMostProbable(const GridRows& rows, const std::vector<double>& probabilities,
                             RowSpan span) {
     Choice choice;
-    choice.rows.reserve(rows.size());
     choice.newRowOf.resize(rows.size());
+    qint64 kept = 0;  // rows of the grid after the choice, so far
     const qint64 first = span.first > 0 ? span.first : 1;
     const qint64 last = span.first > 0 ? span.last : static_cast<qint64>(rows.size());
     for (const RowSpan& occurrence : occurrences(rows)) {
@@ -823,8 +823,7 @@ Choice choosingMostProbable(const GridRows& rows, const std::vector<double>& pro
                         rows.begin() + static_cast<qsizetype>(end), stillAmbiguous);
         if (!inSpan || !untouched) {
             for (std::size_t i = begin; i < end; ++i) {
-                choice.newRowOf[i] = static_cast<qint64>(choice.rows.size()) + 1;
-                choice.rows.push_back(rows[i]);
+                choice.newRowOf[i] = ++kept;
             }
             continue;
         }
@@ -839,19 +838,23 @@ Choice choosingMostProbable(const GridRows& rows, const std::vector<double>& pro
         for (int c = index(Column::Lemma); c <= index(Column::MoodTenseVoice); ++c) {
             chosen.cells[static_cast<std::size_t>(c)].colour = kChosenColour;
         }
-        const auto at = static_cast<qint64>(choice.rows.size()) + 1;
+        const qint64 at = ++kept;
         for (std::size_t i = begin; i < end; ++i) {
             choice.newRowOf[i] = at;
         }
         choice.edit.hunks.push_back({occurrence.first,
                                      GridRows(rows.begin() + static_cast<qsizetype>(begin),
                                               rows.begin() + static_cast<qsizetype>(end)),
-                                     {chosen}});
-        choice.rows.push_back(std::move(chosen));
+                                     {std::move(chosen)}});
         ++choice.occurrences;
         choice.removed += occurrence.size() - 1;
     }
     return choice;
+}
+
+GridRows rowsAfter(GridRows rows, const Choice& choice) {
+    applyEdit(rows, choice.edit);
+    return rows;
 }
 
 }  // namespace analysis

@@ -105,8 +105,7 @@ void rankProposals(ProposalList& list, const GridRows& rows, qint64 row, const T
                    LemmaFrequencies& frequencies, const std::vector<qint64>& sentenceStarts = {});
 
 struct Choice {
-    GridRows rows;
-    // The same change as hunks, one per occurrence reduced: what undo keeps.
+    // The change as hunks, one per occurrence reduced: what the grid applies and undo keeps.
     RowsEdit edit;
     qint64 occurrences = 0;  // occurrences reduced to their most probable row
     qint64 removed = 0;      // rows taken out of the grid
@@ -119,5 +118,8 @@ struct Choice {
 // ambiguity colour) keeps its most probable row, its analysis cells in the chosen colour.
 Choice choosingMostProbable(const GridRows& rows, const std::vector<double>& probabilities,
                             RowSpan span = {});
+
+// The rows the choice was made on, once it is made.
+GridRows rowsAfter(GridRows rows, const Choice& choice);
 
 }  // namespace analysis
